@@ -1,0 +1,56 @@
+#include "disctoolcommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <vector>
+
+namespace {
+std::vector<const DiscToolCommand *> &registry()
+{
+    static std::vector<const DiscToolCommand *> commands;
+    return commands;
+}
+} // namespace
+
+DiscToolCommand::DiscToolCommand(const char *name, const char *usage, Handler handler)
+    : m_name(name)
+    , m_usage(usage)
+    , m_handler(std::move(handler))
+{
+    registry().push_back(this);
+}
+
+const DiscToolCommand *DiscToolCommand::find(const QString &name)
+{
+    for (const DiscToolCommand *command : registry()) {
+        if (name == QLatin1String(command->name()))
+            return command;
+    }
+    return nullptr;
+}
+
+QStringList DiscToolCommand::usages()
+{
+    QStringList lines;
+    for (const DiscToolCommand *command : registry())
+        lines << QStringLiteral("  disctool %1 %2")
+                         .arg(QLatin1String(command->name()), QLatin1String(command->usage()));
+    lines.sort();
+    return lines;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    const DiscToolCommand *command = arguments.isEmpty() ? nullptr
+                                                         : DiscToolCommand::find(arguments.first());
+    if (!command) {
+        QTextStream err(stderr);
+        err << "usage:\n" << DiscToolCommand::usages().join(QLatin1Char('\n')) << '\n';
+        return 2;
+    }
+    arguments.removeFirst();
+    return command->run(arguments);
+}
