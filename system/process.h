@@ -47,8 +47,11 @@ bool terminateProcess(uint32_t pid, uint32_t exitCode);
 // The shell's execute function (ShellExecuteW). Returns its result code: >= 32 on success;
 // 0 or 8 out of memory, 2 file not found, 3 path not found, 5 access denied, 11 bad format.
 enum class ShowCommand { Hidden = 0, Normal = 1 };
-intptr_t shellExecute(void *ownerWindow, const std::wstring &operation, const std::wstring &file,
-                      const std::wstring &parameters, const std::wstring &directory,
+intptr_t shellExecute(void *ownerWindow,
+                      const std::wstring &operation,
+                      const std::wstring &file,
+                      const std::wstring &parameters,
+                      const std::wstring &directory,
                       ShowCommand show);
 
 // Splits a Windows command line into arguments (CommandLineToArgvW rules).

@@ -69,11 +69,11 @@ public:
 
     // Opens root\path (path may be empty for the root itself). Returns a closed key on
     // failure; *error receives the Windows error code when given.
-    static RegKey open(RegRoot root, const std::wstring &path, uint32_t access,
-                       long *error = nullptr);
+    static RegKey
+    open(RegRoot root, const std::wstring &path, uint32_t access, long *error = nullptr);
     // Opens or creates root\path with every missing parent.
-    static RegKey create(RegRoot root, const std::wstring &path, uint32_t access,
-                         long *error = nullptr);
+    static RegKey
+    create(RegRoot root, const std::wstring &path, uint32_t access, long *error = nullptr);
     // Deletes root\path with all its subkeys and values.
     static long deleteTree(RegRoot root, const std::wstring &path, uint32_t access);
 
@@ -90,8 +90,8 @@ public:
     bool readDword(const std::wstring &name, uint32_t &number) const;
 
     long setValue(const std::wstring &name, const RegValue &value);
-    long setString(const std::wstring &name, const std::wstring &text,
-                   uint32_t type = RegType::String);
+    long
+    setString(const std::wstring &name, const std::wstring &text, uint32_t type = RegType::String);
     long setDword(const std::wstring &name, uint32_t number);
     long deleteValue(const std::wstring &name);
 

@@ -6,8 +6,10 @@ using namespace sys;
 
 TEST(RegistryValues, StringRoundTripsThroughUtf16)
 {
-    for (const std::wstring &text : {std::wstring(), std::wstring(L"Scan Utility"),
-                                     std::wstring(L"\u00e9\u4e2d"), std::wstring(L"a\\b\"c")}) {
+    for (const std::wstring &text : {std::wstring(),
+                                     std::wstring(L"Scan Utility"),
+                                     std::wstring(L"\u00e9\u4e2d"),
+                                     std::wstring(L"a\\b\"c")}) {
         const RegValue value = makeStringValue(text);
         EXPECT_EQ(value.data.size(), (text.size() + 1) * 2);
         EXPECT_EQ(stringFromValue(value), text);

@@ -1,0 +1,19 @@
+#include "machine.h"
+
+namespace sys {
+
+// A real Windows machine has no simulation folder.
+std::string machineRoot()
+{
+    return {};
+}
+
+void setMachineRoot(const std::string &)
+{}
+
+bool simulatedMachineIs32Bit()
+{
+    return false;
+}
+
+} // namespace sys
