@@ -81,13 +81,12 @@ void sendStop(const std::wstring &name)
 }
 } // namespace
 
-// The log format uses %ls: it means a wide string to every C run-time, where %s does not.
 bool isServiceRunning(const std::wstring &name)
 {
     // The simulated service manager always opens.
     uint32_t error = 0;
     if (!openService(name, RegAccess::Read, &error).isOpen()) {
-        logLine(L"Failed to open Service %ls with error %08X",
+        logLine(L"Failed to open Service %s with error %08X",
                 name.c_str(),
                 static_cast<unsigned>(error));
         return false;
@@ -95,7 +94,7 @@ bool isServiceRunning(const std::wstring &name)
     uint32_t state = 0;
     if (!queryState(name, &state, nullptr))
         return false;
-    logLine(L"IsServiceRunning %ls state: %ls", name.c_str(), serviceStateName(state).c_str());
+    logLine(L"IsServiceRunning %s state: %s", name.c_str(), serviceStateName(state).c_str());
     return state != ServiceState::Stopped;
 }
 

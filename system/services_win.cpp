@@ -20,7 +20,6 @@ bool queryState(SC_HANDLE service, SERVICE_STATUS_PROCESS &status)
 }
 } // namespace
 
-// The log format uses %ls: it means a wide string to every C run-time, where %s does not.
 bool isServiceRunning(const std::wstring &name)
 {
     const SC_HANDLE manager
@@ -32,7 +31,7 @@ bool isServiceRunning(const std::wstring &name)
     }
     const SC_HANDLE service = OpenServiceW(manager, name.c_str(), SERVICE_QUERY_STATUS);
     if (!service) {
-        logLine(L"Failed to open Service %ls with error %08X",
+        logLine(L"Failed to open Service %s with error %08X",
                 name.c_str(),
                 static_cast<unsigned>(GetLastError()));
         CloseServiceHandle(manager);
@@ -43,7 +42,7 @@ bool isServiceRunning(const std::wstring &name)
     ZeroMemory(&status, sizeof(status));
     if (queryState(service, status)) {
         running = status.dwCurrentState != SERVICE_STOPPED;
-        logLine(L"IsServiceRunning %ls state: %ls",
+        logLine(L"IsServiceRunning %s state: %s",
                 name.c_str(),
                 serviceStateName(status.dwCurrentState).c_str());
     }
