@@ -288,3 +288,15 @@ TEST(ShellExecute, ResultCodes)
         EXPECT_EQ(parent, currentProcessId()) << row.name;
     }
 }
+
+TEST(Process, AnEndedProcessCannotBeTerminated)
+{
+    Process process;
+    ASSERT_TRUE(process.start(childCommand(L"exit 4")));
+    ASSERT_TRUE(process.wait(10000));
+    if (testsupport::runningUnderWine())
+        GTEST_SKIP() << "Wine still opens and \"terminates\" a child that has exited";
+    EXPECT_FALSE(process.terminate(1));
+    EXPECT_FALSE(terminateProcess(process.pid(), 1));
+    EXPECT_EQ(process.exitCode(), 4u);
+}
