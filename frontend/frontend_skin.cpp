@@ -13,6 +13,7 @@
 #include "qtoolbuttonex.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
+#include "skinrequirements.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -75,9 +76,7 @@ QWidget *FrontEnd::requireObject(const QString &name)
 {
     QWidget *widget = skinObject(name);
     if (!widget)
-        showError(m_designErrorTitle,
-                  QStringLiteral("Could not find the ") + name
-                          + QStringLiteral(" object in the skin."));
+        showError(m_designErrorTitle, SkinRequirements::missingObject(name));
     return widget;
 }
 
@@ -94,17 +93,13 @@ bool FrontEnd::connectSkinElement(const QString &name,
     QWidget *widget = skinObject(name);
     if (!widget) {
         if (report)
-            showError(m_designErrorTitle,
-                      QStringLiteral("Skin does not have the \"") + name
-                              + QStringLiteral("\" element."));
+            showError(m_designErrorTitle, SkinRequirements::missingElement(name));
         return false;
     }
     const bool isButton = qobject_cast<QAbstractButton *>(widget) != nullptr;
     if (!isButton && !qobject_cast<QLabel *>(widget)) {
         if (report)
-            showError(m_designErrorTitle,
-                      QStringLiteral("Skin has an immutable element (") + name
-                              + QStringLiteral(") which is not a button or label."));
+            showError(m_designErrorTitle, SkinRequirements::immutableElement(name));
         return false;
     }
     const bool connected = static_cast<bool>(
@@ -128,17 +123,13 @@ bool FrontEnd::disconnectSkinElement(const QString &name,
     QWidget *widget = skinObject(name);
     if (!widget) {
         if (report)
-            showError(m_designErrorTitle,
-                      QStringLiteral("Skin does not have the \"") + name
-                              + QStringLiteral("\" element."));
+            showError(m_designErrorTitle, SkinRequirements::missingElement(name));
         return false;
     }
     const bool isButton = qobject_cast<QAbstractButton *>(widget) != nullptr;
     if (!isButton && !qobject_cast<QLabel *>(widget)) {
         if (report)
-            showError(m_designErrorTitle,
-                      QStringLiteral("Skin has an immutable element (") + name
-                              + QStringLiteral(") which is not a button or label."));
+            showError(m_designErrorTitle, SkinRequirements::immutableElement(name));
         return false;
     }
     const bool disconnected
@@ -444,36 +435,7 @@ bool FrontEnd::compactMenu()
 
 void FrontEnd::applyBindingTable()
 {
-    struct Binding
-    {
-        const char *name;
-        const char *slot;
-        bool report;
-    };
-    static const Binding bindings[] = {
-            {"MM_InstallProducts", SLOT(navigate_IS()), true},
-            {"MM_UserGuides", SLOT(navigate_UG()), true},
-            {"MM_Exit", SLOT(navigate_TY()), true},
-            {"MM_ClearCache", SLOT(clear_cache_from_main()), true},
-            {"UG_ScannerDocs", SLOT(navigate_SD()), true},
-            {"UG_SoftwareDocs", SLOT(navigate_SWD()), true},
-            {"UG_MainMenu", SLOT(navigate_MM()), true},
-            {"SD_UserGuidesMenu", SLOT(navigate_UG()), true},
-            {"SWD_UserGuidesMenu", SLOT(navigate_UG()), true},
-            {"IS_MainMenu", SLOT(navigate_MM()), true},
-            {"D2_MainMenu", SLOT(navigate_MM()), true},
-            {"D2_Exit", SLOT(navigate_TY()), true},
-            {"MM_ViewReadme", SLOT(launch_scanner_readme()), true},
-            {"MM_BrowseDiscContents", SLOT(browse_disc_contents()), true},
-            {"MM_ViewWebsite", SLOT(launch_website()), true},
-            {"TY_Exit", SLOT(TY_Exit_clicked()), true},
-            {"UG_Instructions", SLOT(launch_reader_installer()), false},
-            {"SD_Instructions", SLOT(launch_reader_installer()), false},
-            {"SWD_Instructions", SLOT(launch_reader_installer()), false},
-            {"IS_InstallNow", SLOT(install_selected_apps()), true},
-            {"IS_ClearCache", SLOT(clear_cache()), true},
-    };
-    for (const Binding &binding : bindings)
+    for (const SkinRequirements::Binding &binding : SkinRequirements::bindings())
         connectSkinElement(QLatin1String(binding.name), this, binding.slot, binding.report);
 }
 
@@ -532,18 +494,14 @@ void FrontEnd::set_up_main_ui()
 
     QFile skinFile(skin);
     if (skin.isEmpty() || !skinFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        showError(m_designErrorTitle,
-                  QStringLiteral("Unable to open qstrSkin \"") + skin
-                          + QStringLiteral("\" specified in scanner.xml."));
+        showError(m_designErrorTitle, SkinRequirements::cannotOpen(skin));
         return;
     }
     QUiLoader loader;
     QWidget *form = loader.load(&skinFile, this);
     skinFile.close();
     if (!form) {
-        showError(m_designErrorTitle,
-                  QStringLiteral("Unable to load qstrSkin \"") + skin
-                          + QStringLiteral("\" specified in scanner.xml."));
+        showError(m_designErrorTitle, SkinRequirements::cannotLoad(skin));
         return;
     }
 
@@ -551,9 +509,7 @@ void FrontEnd::set_up_main_ui()
                             ? form
                             : form->findChild<QWidget *>(QStringLiteral("Root"));
     if (!root) {
-        showError(m_designErrorTitle,
-                  QStringLiteral("Skin \"") + skin
-                          + QStringLiteral("\" does not have the \"Root\" element."));
+        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
         return;
     }
 

@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
         if (window.grab().save(file))
             ++saved;
     }
-    QTextStream(stdout) << saved << " pages of " << disc << " in " << language << " -> "
-                        << output << '\n';
+    QTextStream(stdout) << saved << " pages of " << disc << " in " << language << " -> " << output
+                        << '\n';
     return saved == 7 ? 0 : 1;
 }
