@@ -87,11 +87,12 @@ bool FrontEndHooks::startDetached(const QString &program, const QString &argumen
     if (hooks().startDetached)
         return hooks().startDetached(program, argument);
     // The platform layer finds the program as Windows would and, on the simulated machine,
-    // hands explorer.exe to the desktop's file manager. The process object only lets go of the
-    // child; nobody waits for it.
+    // hands explorer.exe to the desktop's file manager, which needs the folder as the host
+    // names it (on Windows the mapping leaves the path as it is). The process object only lets
+    // go of the child; nobody waits for it.
     sys::Process process;
     const std::wstring commandLine = sys::quoteArgument(program.toStdWString()) + L" "
-                                     + sys::quoteArgument(argument.toStdWString());
+                                     + sys::quoteArgument(hostPath(argument).toStdWString());
     return process.start(commandLine);
 }
 
