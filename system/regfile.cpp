@@ -494,12 +494,14 @@ bool parseRegText(const std::wstring &text,
 }
 
 RegFileWriter::RegFileWriter()
-    : m_text(std::wstring(headerV5) + L"\r\n")
+    : m_text(std::wstring(headerV5) + L"\r\n\r\n")
 {}
 
 void RegFileWriter::beginKey(const std::wstring &fullPath)
 {
-    m_text += L"\r\n[";
+    if (m_inKey)
+        m_text += L"\r\n";
+    m_text += L"[";
     m_text += fullPath;
     m_text += L"]\r\n";
     m_inKey = true;
@@ -548,7 +550,7 @@ void RegFileWriter::addValue(const std::wstring &name, const RegValue &value)
 
 std::string RegFileWriter::bytes() const
 {
-    return encodeUtf16LeWithBom(m_text);
+    return encodeUtf16LeWithBom(text());
 }
 
 std::string encodeUtf16LeWithBom(const std::wstring &text)

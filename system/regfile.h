@@ -44,7 +44,8 @@ public:
     void beginKey(const std::wstring &fullPath);
     void addValue(const std::wstring &name, const RegValue &value);
 
-    const std::wstring &text() const { return m_text; }
+    // The file so far, ending in an empty line as exported files do.
+    std::wstring text() const { return m_text + L"\r\n"; }
     // UTF-16LE with a byte-order mark, CR LF line ends.
     std::string bytes() const;
 
