@@ -7,6 +7,7 @@
 #include "registry.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,15 @@ std::wstring decodeRegText(const std::string &bytes);
 // sentence naming what is wrong.
 bool parseRegText(const std::wstring &text,
                   std::vector<RegFileEntry> &entries,
+                  size_t &errorLine,
+                  std::wstring &errorText);
+
+// The same, handing each entry to sink as soon as its line is read (the sink may move from it);
+// entries before a bad line have been handed over when it fails. A sink that refuses an entry
+// returns false with a sentence in problem, which fails the parse at the entry's line.
+using RegFileSink = std::function<bool(RegFileEntry &entry, std::wstring &problem)>;
+bool parseRegText(const std::wstring &text,
+                  const RegFileSink &sink,
                   size_t &errorLine,
                   std::wstring &errorText);
 
