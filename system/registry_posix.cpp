@@ -417,7 +417,7 @@ public:
     long save()
     {
         ++m_generation;
-        RegFileWriter writer;
+        RegFileWriter writer(m_stamp.exists ? static_cast<size_t>(m_stamp.size) : 0);
         for (int tree = 0; tree < TreeCount; ++tree) {
             std::wstring path = treeNames[tree];
             writeNode(writer, *m_trees[tree], path, true);
