@@ -2,9 +2,9 @@
 // process that uses the machine.
 //
 // Supported:
-// - the roots HKEY_LOCAL_MACHINE, HKEY_USERS and HKEY_CLASSES_ROOT as trees of their own;
-//   HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid> as on Windows, so per-user entries show up
-//   when the user hives are walked;
+// - the trees HKEY_LOCAL_MACHINE and HKEY_USERS; HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid>
+//   as on Windows, so per-user entries show up when the user hives are walked, and
+//   HKEY_CLASSES_ROOT is HKLM\SOFTWARE\Classes (as in Wine: no merge with the user's classes);
 // - keys and value names compared without regard to case (ASCII, Latin-1, Latin Extended-A,
 //   Greek, Cyrillic, full-width Latin), keeping the case they were created with; subkeys
 //   enumerate in sorted order, values in creation order, as Windows does;
@@ -56,9 +56,8 @@ namespace {
 const wchar_t currentUserSid[] = L"S-1-5-21-2052111302-1418000000-1850000000-1001";
 const uint32_t maxKeyNameLength = 255;
 
-enum PhysicalRoot { LocalMachineTree, ClassesRootTree, UsersTree, TreeCount };
-const wchar_t *const treeNames[TreeCount]
-        = {L"HKEY_LOCAL_MACHINE", L"HKEY_CLASSES_ROOT", L"HKEY_USERS"};
+enum PhysicalRoot { LocalMachineTree, UsersTree, TreeCount };
+const wchar_t *const treeNames[TreeCount] = {L"HKEY_LOCAL_MACHINE", L"HKEY_USERS"};
 
 // Windows compares registry names after upper-casing each UTF-16 unit. The C library's
 // towupper depends on the process locale, so the mappings that matter are spelled out here.
@@ -318,7 +317,7 @@ void buildFreshMachine(std::unique_ptr<Node> (&trees)[TreeCount])
 }
 
 // Maps a root handle and path to the tree that holds it; HKEY_CURRENT_USER is the current
-// user's hive.
+// user's hive, HKEY_CLASSES_ROOT the machine's classes.
 bool startPath(RegRoot root, const std::wstring &path, KeyPath &out)
 {
     out = KeyPath();
@@ -327,7 +326,9 @@ bool startPath(RegRoot root, const std::wstring &path, KeyPath &out)
         out.tree = LocalMachineTree;
         break;
     case RegRoot::ClassesRoot:
-        out.tree = ClassesRootTree;
+        out.tree = LocalMachineTree;
+        out.append(L"SOFTWARE");
+        out.append(L"Classes");
         break;
     case RegRoot::Users:
         out.tree = UsersTree;
@@ -521,7 +522,8 @@ public:
     {
         if (!startPath(root, path, out))
             return false;
-        redirect(out, access);
+        if (root == RegRoot::LocalMachine)
+            redirect(out, access);
         return true;
     }
 
@@ -846,9 +848,10 @@ long RegKey::deleteTree(RegRoot root, const std::wstring &path, uint32_t access)
 {
     Store &store = Store::instance();
     std::lock_guard<std::mutex> guard(store.mutex());
+    // A root (and what stands for one) is never deleted.
     KeyPath keyPath;
-    if (!startPath(root, path, keyPath) || keyPath.keys.empty()
-        || (root == RegRoot::CurrentUser && keyPath.keys.size() == 1))
+    splitPath(path, keyPath);
+    if (keyPath.keys.empty() || !startPath(root, path, keyPath))
         return store.finish(RegError::InvalidParameter);
     long rc = store.beginWrite();
     if (rc != RegError::Success)
