@@ -31,12 +31,6 @@ TEST(SysInfoWin, A64BitBuildKnowsItRunsOn64BitWindows)
     }
 }
 
-TEST(SysInfoWin, VersionWordOfTheRunningWindows)
-{
-    const uint16_t word = windowsVersionWord();
-    EXPECT_GE(word >> 8, 5) << std::hex << word;
-}
-
 TEST(SysInfoWin, UpdateAgentIsNotBusy)
 {
     EXPECT_FALSE(isWindowsUpdateBusy());
