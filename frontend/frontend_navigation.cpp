@@ -124,7 +124,9 @@ void FrontEnd::mousePressEvent(QMouseEvent *event)
         m_dragging = true;
         m_dragOffset = event->globalPos() - frameGeometry().topLeft();
         event->accept();
+        return;
     }
+    QMainWindow::mousePressEvent(event);
 }
 
 void FrontEnd::mouseMoveEvent(QMouseEvent *event)
@@ -132,7 +134,9 @@ void FrontEnd::mouseMoveEvent(QMouseEvent *event)
     if ((event->buttons() & Qt::LeftButton) && m_dragging) {
         move(event->globalPos() - m_dragOffset);
         event->accept();
+        return;
     }
+    QMainWindow::mouseMoveEvent(event);
 }
 
 void FrontEnd::mouseReleaseEvent(QMouseEvent *event)

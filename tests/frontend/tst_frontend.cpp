@@ -8,8 +8,10 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSharedMemory>
@@ -43,6 +45,10 @@ private slots:
     void closeAsksWhileInstalling_data();
     void closeAsksWhileInstalling();
     void menuEntriesOpenWhatTheyName();
+    void namesTrademarks_data();
+    void namesTrademarks();
+    void placesWaitImage();
+    void dragsFramelessWindow();
 
     void secondCopyEndsSilently();
     void copyStartedByOlderFrontEndTakesOver();
@@ -484,6 +490,89 @@ void TestFrontEnd::menuEntriesOpenWhatTheyName()
     QDir().mkpath(environment.path("disc/TamDownload/sub"));
     window->clear_cache_from_main();
     QVERIFY(!QFileInfo::exists(environment.path("disc/TamDownload")));
+}
+
+void TestFrontEnd::namesTrademarks_data()
+{
+    QTest::addColumn<QString>("longName");
+    QTest::addColumn<QString>("marks");
+    QTest::newRow("two marks") << "Test Scanner 100"
+                               << "Corvex<sup>®</sup> und Corvex and Design<sup>®</sup>";
+    QTest::newRow("three marks with PageWing")
+            << "Test PageWing 7"
+            << "Corvex<sup>®</sup>, Corvex and Design<sup>®</sup> und PageWing<sup>®</sup>";
+}
+
+void TestFrontEnd::namesTrademarks()
+{
+    QFETCH(QString, longName);
+    QFETCH(QString, marks);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.longName = longName;
+    QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options));
+    auto *notice = window->findChild<QLabel *>("MM_TrademarkNotice");
+    QCOMPARE(notice->text(),
+             marks + " are registered trademarks. All other names belong to their owners.");
+}
+
+void TestFrontEnd::placesWaitImage()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, ProductOptions()));
+    QImage wide(300, 50, QImage::Format_RGB32);
+    wide.fill(Qt::white);
+    const QString file = environment.path("disc/wait.png");
+    QVERIFY(wide.save(file));
+    window->show_please_wait(file);
+    // Centred in the left half of the 500 x 100 wait screen, even when wider than that half.
+    QCOMPARE(window->findChild<QLabel *>("WaitScreenImage")->geometry(),
+             QRect((500 / 2 - 300) / 2, (100 - 50) / 2, 300, 50));
+    QVERIFY(recorder.significantTexts().isEmpty());
+}
+
+void TestFrontEnd::dragsFramelessWindow()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.skin = QStringLiteral("TamSkin_TopRoot.ui");
+    QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options));
+    const QPoint start = window->pos();
+    const QPoint origin = window->frameGeometry().topLeft();
+    QMouseEvent press(QEvent::MouseButtonPress,
+                      QPointF(300, 300),
+                      QPointF(origin + QPoint(300, 300)),
+                      Qt::LeftButton,
+                      Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(window.data(), &press);
+    QMouseEvent move(QEvent::MouseMove,
+                     QPointF(350, 320),
+                     QPointF(origin + QPoint(350, 320)),
+                     Qt::NoButton,
+                     Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(window.data(), &move);
+    QMouseEvent release(QEvent::MouseButtonRelease,
+                        QPointF(350, 320),
+                        QPointF(origin + QPoint(350, 320)),
+                        Qt::LeftButton,
+                        Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(window.data(), &release);
+    QCOMPARE(window->pos(), start + QPoint(50, 20));
+    // Without the button held nothing moves.
+    QMouseEvent hover(QEvent::MouseMove,
+                      QPointF(10, 10),
+                      QPointF(origin + QPoint(10, 10)),
+                      Qt::NoButton,
+                      Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(window.data(), &hover);
+    QCOMPARE(window->pos(), start + QPoint(50, 20));
 }
 
 void TestFrontEnd::secondCopyEndsSilently()

@@ -4,8 +4,8 @@
 <context>
     <name>TamSkin</name>
     <message>
-        <source>&lt;a href="reader"&gt;Need a PDF reader? Get one here.&lt;/a&gt;</source>
-        <translation>&lt;a href="reader"&gt;Pas de lecteur PDF ? Obtenez-en un ici.&lt;/a&gt;</translation>
+        <source>&lt;a href="reader" style="color:#9fd3ff;"&gt;Need a PDF reader? Get one here.&lt;/a&gt;</source>
+        <translation>&lt;a href="reader" style="color:#9fd3ff;"&gt;Pas de lecteur PDF ? Obtenez-en un ici.&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Additional material for this scanner.</source>
