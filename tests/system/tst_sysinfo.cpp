@@ -5,6 +5,7 @@
 #include "registry.h"
 #include "sysinfo.h"
 #include "sysinfotestsupport.h"
+#include "testmachine.h"
 #include "updateagent.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@
 
 using namespace sys;
 using sysinfotest::fixturePath;
-using sysinfotest::ScratchMachine;
 namespace fs = std::filesystem;
 
 namespace {
@@ -135,7 +135,7 @@ TEST(LogLine, BytesAreTextModeLatin1WithCrLf)
 
 TEST(LogLine, WritesOnlyWhenTheLogFolderExists)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     const fs::path folder = fs::u8path(toHostPath(L"C:\\Log"));
     const fs::path file = fs::u8path(toHostPath(L"C:\\Log\\CoInstaller.log"));
     const bool folderExisted = fs::exists(folder);
@@ -193,8 +193,8 @@ TEST(VersionWord, FromTheCurrentVersionKey)
             {"empty", L"", -1, -1, false, 0},
             {"nothing at all", nullptr, -1, -1, false, 0},
     };
-    ScratchMachine machine;
-    const std::wstring path = L"Software\\TamTests\\VersionWord";
+    TestMachine machine;
+    const std::wstring path = L"Software\\" + TestMachine::uniqueName();
     for (const Row &row : rows) {
         RegKey::deleteTree(RegRoot::CurrentUser, path, RegAccess::AllAccess);
         RegKey key = RegKey::create(RegRoot::CurrentUser, path, RegAccess::AllAccess);
@@ -219,7 +219,7 @@ TEST(VersionWord, FromTheCurrentVersionKey)
     EXPECT_TRUE(windowsVersionWordFromKey(key, word));
     EXPECT_EQ(word, 0x0603);
     key.close();
-    RegKey::deleteTree(RegRoot::CurrentUser, L"Software\\TamTests", RegAccess::AllAccess);
+    RegKey::deleteTree(RegRoot::CurrentUser, path, RegAccess::AllAccess);
 }
 
 TEST(FileVersion, ReadsTheFirstTranslationsFileVersion)
@@ -323,7 +323,7 @@ TEST(FileVersion, TruncatedAndGarbledFilesNeverReadOutOfBounds)
 
 TEST(RestartPending, WhenTheRebootRequiredKeyHoldsAValue)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     const std::wstring path = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\WindowsUpdate\\Auto "
                               L"Update\\RebootRequired";
     const uint32_t access = RegAccess::AllAccess | RegAccess::Wow64_64Key;
@@ -346,7 +346,7 @@ TEST(RestartPending, WhenTheRebootRequiredKeyHoldsAValue)
 
 TEST(ProgramFiles, IsAnExistingFolderOnDriveC)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     const std::wstring folder = programFilesFolder();
     ASSERT_GE(folder.size(), 3u);
     EXPECT_EQ(folder.substr(1, 2), L":\\");
@@ -355,7 +355,7 @@ TEST(ProgramFiles, IsAnExistingFolderOnDriveC)
 
 TEST(DiscLock, OnlyADriveLetterNamesAVolume)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     DiscLock lock;
     for (const wchar_t *path :
          {L"\\\\server\\share\\setup.exe", L"setup.exe", L"1:\\setup.exe", L""}) {

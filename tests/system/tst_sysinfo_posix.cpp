@@ -4,13 +4,13 @@
 #include "registry.h"
 #include "sysinfo.h"
 #include "sysinfotestsupport.h"
+#include "testmachine.h"
 #include "updateagent.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <unistd.h>
 
 using namespace sys;
@@ -24,26 +24,7 @@ std::wstring fixturePath(const std::wstring &fileName)
     return fromHostPath(program.parent_path().string()) + L"\\" + fileName;
 }
 
-ScratchMachine::ScratchMachine()
-{
-    std::random_device random;
-    m_folder = (fs::temp_directory_path()
-                / ("tam-sysinfo-" + std::to_string(::getpid()) + "-" + std::to_string(random())))
-                       .string();
-    setMachineRoot(m_folder);
-    machineRoot(); // lays the machine out
-}
-
-ScratchMachine::~ScratchMachine()
-{
-    setMachineRoot({});
-    std::error_code ignored;
-    fs::remove_all(m_folder, ignored);
-}
-
 } // namespace sysinfotest
-
-using sysinfotest::ScratchMachine;
 
 namespace {
 
@@ -75,7 +56,7 @@ void setBitness(uint32_t bits)
 
 TEST(SysInfoPosix, VersionWordComesFromTheMachinesRegistry)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     writeVersionKey(nullptr, true);
     EXPECT_EQ(windowsVersionWord(), 0x0A00);
     writeVersionKey(L"6.1", false);
@@ -88,7 +69,7 @@ TEST(SysInfoPosix, VersionWordComesFromTheMachinesRegistry)
 
 TEST(SysInfoPosix, BitnessFollowsTheMachineAsA32BitProgramSeesIt)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     EXPECT_FALSE(isProcess64Bit());
     EXPECT_EQ(isWow64Process(), Wow64Answer::Yes);
     EXPECT_TRUE(is64BitWindows());
@@ -105,7 +86,7 @@ TEST(SysInfoPosix, RunningProgramReportsTheProjectVersion)
     const std::wstring self = fromHostPath(fs::read_symlink("/proc/self/exe").string());
     EXPECT_EQ(fileVersion(self), fromUtf8(TAM_PROJECT_VERSION));
     // A copy of the program is not the running program.
-    ScratchMachine machine;
+    TestMachine machine;
     const fs::path copy = toHostPath(L"C:\\Program Files\\copy");
     fs::copy_file("/proc/self/exe", copy);
     EXPECT_EQ(fileVersion(L"C:\\Program Files\\copy"), L"X, X, X, X");
@@ -113,7 +94,7 @@ TEST(SysInfoPosix, RunningProgramReportsTheProjectVersion)
 
 TEST(SysInfoPosix, UpdateAgentIsBusyWhileTheMachineSaysSo)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     EXPECT_FALSE(isWindowsUpdateBusy());
     const std::string flag = machineRoot() + "/windows-update-busy";
     std::ofstream(flag).put('\n');
@@ -124,7 +105,7 @@ TEST(SysInfoPosix, UpdateAgentIsBusyWhileTheMachineSaysSo)
 
 TEST(SysInfoPosix, DiscLockIsAFileWhileHeld)
 {
-    ScratchMachine machine;
+    TestMachine machine;
     const fs::path locks = machineRoot() + "/disc-locks";
     const auto heldLocks = [&locks] {
         std::error_code ignored;

@@ -18,9 +18,6 @@ std::wstring fixturePath(const std::wstring &fileName)
     return path.substr(0, path.find_last_of(L'\\') + 1) + fileName;
 }
 
-ScratchMachine::ScratchMachine() = default;
-ScratchMachine::~ScratchMachine() = default;
-
 } // namespace sysinfotest
 
 TEST(SysInfoWin, A64BitBuildKnowsItRunsOn64BitWindows)
