@@ -191,9 +191,9 @@ std::vector<uint8_t> widenAnsiBytes(const std::vector<uint8_t> &bytes)
 class Parser
 {
 public:
-    Parser(const std::wstring &text, std::vector<RegFileEntry> &entries)
+    Parser(const std::wstring &text, const RegFileSink &sink)
         : m_text(text)
-        , m_entries(entries)
+        , m_sink(sink)
     {}
 
     bool run()
@@ -280,7 +280,9 @@ private:
         entry.key = key;
         m_keyDeleted = entry.kind == RegFileEntry::DeleteKey;
         m_currentKey = key;
-        m_entries.push_back(std::move(entry));
+        std::wstring problem;
+        if (!m_sink(entry, problem))
+            return failAt(entry.line, problem);
         return true;
     }
 
@@ -366,7 +368,9 @@ private:
         if (m_keyDeleted)
             return true;
         entry.key = m_currentKey;
-        m_entries.push_back(std::move(entry));
+        std::wstring problem;
+        if (!m_sink(entry, problem))
+            return failAt(entry.line, problem);
         return true;
     }
 
@@ -425,7 +429,7 @@ private:
     }
 
     const std::wstring &m_text;
-    std::vector<RegFileEntry> &m_entries;
+    const RegFileSink &m_sink;
     size_t m_pos = 0;
     size_t m_lineNumber = 0;
     size_t m_errorLine = 0;
@@ -485,7 +489,22 @@ bool parseRegText(const std::wstring &text,
                   size_t &errorLine,
                   std::wstring &errorText)
 {
-    Parser parser(text, entries);
+    return parseRegText(
+            text,
+            [&entries](RegFileEntry &entry, std::wstring &) {
+                entries.push_back(std::move(entry));
+                return true;
+            },
+            errorLine,
+            errorText);
+}
+
+bool parseRegText(const std::wstring &text,
+                  const RegFileSink &sink,
+                  size_t &errorLine,
+                  std::wstring &errorText)
+{
+    Parser parser(text, sink);
     if (parser.run())
         return true;
     errorLine = parser.errorLine();
@@ -494,12 +513,14 @@ bool parseRegText(const std::wstring &text,
 }
 
 RegFileWriter::RegFileWriter()
-    : m_text(std::wstring(headerV5) + L"\r\n")
+    : m_text(std::wstring(headerV5) + L"\r\n\r\n")
 {}
 
 void RegFileWriter::beginKey(const std::wstring &fullPath)
 {
-    m_text += L"\r\n[";
+    if (m_inKey)
+        m_text += L"\r\n";
+    m_text += L"[";
     m_text += fullPath;
     m_text += L"]\r\n";
     m_inKey = true;
@@ -548,7 +569,7 @@ void RegFileWriter::addValue(const std::wstring &name, const RegValue &value)
 
 std::string RegFileWriter::bytes() const
 {
-    return encodeUtf16LeWithBom(m_text);
+    return encodeUtf16LeWithBom(text());
 }
 
 std::string encodeUtf16LeWithBom(const std::wstring &text)

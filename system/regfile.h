@@ -7,6 +7,7 @@
 #include "registry.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ bool parseRegText(const std::wstring &text,
                   size_t &errorLine,
                   std::wstring &errorText);
 
+// The same, handing each entry to sink as soon as its line is read (the sink may move from it);
+// entries before a bad line have been handed over when it fails. A sink that refuses an entry
+// returns false with a sentence in problem, which fails the parse at the entry's line.
+using RegFileSink = std::function<bool(RegFileEntry &entry, std::wstring &problem)>;
+bool parseRegText(const std::wstring &text,
+                  const RegFileSink &sink,
+                  size_t &errorLine,
+                  std::wstring &errorText);
+
 // Builds a .reg file in the layout regedit and reg.exe export.
 class RegFileWriter
 {
@@ -44,7 +54,8 @@ public:
     void beginKey(const std::wstring &fullPath);
     void addValue(const std::wstring &name, const RegValue &value);
 
-    const std::wstring &text() const { return m_text; }
+    // The file so far, ending in an empty line as exported files do.
+    std::wstring text() const { return m_text + L"\r\n"; }
     // UTF-16LE with a byte-order mark, CR LF line ends.
     std::string bytes() const;
 

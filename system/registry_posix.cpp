@@ -156,7 +156,7 @@ struct Node
     }
 
     // Returns false when the value was already there with the same type and data.
-    bool setValue(const std::wstring &valueName, const RegValue &v)
+    bool setValue(const std::wstring &valueName, RegValue v)
     {
         const std::wstring k = folded(valueName);
         const auto it = valueIndex.find(k);
@@ -164,11 +164,11 @@ struct Node
             RegValue &old = values[it->second].value;
             if (old.type == v.type && old.data == v.data)
                 return false;
-            old = v;
+            old = std::move(v);
             return true;
         }
         valueIndex.emplace(k, values.size());
-        values.push_back({valueName, v});
+        values.push_back({valueName, std::move(v)});
         return true;
     }
 
@@ -357,7 +357,7 @@ public:
     // Brings the cached copy up to date with the file. Caller holds mutex().
     long refresh()
     {
-        const std::string folder = machineRoot();
+        const std::string folder = machineFolder();
         if (folder != m_folder) {
             m_folder = folder;
             m_path = folder + "/registry.reg";
@@ -387,6 +387,7 @@ public:
         const long rc = refresh();
         if (rc != RegError::Success)
             return rc;
+        machineRoot(); // makes the folder of a machine that has never been written
         const std::string lockPath = m_path + ".lock";
         m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (m_lockFd < 0)
@@ -524,32 +525,68 @@ public:
         return true;
     }
 
-    // Applies parsed .reg entries; the roots were checked by entryPath() before.
-    void apply(const std::vector<RegFileEntry> &entries, uint32_t access)
+    // Applies .reg entries one by one. Value lines follow their key line, so the key is looked
+    // up once for all of them. Refuses keys outside the roots the store holds.
+    class Applier
     {
-        KeyPath path;
-        for (const RegFileEntry &entry : entries) {
-            RegRoot root;
-            std::wstring rest;
-            splitRootPath(entry.key, root, rest);
-            resolve(root, rest, access, path);
+    public:
+        Applier(Store &store, uint32_t access)
+            : m_store(store)
+            , m_access(access)
+        {}
+
+        bool apply(RegFileEntry &entry, std::wstring &problem)
+        {
+            if (!m_hasKey || entry.key != m_key) {
+                RegRoot root;
+                std::wstring rest;
+                if (!splitRootPath(entry.key, root, rest)) {
+                    problem = L"unknown root key in \"" + entry.key + L"\"";
+                    return false;
+                }
+                m_store.resolve(root, rest, m_access, m_path);
+                m_key = entry.key;
+                m_hasKey = true;
+                m_isRoot = rest.empty();
+                m_node = nullptr;
+            }
             switch (entry.kind) {
             case RegFileEntry::Key:
-                ensure(path);
+                if (!m_node)
+                    m_node = m_store.ensure(m_path);
                 break;
             case RegFileEntry::DeleteKey:
-                remove(path);
+                if (m_isRoot) {
+                    problem = L"a root key cannot be deleted";
+                    return false;
+                }
+                m_store.remove(m_path);
+                m_node = nullptr;
                 break;
             case RegFileEntry::SetValue:
-                ensure(path)->setValue(entry.name, entry.value);
+                if (!m_node)
+                    m_node = m_store.ensure(m_path);
+                m_node->setValue(entry.name, std::move(entry.value));
                 break;
             case RegFileEntry::DeleteValue:
-                if (Node *node = find(path))
-                    node->removeValue(entry.name);
+                if (!m_node)
+                    m_node = m_store.find(m_path);
+                if (m_node)
+                    m_node->removeValue(entry.name);
                 break;
             }
+            return true;
         }
-    }
+
+    private:
+        Store &m_store;
+        uint32_t m_access;
+        KeyPath m_path;
+        std::wstring m_key;
+        bool m_hasKey = false;
+        bool m_isRoot = false;
+        Node *m_node = nullptr;
+    };
 
     void setMessage(const std::wstring &text) { m_message = text; }
     std::wstring path() const { return fromUtf8(m_path); }
@@ -606,11 +643,22 @@ private:
 
         m_stamp = stampOf(info);
         m_loaded = true;
-        std::vector<RegFileEntry> entries;
+        for (int i = 0; i < TreeCount; ++i) {
+            m_trees[i] = std::make_unique<Node>();
+            m_trees[i]->name = treeNames[i];
+            m_trees[i]->key = folded(treeNames[i]);
+        }
+        Applier applier(*this, 0);
         size_t line = 0;
         std::wstring problem;
-        if (!parseRegText(decodeRegText(bytes), entries, line, problem)
-            || !checkRoots(entries, line, problem)) {
+        const bool parsed = parseRegText(
+                decodeRegText(bytes),
+                [&applier](RegFileEntry &entry, std::wstring &why) {
+                    return applier.apply(entry, why);
+                },
+                line,
+                problem);
+        if (!parsed) {
             m_bad = true;
             m_message = fromUtf8(m_path) + L":" + std::to_wstring(line) + L": " + problem;
             for (auto &tree : m_trees)
@@ -618,12 +666,6 @@ private:
             return RegError::BadStore;
         }
         m_bad = false;
-        for (int i = 0; i < TreeCount; ++i) {
-            m_trees[i] = std::make_unique<Node>();
-            m_trees[i]->name = treeNames[i];
-            m_trees[i]->key = folded(treeNames[i]);
-        }
-        apply(entries, 0);
         return RegError::Success;
     }
 
@@ -942,7 +984,10 @@ long importRegistryFile(const std::string &bytes, const std::wstring &sourceName
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    store.apply(entries, normalizedAccess(access));
+    Store::Applier applier(store, normalizedAccess(access));
+    std::wstring unused;
+    for (RegFileEntry &entry : entries)
+        applier.apply(entry, unused);
     rc = store.save();
     store.endWrite();
     return store.finish(rc);

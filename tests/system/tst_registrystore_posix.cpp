@@ -179,7 +179,7 @@ TEST(RegistryStore, WriterWrapsHexAndEscapesLikeRegedit)
     blob.data.assign(60, 0xab);
     writer.addValue(L"Blob", blob);
     writer.addValue(L"Expand", makeStringValue(L"%A%", RegType::ExpandString));
-    const std::wstring &text = writer.text();
+    const std::wstring text = writer.text();
     EXPECT_NE(text.find(L"\"q\\\"uote\"=\"a\\\\b\"\r\n"), std::wstring::npos);
     EXPECT_NE(text.find(L"@=dword:0000001f\r\n"), std::wstring::npos);
     EXPECT_NE(text.find(L"\"Expand\"=hex(2):25,00,41,00,25,00,00,00\r\n"), std::wstring::npos);
