@@ -80,29 +80,38 @@ TEST(ProcessPosix, FindsProgramsTheWindowsWay)
     TestMachine machine;
     TempFolder folder;
     writeProgram(folder / "bin" / "tamtool", "#!/bin/sh\nexit 6\n", executable);
+    writeProgram(folder / "local", "#!/bin/sh\nexit 7\n", executable);
     writeProgram(std::filesystem::u8path(machine.folder()) / "drive_c" / "Tools" / "setup",
                  "#!/bin/sh\nexit 9\n",
                  executable);
+    std::filesystem::create_directories(folder / "elsewhere");
     const ScopedEnv path("PATH", (folder / "bin").string() + ":" + std::getenv("PATH"));
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
     struct Row
     {
         const char *name;
         std::wstring commandLine;
+        std::wstring directory;
         uint32_t exitCode;
     };
     const Row rows[] = {
-            {"name with .exe on PATH", L"tamtool.exe", 6},
-            {"name without .exe on PATH", L"tamtool", 6},
-            {"drive path into the machine", L"C:\\Tools\\setup.exe /S", 9},
-            {"quoted drive path", L"\"C:\\Tools\\setup.exe\"", 9},
-            {"beside the running program", L"tam_child.exe exit 12", 12},
+            {"name with .exe on PATH", L"tamtool.exe", L"", 6},
+            {"name without .exe on PATH", L"tamtool", L"", 6},
+            {"drive path into the machine", L"C:\\Tools\\setup.exe /S", L"", 9},
+            {"quoted drive path run on its drive", L"\"C:\\Tools\\setup.exe\"", L"C:\\Tools", 9},
+            {"beside the running program", L"tam_child.exe exit 12", L"", 12},
+            // Found from our current directory, although the child starts in another one.
+            {"current directory", L"local.exe", (folder / "elsewhere").wstring(), 7},
+            {"relative path", L"bin\\tamtool.exe", (folder / "elsewhere").wstring(), 6},
     };
     for (const Row &row : rows) {
         Process process;
-        ASSERT_TRUE(process.start(row.commandLine)) << row.name;
+        ASSERT_TRUE(process.start(row.commandLine, row.directory)) << row.name;
         ASSERT_TRUE(process.wait(10000)) << row.name;
         EXPECT_EQ(process.exitCode(), row.exitCode) << row.name;
     }
+    std::filesystem::current_path(previous);
 }
 
 TEST(ProcessPosix, ExecFailuresGiveWindowsCodes)
