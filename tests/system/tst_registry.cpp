@@ -281,6 +281,21 @@ TEST_F(Registry, DefaultValueAndOddNames)
     EXPECT_EQ(rc, RegError::Success);
 }
 
+TEST_F(Registry, ClassesRootIsTheMachinesClasses)
+{
+    const std::wstring ext = L"." + m_name;
+    long rc = -1;
+    RegKey::create(RegRoot::ClassesRoot, ext, RegAccess::AllAccess, &rc).setString(L"", L"TamFile");
+    ASSERT_EQ(rc, RegError::Success);
+    std::wstring text;
+    EXPECT_TRUE(RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Classes\\" + ext, RegAccess::Read)
+                        .readString(L"", text));
+    EXPECT_EQ(text, L"TamFile");
+    EXPECT_EQ(RegKey::deleteTree(RegRoot::ClassesRoot, ext, 0), RegError::Success);
+    RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Classes\\" + ext, RegAccess::Read, &rc);
+    EXPECT_EQ(rc, RegError::FileNotFound);
+}
+
 TEST_F(Registry, CurrentUserKeysAreNotRedirected)
 {
     createUser(L"Shared", RegAccess::AllAccess | view32).setDword(L"n", 7);

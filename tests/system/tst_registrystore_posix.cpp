@@ -166,6 +166,18 @@ TEST(RegistryStore, TextDecodesFromUtf16AndUtf8Alike)
     }
     // Bytes that are not UTF-8 (an old ANSI file) keep their Latin-1 meaning.
     EXPECT_EQ(decodeRegText("caf\xE9"), L"caf\u00e9");
+
+    // The older REGEDIT4 files hold expandable and multi-strings as 8-bit text.
+    std::vector<RegFileEntry> entries;
+    size_t line = 0;
+    std::wstring problem;
+    ASSERT_TRUE(parseRegText(decodeRegText("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\T]\r\n"
+                                           "\"e\"=hex(2):25,41,25,00\r\n"),
+                             entries,
+                             line,
+                             problem));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].value.data, makeStringValue(L"%A%").data);
 }
 
 TEST(RegistryStore, WriterWrapsHexAndEscapesLikeRegedit)
@@ -375,6 +387,36 @@ TEST_F(MachineStore, TwoProcessesAddingAtOnceLoseNothing)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(valueCount(RegRoot::LocalMachine, L"SOFTWARE\\Race"), 2u * perProcess);
+}
+
+TEST_F(MachineStore, ReadersNeverSeeAHalfWrittenStore)
+{
+    RegKey::create(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Write).setDword(L"n", 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        RegKey key = RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Write);
+        for (uint32_t i = 1; i <= 300; ++i)
+            key.setDword(L"n", i);
+        ::_exit(0);
+    }
+    uint32_t last = 0;
+    bool ordered = true;
+    int failures = 0;
+    int reads = 0;
+    for (bool running = true; running; ++reads) {
+        running = ::waitpid(pid, nullptr, WNOHANG) == 0;
+        uint32_t n = 0;
+        if (!RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Read)
+                     .readDword(L"n", n))
+            ++failures;
+        ordered = ordered && n >= last;
+        last = n;
+    }
+    EXPECT_GT(reads, 1);
+    EXPECT_EQ(last, 300u);
+    EXPECT_EQ(failures, 0) << toUtf8(registryErrorMessage());
+    EXPECT_TRUE(ordered) << "a reader never goes back to an older store";
 }
 
 TEST_F(MachineStore, KilledWriterLeavesTheLastCompleteStore)
