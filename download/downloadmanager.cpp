@@ -365,8 +365,10 @@ void DownloadManager::abandonReply()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     disconnect(reply, nullptr, this, nullptr);
-    // Nothing it still delivers is read; aborting frees its connection at once.
-    reply->abort();
+    // Nothing it still delivers is read; aborting frees its connection at once. A reply that
+    // already failed is ending anyway.
+    if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
+        reply->abort();
     reply->deleteLater();
 }
 
