@@ -26,6 +26,7 @@ class DownloadManager : public QObject
 
 public:
     static constexpr int DefaultTimeout = 15000;
+    static constexpr qint64 ReadBufferSize = 256 * 1024;
 
     explicit DownloadManager(QObject *parent = nullptr);
     ~DownloadManager() override;

@@ -5,12 +5,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTextStream>
+#include <QThread>
 
 namespace {
 qint64 statusKib(const char *field)
@@ -40,7 +42,7 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: fetch manager|qnam URL TARGET [--buffer BYTES] [--http2]"
-                               " [--buffered-file] [--progress-only]\n";
+                               " [--buffered-file] [--progress-only] [--slow-drain]\n";
         return 2;
     }
     const QString mode = args.at(0);
@@ -49,6 +51,8 @@ int main(int argc, char *argv[])
     const bool http2 = args.contains(QStringLiteral("--http2"));
     const bool bufferedFile = args.contains(QStringLiteral("--buffered-file"));
     const bool progressOnly = args.contains(QStringLiteral("--progress-only"));
+    // Stands for a busy user-interface thread: each drain is held up for a millisecond.
+    const bool slowDrain = args.contains(QStringLiteral("--slow-drain"));
     const int bufferAt = args.indexOf(QStringLiteral("--buffer"));
     const qint64 readBuffer = bufferAt >= 0 ? args.value(bufferAt + 1).toLongLong() : 0;
     QLoggingCategory::setFilterRules(QStringLiteral("tam.download.debug=false"));
@@ -83,9 +87,22 @@ int main(int argc, char *argv[])
             request.setAttribute(QNetworkRequest::Http2AllowedAttribute, true);
             request.setAttribute(QNetworkRequest::Http2DirectAttribute, true);
         }
+        if (args.contains(QStringLiteral("--head-first"))) {
+            // As the downloader does: the GET then reuses the HEAD's connection.
+            QNetworkRequest headRequest(request);
+            if (args.contains(QStringLiteral("--head-close")))
+                headRequest.setRawHeader("Connection", "close");
+            QNetworkReply *head = network.head(headRequest);
+            QEventLoop wait;
+            QObject::connect(head, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+            wait.exec();
+            head->deleteLater();
+        }
         QNetworkReply *reply = network.get(request);
         reply->setReadBufferSize(readBuffer);
-        auto drain = [&file, reply] {
+        auto drain = [&file, reply, slowDrain] {
+            if (slowDrain)
+                QThread::msleep(1);
             while (reply->bytesAvailable() > 0)
                 file.write(reply->readAll());
         };
