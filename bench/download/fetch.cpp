@@ -14,6 +14,9 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 qint64 statusKib(const char *field)
 {
@@ -74,6 +77,24 @@ int main(int argc, char *argv[])
     idle = statusKib("VmRSS:");
     resetPeak();
     clock.start();
+    // When the peak happens tells which buffer grew: at the start or under way.
+    std::atomic<bool> sampling{true};
+    qint64 peakAtMs = 0;
+    qint64 peakAnon = 0;
+    qint64 peakFile = 0;
+    std::thread sampler([&] {
+        qint64 peak = 0;
+        while (sampling) {
+            const qint64 rss = statusKib("VmRSS:");
+            if (rss > peak) {
+                peak = rss;
+                peakAtMs = clock.elapsed();
+                peakAnon = statusKib("RssAnon:");
+                peakFile = statusKib("RssFile:");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
     if (mode == QLatin1String("manager")) {
         manager.download(url, target);
     } else {
@@ -119,6 +140,10 @@ int main(int argc, char *argv[])
     }
     app.exec();
     const qint64 elapsed = clock.elapsed();
+    sampling = false;
+    sampler.join();
+    QTextStream(stderr) << "peak_at_ms " << peakAtMs << " of " << elapsed << " anon_kib "
+                        << peakAnon << " file_kib " << peakFile << '\n';
 
     QTextStream(stdout) << "elapsed_ms " << elapsed << " bytes " << QFileInfo(target).size()
                         << " idle_rss_kib " << idle << " peak_rss_kib " << statusKib("VmHWM:")
