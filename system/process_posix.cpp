@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -140,7 +141,7 @@ std::vector<std::string> searchPath()
 // Finds the host file that a Windows program path names. firstFolder (may be empty) is
 // searched before anything else for a relative name. On failure *error is a Windows code.
 std::string
-resolveProgram(const std::wstring &program, const std::string &firstFolder, uint32_t *error)
+findProgram(const std::wstring &program, const std::string &firstFolder, uint32_t *error)
 {
     const std::string host = toHostPath(program);
     if (host.empty()) {
@@ -174,15 +175,50 @@ resolveProgram(const std::wstring &program, const std::string &firstFolder, uint
         if (!found.empty())
             return found;
     }
-    // Windows' file manager becomes the desktop's.
+    *error = ErrorFileNotFound;
+    return {};
+}
+
+std::string absolute(const std::string &path)
+{
+    if (path.empty() || path.front() == '/')
+        return path;
+    char buffer[PATH_MAX];
+    if (!::getcwd(buffer, sizeof(buffer)))
+        return path;
+    return std::string(buffer) + "/" + path;
+}
+
+struct Program
+{
+    std::string path; // absolute: the child changes directory before it executes
+    bool isFileManager = false;
+};
+
+Program resolveProgram(const std::wstring &program, const std::string &firstFolder, uint32_t *error)
+{
+    const std::string found = findProgram(program, firstFolder, error);
+    if (!found.empty())
+        return {absolute(found), false};
+    // Windows' file manager becomes the desktop's, which takes host paths.
+    const std::string host = toHostPath(program);
     if (host == "explorer.exe" || host == "explorer") {
         for (const std::string &folder : searchPath()) {
             if (isFile(folder + "/xdg-open"))
-                return folder + "/xdg-open";
+                return {absolute(folder + "/xdg-open"), true};
         }
     }
-    *error = ErrorFileNotFound;
     return {};
+}
+
+// argv for the program: its own path, then the Windows arguments.
+std::vector<std::string> argumentVector(const Program &program,
+                                        const std::vector<std::wstring> &words)
+{
+    std::vector<std::string> arguments{program.path};
+    for (size_t i = 1; i < words.size(); ++i)
+        arguments.push_back(program.isFileManager ? toHostPath(words[i]) : toUtf8(words[i]));
+    return arguments;
 }
 
 // Starts program with arguments; returns errno (0 on success).
@@ -225,11 +261,15 @@ int spawn(const std::string &program,
 // Nobody waits for pid: a detached thread reaps it so that it leaves no zombie behind.
 void reapLater(pid_t pid)
 {
-    std::thread([pid] {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    try {
+        std::thread([pid] {
+            int status = 0;
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error &) {
+        // Out of threads: the zombie stays until this process ends, which is harmless.
+    }
 }
 
 bool isSafeTarget(uint32_t pid)
@@ -325,18 +365,14 @@ bool Process::start(const std::wstring &commandLine,
         }
     }
     uint32_t error = 0;
-    const std::string program = resolveProgram(words.front(), {}, &error);
-    if (program.empty()) {
+    const Program program = resolveProgram(words.front(), {}, &error);
+    if (program.path.empty()) {
         // CreateProcessW searches for the file and reports any missing part as a missing file.
         impl.startError = ErrorFileNotFound;
         return false;
     }
-    std::vector<std::string> arguments{program};
-    for (size_t i = 1; i < words.size(); ++i)
-        arguments.push_back(toUtf8(words[i]));
-
     pid_t pid = 0;
-    const int result = spawn(program, arguments, folder, &pid);
+    const int result = spawn(program.path, argumentVector(program, words), folder, &pid);
     if (result != 0) {
         impl.startError = windowsError(result);
         return false;
@@ -467,17 +503,15 @@ intptr_t shellExecute(void * /*ownerWindow*/,
             return ErrorPathNotFound;
     }
     uint32_t error = 0;
-    const std::string program = resolveProgram(file, folder, &error);
-    if (program.empty())
+    const Program program = resolveProgram(file, folder, &error);
+    if (program.path.empty())
         return static_cast<intptr_t>(error);
 
-    std::vector<std::string> arguments{program};
-    const std::vector<std::wstring> words = splitCommandLine(L"x " + parameters);
-    for (size_t i = 1; i < words.size(); ++i)
-        arguments.push_back(toUtf8(words[i]));
-
     pid_t pid = 0;
-    const int result = spawn(program, arguments, folder, &pid);
+    const int result = spawn(program.path,
+                             argumentVector(program, splitCommandLine(L"x " + parameters)),
+                             folder,
+                             &pid);
     if (result != 0) {
         switch (windowsError(result)) {
         case ErrorFileNotFound:
