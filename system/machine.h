@@ -14,6 +14,9 @@ namespace sys {
 // The machine folder (created on first use, with an empty registry and a 64-bit Windows 10
 // description when it does not exist). Empty on Win32.
 std::string machineRoot();
+// The folder machineRoot() names, without creating anything: no system call, so callers that
+// need it on every operation (the registry) stay cheap. Empty on Win32.
+std::string machineFolder();
 // Points the process at another machine folder (tests); same as setting TAM_MACHINE.
 void setMachineRoot(const std::string &folder);
 // True when the simulated machine describes a 32-bit Windows (registry value

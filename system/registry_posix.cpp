@@ -2,9 +2,9 @@
 // process that uses the machine.
 //
 // Supported:
-// - the roots HKEY_LOCAL_MACHINE, HKEY_USERS and HKEY_CLASSES_ROOT as trees of their own;
-//   HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid> as on Windows, so per-user entries show up
-//   when the user hives are walked;
+// - the trees HKEY_LOCAL_MACHINE and HKEY_USERS; HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid>
+//   as on Windows, so per-user entries show up when the user hives are walked, and
+//   HKEY_CLASSES_ROOT is HKLM\SOFTWARE\Classes (as in Wine: no merge with the user's classes);
 // - keys and value names compared without regard to case (ASCII, Latin-1, Latin Extended-A,
 //   Greek, Cyrillic, full-width Latin), keeping the case they were created with; subkeys
 //   enumerate in sorted order, values in creation order, as Windows does;
@@ -56,9 +56,8 @@ namespace {
 const wchar_t currentUserSid[] = L"S-1-5-21-2052111302-1418000000-1850000000-1001";
 const uint32_t maxKeyNameLength = 255;
 
-enum PhysicalRoot { LocalMachineTree, ClassesRootTree, UsersTree, TreeCount };
-const wchar_t *const treeNames[TreeCount]
-        = {L"HKEY_LOCAL_MACHINE", L"HKEY_CLASSES_ROOT", L"HKEY_USERS"};
+enum PhysicalRoot { LocalMachineTree, UsersTree, TreeCount };
+const wchar_t *const treeNames[TreeCount] = {L"HKEY_LOCAL_MACHINE", L"HKEY_USERS"};
 
 // Windows compares registry names after upper-casing each UTF-16 unit. The C library's
 // towupper depends on the process locale, so the mappings that matter are spelled out here.
@@ -156,7 +155,7 @@ struct Node
     }
 
     // Returns false when the value was already there with the same type and data.
-    bool setValue(const std::wstring &valueName, const RegValue &v)
+    bool setValue(const std::wstring &valueName, RegValue v)
     {
         const std::wstring k = folded(valueName);
         const auto it = valueIndex.find(k);
@@ -164,11 +163,11 @@ struct Node
             RegValue &old = values[it->second].value;
             if (old.type == v.type && old.data == v.data)
                 return false;
-            old = v;
+            old = std::move(v);
             return true;
         }
         valueIndex.emplace(k, values.size());
-        values.push_back({valueName, v});
+        values.push_back({valueName, std::move(v)});
         return true;
     }
 
@@ -318,7 +317,7 @@ void buildFreshMachine(std::unique_ptr<Node> (&trees)[TreeCount])
 }
 
 // Maps a root handle and path to the tree that holds it; HKEY_CURRENT_USER is the current
-// user's hive.
+// user's hive, HKEY_CLASSES_ROOT the machine's classes.
 bool startPath(RegRoot root, const std::wstring &path, KeyPath &out)
 {
     out = KeyPath();
@@ -327,7 +326,9 @@ bool startPath(RegRoot root, const std::wstring &path, KeyPath &out)
         out.tree = LocalMachineTree;
         break;
     case RegRoot::ClassesRoot:
-        out.tree = ClassesRootTree;
+        out.tree = LocalMachineTree;
+        out.append(L"SOFTWARE");
+        out.append(L"Classes");
         break;
     case RegRoot::Users:
         out.tree = UsersTree;
@@ -357,7 +358,7 @@ public:
     // Brings the cached copy up to date with the file. Caller holds mutex().
     long refresh()
     {
-        const std::string folder = machineRoot();
+        const std::string folder = machineFolder();
         if (folder != m_folder) {
             m_folder = folder;
             m_path = folder + "/registry.reg";
@@ -387,6 +388,7 @@ public:
         const long rc = refresh();
         if (rc != RegError::Success)
             return rc;
+        machineRoot(); // makes the folder of a machine that has never been written
         const std::string lockPath = m_path + ".lock";
         m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (m_lockFd < 0)
@@ -416,7 +418,7 @@ public:
     long save()
     {
         ++m_generation;
-        RegFileWriter writer;
+        RegFileWriter writer(m_stamp.exists ? static_cast<size_t>(m_stamp.size) : 0);
         for (int tree = 0; tree < TreeCount; ++tree) {
             std::wstring path = treeNames[tree];
             writeNode(writer, *m_trees[tree], path, true);
@@ -520,36 +522,73 @@ public:
     {
         if (!startPath(root, path, out))
             return false;
-        redirect(out, access);
+        if (root == RegRoot::LocalMachine)
+            redirect(out, access);
         return true;
     }
 
-    // Applies parsed .reg entries; the roots were checked by entryPath() before.
-    void apply(const std::vector<RegFileEntry> &entries, uint32_t access)
+    // Applies .reg entries one by one. Value lines follow their key line, so the key is looked
+    // up once for all of them. Refuses keys outside the roots the store holds.
+    class Applier
     {
-        KeyPath path;
-        for (const RegFileEntry &entry : entries) {
-            RegRoot root;
-            std::wstring rest;
-            splitRootPath(entry.key, root, rest);
-            resolve(root, rest, access, path);
+    public:
+        Applier(Store &store, uint32_t access)
+            : m_store(store)
+            , m_access(access)
+        {}
+
+        bool apply(RegFileEntry &entry, std::wstring &problem)
+        {
+            if (!m_hasKey || entry.key != m_key) {
+                RegRoot root;
+                std::wstring rest;
+                if (!splitRootPath(entry.key, root, rest)) {
+                    problem = L"unknown root key in \"" + entry.key + L"\"";
+                    return false;
+                }
+                m_store.resolve(root, rest, m_access, m_path);
+                m_key = entry.key;
+                m_hasKey = true;
+                m_isRoot = rest.empty();
+                m_node = nullptr;
+            }
             switch (entry.kind) {
             case RegFileEntry::Key:
-                ensure(path);
+                if (!m_node)
+                    m_node = m_store.ensure(m_path);
                 break;
             case RegFileEntry::DeleteKey:
-                remove(path);
+                if (m_isRoot) {
+                    problem = L"a root key cannot be deleted";
+                    return false;
+                }
+                m_store.remove(m_path);
+                m_node = nullptr;
                 break;
             case RegFileEntry::SetValue:
-                ensure(path)->setValue(entry.name, entry.value);
+                if (!m_node)
+                    m_node = m_store.ensure(m_path);
+                m_node->setValue(entry.name, std::move(entry.value));
                 break;
             case RegFileEntry::DeleteValue:
-                if (Node *node = find(path))
-                    node->removeValue(entry.name);
+                if (!m_node)
+                    m_node = m_store.find(m_path);
+                if (m_node)
+                    m_node->removeValue(entry.name);
                 break;
             }
+            return true;
         }
-    }
+
+    private:
+        Store &m_store;
+        uint32_t m_access;
+        KeyPath m_path;
+        std::wstring m_key;
+        bool m_hasKey = false;
+        bool m_isRoot = false;
+        Node *m_node = nullptr;
+    };
 
     void setMessage(const std::wstring &text) { m_message = text; }
     std::wstring path() const { return fromUtf8(m_path); }
@@ -606,11 +645,22 @@ private:
 
         m_stamp = stampOf(info);
         m_loaded = true;
-        std::vector<RegFileEntry> entries;
+        for (int i = 0; i < TreeCount; ++i) {
+            m_trees[i] = std::make_unique<Node>();
+            m_trees[i]->name = treeNames[i];
+            m_trees[i]->key = folded(treeNames[i]);
+        }
+        Applier applier(*this, 0);
         size_t line = 0;
         std::wstring problem;
-        if (!parseRegText(decodeRegText(bytes), entries, line, problem)
-            || !checkRoots(entries, line, problem)) {
+        const bool parsed = parseRegText(
+                decodeRegText(bytes),
+                [&applier](RegFileEntry &entry, std::wstring &why) {
+                    return applier.apply(entry, why);
+                },
+                line,
+                problem);
+        if (!parsed) {
             m_bad = true;
             m_message = fromUtf8(m_path) + L":" + std::to_wstring(line) + L": " + problem;
             for (auto &tree : m_trees)
@@ -618,12 +668,6 @@ private:
             return RegError::BadStore;
         }
         m_bad = false;
-        for (int i = 0; i < TreeCount; ++i) {
-            m_trees[i] = std::make_unique<Node>();
-            m_trees[i]->name = treeNames[i];
-            m_trees[i]->key = folded(treeNames[i]);
-        }
-        apply(entries, 0);
         return RegError::Success;
     }
 
@@ -804,9 +848,10 @@ long RegKey::deleteTree(RegRoot root, const std::wstring &path, uint32_t access)
 {
     Store &store = Store::instance();
     std::lock_guard<std::mutex> guard(store.mutex());
+    // A root (and what stands for one) is never deleted.
     KeyPath keyPath;
-    if (!startPath(root, path, keyPath) || keyPath.keys.empty()
-        || (root == RegRoot::CurrentUser && keyPath.keys.size() == 1))
+    splitPath(path, keyPath);
+    if (keyPath.keys.empty() || !startPath(root, path, keyPath))
         return store.finish(RegError::InvalidParameter);
     long rc = store.beginWrite();
     if (rc != RegError::Success)
@@ -942,7 +987,10 @@ long importRegistryFile(const std::string &bytes, const std::wstring &sourceName
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    store.apply(entries, normalizedAccess(access));
+    Store::Applier applier(store, normalizedAccess(access));
+    std::wstring unused;
+    for (RegFileEntry &entry : entries)
+        applier.apply(entry, unused);
     rc = store.save();
     store.endWrite();
     return store.finish(rc);

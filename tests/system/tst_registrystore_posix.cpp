@@ -179,7 +179,7 @@ TEST(RegistryStore, WriterWrapsHexAndEscapesLikeRegedit)
     blob.data.assign(60, 0xab);
     writer.addValue(L"Blob", blob);
     writer.addValue(L"Expand", makeStringValue(L"%A%", RegType::ExpandString));
-    const std::wstring &text = writer.text();
+    const std::wstring text = writer.text();
     EXPECT_NE(text.find(L"\"q\\\"uote\"=\"a\\\\b\"\r\n"), std::wstring::npos);
     EXPECT_NE(text.find(L"@=dword:0000001f\r\n"), std::wstring::npos);
     EXPECT_NE(text.find(L"\"Expand\"=hex(2):25,00,41,00,25,00,00,00\r\n"), std::wstring::npos);
@@ -375,6 +375,36 @@ TEST_F(MachineStore, TwoProcessesAddingAtOnceLoseNothing)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(valueCount(RegRoot::LocalMachine, L"SOFTWARE\\Race"), 2u * perProcess);
+}
+
+TEST_F(MachineStore, ReadersNeverSeeAHalfWrittenStore)
+{
+    RegKey::create(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Write).setDword(L"n", 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        RegKey key = RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Write);
+        for (uint32_t i = 1; i <= 300; ++i)
+            key.setDword(L"n", i);
+        ::_exit(0);
+    }
+    uint32_t last = 0;
+    bool ordered = true;
+    int failures = 0;
+    int reads = 0;
+    for (bool running = true; running; ++reads) {
+        running = ::waitpid(pid, nullptr, WNOHANG) == 0;
+        uint32_t n = 0;
+        if (!RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Busy", RegAccess::Read)
+                     .readDword(L"n", n))
+            ++failures;
+        ordered = ordered && n >= last;
+        last = n;
+    }
+    EXPECT_GT(reads, 1);
+    EXPECT_EQ(last, 300u);
+    EXPECT_EQ(failures, 0) << toUtf8(registryErrorMessage());
+    EXPECT_TRUE(ordered) << "a reader never goes back to an older store";
 }
 
 TEST_F(MachineStore, KilledWriterLeavesTheLastCompleteStore)
