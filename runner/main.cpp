@@ -1,13 +1,32 @@
+#include "frontendhelper.h"
+#include "helpermessages.h"
+#include "installer.h"
+#include "urlopener.h"
+
+#include "guiplatform.h"
+
 #include <QApplication>
+#include <QDesktopServices>
+#include <QTranslator>
 #include <QWidget>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     // The helper never takes Qt options from its real command line: its two arguments are the
     // segment key and the language.
-    static int fixedArgc = 1;
     static char programName[] = "Tamberlin";
-    static char *fixedArgv[] = {programName, nullptr};
+    static char platformSwitch[] = "-platform";
+    static char platformValue[64] = {};
+    static char *fixedArgv[4] = {programName, nullptr, nullptr, nullptr};
+    static int fixedArgc = 1;
+    if (const char *option = sys::unawarePlatformOption()) {
+        qstrncpy(platformValue, option, sizeof(platformValue));
+        fixedArgv[1] = platformSwitch;
+        fixedArgv[2] = platformValue;
+        fixedArgc = 3;
+    }
     QApplication app(fixedArgc, fixedArgv);
 
     QWidget placeholder;
@@ -16,5 +35,44 @@ int main(int argc, char *argv[])
 
     if (argc != 3)
         return -1;
-    return 0;
+    const QString key = QString::fromLatin1(argv[1]);
+    const QString language = QString::fromUtf8(argv[2]);
+
+    HelperMessages::install();
+    UrlOpener::setHandler([](const QUrl &url) { return HelperMessages::openUrl(url); });
+    Installer::setExtractsCabinets(true);
+
+    auto helperTranslator = std::make_unique<QTranslator>();
+    if (helperTranslator->load(QStringLiteral("setup_runner_") + language,
+                               QStringLiteral(":/HelperTranslations/Translations"))) {
+        QCoreApplication::installTranslator(helperTranslator.get());
+    } else {
+        HelperMessages::warning(QStringLiteral("Design Error"),
+                                QStringLiteral(
+                                        "Unable to load default translation file for front end."));
+    }
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (qtTranslator->load(QStringLiteral("qt_") + language,
+                           QStringLiteral(":/QtTranslations/Translations/"))) {
+        QCoreApplication::installTranslator(qtTranslator.get());
+    } else {
+        HelperMessages::warning(QStringLiteral("Design Error"),
+                                QStringLiteral("Unable to load default translation file for Qt."));
+    }
+
+    int exitCode = 0;
+    {
+        FrontEndHelper helper;
+        if (!helper.readRunList(key)) {
+            HelperMessages::critical(
+                    QCoreApplication::translate("FrontEndHelper", "Error"),
+                    QCoreApplication::translate(
+                            "FrontEndHelper",
+                            "Error occurred while attempting to initialize the installers."));
+            exitCode = -1;
+        } else if (helper.startRun()) {
+            exitCode = QApplication::exec();
+        }
+    }
+    return exitCode;
 }

@@ -3,16 +3,19 @@
 //
 //   demoinstaller /code={GUID} /name=TEXT [/version=X.Y] [/publisher=TEXT] [/upgrade={GUID}]
 //                 [/delay=MS] [/exit=N] [/x86] [/record=FILE]
-//   demoinstaller /X{GUID}          removes that entry again (what msiexec /X does)
+//   demoinstaller [/qn] /X{GUID}    removes that entry again (what msiexec /qn /X does)
 //
 // /x86 registers in the 32-bit view, as a 32-bit installer on 64-bit Windows does. /record
-// appends the arguments it was given, one per line, to FILE.
+// (or the environment variable TAM_DEMO_RECORD) appends the arguments it was given, one per
+// line, to FILE.
 
 #include "hostpath.h"
+#include "installedsoftware.h"
 #include "registry.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -71,6 +74,8 @@ bool parse(const std::vector<std::wstring> &arguments, Options &options)
             options.exitCode = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
         else if (takeValue(argument, L"/x86", value) && value.empty())
             options.x86 = true;
+        else if (takeValue(argument, L"/qn", value) && value.empty())
+            continue; // msiexec's quiet switch: this stand-in is always quiet
         else if (takeValue(argument, L"/X", value) && !value.empty())
             options.removeCode = value;
         else
@@ -79,24 +84,18 @@ bool parse(const std::vector<std::wstring> &arguments, Options &options)
     return !options.removeCode.empty() || (!options.code.empty() && !options.name.empty());
 }
 
-// The packed form Windows Installer uses under UpgradeCodes: groups reversed, pairs swapped.
-std::wstring packGuid(const std::wstring &guid)
-{
-    if (guid.size() != 38)
-        return {};
-    static const int order[] = {8,  7,  6,  5,  4,  3,  2,  1,  13, 12, 11, 10, 18, 17, 16, 15,
-                                21, 20, 23, 22, 26, 25, 28, 27, 30, 29, 32, 31, 34, 33, 36, 35};
-    std::wstring packed;
-    for (int index : order)
-        packed.push_back(guid[static_cast<size_t>(index)]);
-    return packed;
-}
-
 void record(const Options &options, const std::vector<std::wstring> &arguments)
 {
-    if (options.recordFile.empty())
+    // Standing in for msiexec.exe, the command line is fixed: the record file comes from the
+    // environment then.
+    std::wstring file = options.recordFile;
+    if (file.empty()) {
+        if (const char *fromEnvironment = std::getenv("TAM_DEMO_RECORD"))
+            file = sys::fromUtf8(fromEnvironment);
+    }
+    if (file.empty())
         return;
-    std::ofstream out(sys::toHostPath(options.recordFile), std::ios::app);
+    std::ofstream out(sys::toHostPath(file), std::ios::app);
     for (const std::wstring &argument : arguments)
         out << sys::toUtf8(argument) << '\n';
     out << "--\n";
@@ -117,8 +116,8 @@ int install(const Options &options)
     entry.setString(L"Publisher", options.publisher);
     entry.setDword(L"NoModify", 1);
     if (!options.upgradeCode.empty()) {
-        const std::wstring packedUpgrade = packGuid(options.upgradeCode);
-        const std::wstring packedProduct = packGuid(options.code);
+        const std::wstring packedUpgrade = engine::InstalledSoftware::packGuid(options.upgradeCode);
+        const std::wstring packedProduct = engine::InstalledSoftware::packGuid(options.code);
         if (!packedUpgrade.empty() && !packedProduct.empty()) {
             sys::RegKey upgrade = sys::RegKey::create(
                     sys::RegRoot::LocalMachine,

@@ -1,0 +1,10 @@
+#include "guiplatform.h"
+
+namespace sys {
+
+const char *unawarePlatformOption()
+{
+    return "windows:dpiawareness=0";
+}
+
+} // namespace sys
