@@ -112,11 +112,8 @@ signals:
     void changedDownloadState();
     void downloadStatusTextChanged(const QString &text);
     void sigDownloadComplete(int iAppIndex);
-    void sigDownloadProgress(int,
-                             qint64 nSpeed,
-                             qint64 iBytesAtPause,
-                             qint64 iBytesReceived,
-                             qint64 iBytesTotal);
+    void sigDownloadProgress(
+            int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64 iBytesTotal);
     void sigDownloadError(int, QNetworkReply::NetworkError code);
     void sigDownloadTimeout(int);
     void sigDownloadCanBePaused(int, bool bCanBePaused);

@@ -178,22 +178,16 @@ void Application::sltDownloadComplete(int iInstIndex)
     downloadNext();
 }
 
-void Application::sltDownloadProgress(int,
-                                      qint64 nSpeed,
-                                      qint64 iBytesAtPause,
-                                      qint64 iBytesReceived,
-                                      qint64)
+void Application::sltDownloadProgress(
+        int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64)
 {
     const qint64 overall = m_finishedDownloadBytes + iBytesReceived;
     // A catalogue without sizes would divide by zero.
     const qint64 percent = m_totalDownloadSize > 0 ? overall * 100 / m_totalDownloadSize : 0;
     m_downloadStatusText = QStringLiteral("%1 %").arg(percent);
     emit downloadStatusTextChanged(m_downloadStatusText);
-    emit sigDownloadProgress(m_applicationIndex,
-                             nSpeed,
-                             iBytesAtPause,
-                             overall,
-                             m_totalDownloadSize);
+    emit sigDownloadProgress(
+            m_applicationIndex, nSpeed, iBytesAtPause, overall, m_totalDownloadSize);
 }
 
 void Application::sltDownloadError(int, QNetworkReply::NetworkError code)

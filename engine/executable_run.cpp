@@ -81,7 +81,8 @@ void Executable::run()
         sys::stopService(L"QuickTap 4.0 Monitor", 15000);
     if (m_forceUninstall && !m_anotherInstalledProductCode.isEmpty()) {
         sys::Process uninstall;
-        const QString removal = QStringLiteral("msiexec.exe /qn /X") + m_anotherInstalledProductCode;
+        const QString removal
+                = QStringLiteral("msiexec.exe /qn /X") + m_anotherInstalledProductCode;
         if (uninstall.start(removal.toStdWString()))
             uninstall.wait(sys::WaitInfinite);
     }

@@ -81,11 +81,8 @@ signals:
     void showPleaseWait(QString _qstrImage);
     void hidePleaseWait();
     void sigDownloadComplete(int iInstIndex);
-    void sigDownloadProgress(int,
-                             qint64 nSpeed,
-                             qint64 iBytesAtPause,
-                             qint64 iBytesReceived,
-                             qint64 iBytesTotal);
+    void sigDownloadProgress(
+            int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64 iBytesTotal);
     void sigDownloadError(int, QNetworkReply::NetworkError code);
     void sigDownloadTimeout(int);
     void sigDownloadCanBePaused(int, bool bCanBePaused);

@@ -65,7 +65,8 @@ QString RunListXml::attribute(const QString &name, const QString &value)
 
 QString RunListXml::writeChecker(const Checker &checker)
 {
-    return QStringLiteral("<Checker") + attribute(QStringLiteral("Type"), QString::number(checker.type()))
+    return QStringLiteral("<Checker")
+           + attribute(QStringLiteral("Type"), QString::number(checker.type()))
            + attribute(QStringLiteral("QueryRoot"), checker.queryRoot())
            + attribute(QStringLiteral("QueryValue"), checker.queryValue())
            + attribute(QStringLiteral("MatchValue"), checker.matchValue())

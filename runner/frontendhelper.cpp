@@ -39,20 +39,14 @@ bool FrontEndHelper::readRunList(const QString &key)
     QDomDocument document;
     if (!document.setContent(text))
         return false;
-    for (QDomElement element = document.documentElement().firstChildElement(
-                 QStringLiteral("Application"));
+    for (QDomElement element
+         = document.documentElement().firstChildElement(QStringLiteral("Application"));
          !element.isNull();
          element = element.nextSiblingElement(QStringLiteral("Application"))) {
         auto *application = new Application(element, nullptr);
         m_applications.append(application);
-        connect(application,
-                &Application::showPleaseWait,
-                this,
-                &FrontEndHelper::show_please_wait);
-        connect(application,
-                &Application::hidePleaseWait,
-                this,
-                &FrontEndHelper::hide_please_wait);
+        connect(application, &Application::showPleaseWait, this, &FrontEndHelper::show_please_wait);
+        connect(application, &Application::hidePleaseWait, this, &FrontEndHelper::hide_please_wait);
     }
     HelperSegment::clear(*m_segment);
     return true;

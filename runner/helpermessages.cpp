@@ -25,7 +25,8 @@ QMessageBox::Icon boxIcon(MessageSeam::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-int showBox(MessageSeam::Icon icon, const QString &title, const QString &text, int buttons, int flags)
+int showBox(
+        MessageSeam::Icon icon, const QString &title, const QString &text, int buttons, int flags)
 {
     QMessageBox box(boxIcon(icon), title, text);
     box.setStandardButtons(QMessageBox::StandardButtons(buttons));
@@ -51,7 +52,12 @@ int unattended(const QByteArray &logFile, const QString &title, const QString &t
     return buttons;
 }
 
-int handle(QObject *, MessageSeam::Icon icon, const QString &title, const QString &text, int buttons, int flags)
+int handle(QObject *,
+           MessageSeam::Icon icon,
+           const QString &title,
+           const QString &text,
+           int buttons,
+           int flags)
 {
     const QByteArray logFile = qgetenv("TAM_MESSAGE_LOG");
     if (!logFile.isEmpty())

@@ -47,9 +47,9 @@ int main(int argc, char *argv[])
                                QStringLiteral(":/HelperTranslations/Translations"))) {
         QCoreApplication::installTranslator(helperTranslator.get());
     } else {
-        HelperMessages::warning(QStringLiteral("Design Error"),
-                                QStringLiteral(
-                                        "Unable to load default translation file for front end."));
+        HelperMessages::warning(
+                QStringLiteral("Design Error"),
+                QStringLiteral("Unable to load default translation file for front end."));
     }
     auto qtTranslator = std::make_unique<QTranslator>();
     if (qtTranslator->load(QStringLiteral("qt_") + language,

@@ -37,7 +37,7 @@ QString executableElement(const QString &recordFile, int id)
 {
     const QFileInfo program(demoInstaller);
     return QStringLiteral("<Executable FileName=\"/%1\" Path=\"%2\" IsJustFileName=\"false\">"
-                          "<Argument Value=\"/code=%3\"/><Argument Value=\"/name=Part %4\"/>"
+                          "<Argument Value=\"/code=%3\"/><Argument Value=\"/name=Part%4\"/>"
                           "<Argument Value=\"/record=%5\"/></Executable>")
             .arg(program.fileName(), program.absolutePath(), code(id))
             .arg(id)
@@ -46,21 +46,25 @@ QString executableElement(const QString &recordFile, int id)
 
 QString installerElement(const Step &step, const QString &recordFile, int pre = 0, int post = 0)
 {
-    QString text = QStringLiteral("<Installer NeedsWaitScreen=\"%1\" WaitScreenImg=\"w%2.png\" "
-                                  "AvoidReinstallation=\"%3\" ForceReboot=\"%4\" DisplayName=\"%5\">")
-                           .arg(step.waitScreen ? "true" : "false")
-                           .arg(step.id)
-                           .arg(step.avoid ? "true" : "false", step.reboot ? "true" : "false",
-                                step.name);
+    QString text
+            = QStringLiteral("<Installer NeedsWaitScreen=\"%1\" WaitScreenImg=\"w%2.png\" "
+                             "AvoidReinstallation=\"%3\" ForceReboot=\"%4\" DisplayName=\"%5\">")
+                      .arg(step.waitScreen ? "true" : "false")
+                      .arg(step.id)
+                      .arg(step.avoid ? "true" : "false",
+                           step.reboot ? "true" : "false",
+                           step.name);
     text += QStringLiteral("<PreInstallSteps>");
     for (int i = 0; i < pre; ++i)
         text += executableElement(recordFile, 100 + step.id * 10 + i);
     text += QStringLiteral("</PreInstallSteps><MainInstallStep>")
-            + executableElement(recordFile, step.id) + QStringLiteral("</MainInstallStep><PostInstallSteps>");
+            + executableElement(recordFile, step.id)
+            + QStringLiteral("</MainInstallStep><PostInstallSteps>");
     for (int i = 0; i < post; ++i)
         text += executableElement(recordFile, 200 + step.id * 10 + i);
-    text += QStringLiteral("</PostInstallSteps><Checker Type=\"1\" QueryValue=\"%1\" MatchMode=\"0\"/>"
-                           "</Installer>")
+    text += QStringLiteral(
+                    "</PostInstallSteps><Checker Type=\"1\" QueryValue=\"%1\" MatchMode=\"1\"/>"
+                    "</Installer>")
                     .arg(code(step.id));
     return text;
 }
@@ -84,8 +88,8 @@ QList<int> recordedIds(const QString &recordFile)
     if (!file.open(QIODevice::ReadOnly))
         return ids;
     for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("/name=Part "))
-            ids << line.mid(11).toInt();
+        if (line.startsWith("/name=Part"))
+            ids << line.mid(10).toInt();
     }
     return ids;
 }
@@ -260,9 +264,8 @@ void TestInstallerSequence::rebootAnsweredNo()
     first.reboot = true;
     Step second;
     second.id = 2;
-    Application *app = application(installerElement(first, m_record)
-                                           + installerElement(second, m_record),
-                                   &owner);
+    Application *app = application(
+            installerElement(first, m_record) + installerElement(second, m_record), &owner);
     QSignalSpy complete(app, &Application::installComplete);
     app->install();
     QVERIFY(complete.wait(20000));
@@ -285,8 +288,9 @@ void TestInstallerSequence::rebootAnsweredYesInChild()
     shell.setProcessEnvironment(environment);
     shell.setProcessChannelMode(QProcess::ForwardedChannels);
     const QString self = QCoreApplication::applicationFilePath();
-    shell.start(QStringLiteral("/bin/sh"),
-                {QStringLiteral("-c"), QStringLiteral("\"$0\" --reboot-child; echo survived"), self});
+    shell.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("\"$0\" --reboot-child; echo survived"), self});
     QVERIFY(shell.waitForFinished(30000));
     QCOMPARE(shell.exitStatus(), QProcess::CrashExit); // killed as the helper's parent
     const QString marker = m_machine->path(QStringLiteral("machine/reboot-requested"));
@@ -339,9 +343,10 @@ void TestInstallerSequence::debugBox()
     QCOMPARE(recorder.boxes().size(), 1);
     QCOMPARE(recorder.boxes().at(0).title, QStringLiteral("DEBUG"));
     QCOMPARE(recorder.boxes().at(0).text,
-             QStringLiteral("The executable name is \"C:/no/such.exe\".\nArgument 1 is \"/S\".\n"
-                            "Argument 2 is '/D=\"x\"'.\n\nThe current working directory is set, "
-                            "and is \"C:/no\".\n\nThe command line:\n\"C:/no/such.exe\" /S /D=\"x\""));
+             QStringLiteral(
+                     "The executable name is \"C:/no/such.exe\".\nArgument 1 is \"/S\".\n"
+                     "Argument 2 is '/D=\"x\"'.\n\nThe current working directory is set, "
+                     "and is \"C:/no\".\n\nThe command line:\n\"C:/no/such.exe\" /S /D=\"x\""));
 }
 
 void TestInstallerSequence::postProcessEvenWhenStartFails()
@@ -415,16 +420,17 @@ int main(int argc, char *argv[])
     if (argc > 1 && qstrcmp(argv[1], "--reboot-child") == 0) {
         // The child: a forced-reboot installer followed by one that must never run.
         const QString record = qEnvironmentVariable("TAM_REBOOT_CHILD");
-        MessageSeam::setHandler([](QObject *, MessageSeam::Icon, const QString &, const QString &,
-                                   int, int) { return int(MessageSeam::Yes); });
+        MessageSeam::setHandler(
+                [](QObject *, MessageSeam::Icon, const QString &, const QString &, int, int) {
+                    return int(MessageSeam::Yes);
+                });
         Step first;
         first.id = 1;
         first.reboot = true;
         Step second;
         second.id = 2;
-        Application *application_ = application(installerElement(first, record)
-                                                        + installerElement(second, record),
-                                                &app);
+        Application *application_ = application(
+                installerElement(first, record) + installerElement(second, record), &app);
         QObject::connect(application_, &Application::installComplete, &app, [] {
             QCoreApplication::exit(3);
         });

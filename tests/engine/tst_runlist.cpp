@@ -33,15 +33,16 @@ QString runList(const QString &installers, const QString &extra = QString())
 
 QString installerElement(int order, const QString &checkerType, const QString &queryValue)
 {
-    return QStringLiteral("<Installer _nOrder=\"%1\" NeedsWaitScreen=\"false\" WaitScreenImg=\"\" "
-                          "AvoidReinstallation=\"false\" ForceReboot=\"false\"><PreInstallSteps>"
-                          "</PreInstallSteps><MainInstallStep><Executable FileName=\"/setup%1.exe\" "
-                          "Path=\"C:/disc\" SetCwd=\"false\" IsJustFileName=\"false\" "
-                          "Debug=\"false\" SrcPath=\"\" SrcCompression=\"\" wait_after_install=\"0\" "
-                          "ForceUninstall=\"false\" AnotherInstalledProductCode=\"\" "
-                          "PostProcess=\"\"></Executable></MainInstallStep><PostInstallSteps>"
-                          "</PostInstallSteps><Checker Type=\"%2\" QueryRoot=\"\" QueryValue=\"%3\" "
-                          "MatchValue=\"\" MatchMode=\"0\"></Checker></Installer>")
+    return QStringLiteral(
+                   "<Installer _nOrder=\"%1\" NeedsWaitScreen=\"false\" WaitScreenImg=\"\" "
+                   "AvoidReinstallation=\"false\" ForceReboot=\"false\"><PreInstallSteps>"
+                   "</PreInstallSteps><MainInstallStep><Executable FileName=\"/setup%1.exe\" "
+                   "Path=\"C:/disc\" SetCwd=\"false\" IsJustFileName=\"false\" "
+                   "Debug=\"false\" SrcPath=\"\" SrcCompression=\"\" wait_after_install=\"0\" "
+                   "ForceUninstall=\"false\" AnotherInstalledProductCode=\"\" "
+                   "PostProcess=\"\"></Executable></MainInstallStep><PostInstallSteps>"
+                   "</PostInstallSteps><Checker Type=\"%2\" QueryRoot=\"\" QueryValue=\"%3\" "
+                   "MatchValue=\"\" MatchMode=\"1\"></Checker></Installer>")
             .arg(order)
             .arg(checkerType, queryValue);
 }
@@ -202,7 +203,8 @@ void TestRunList::argumentForms()
     executable.setExecutable(QStringLiteral("setup.exe"), false);
     executable.setArguments({argument});
     const QString text = RunListXml::writeExecutable(executable, -1);
-    QVERIFY2(text.contains(QStringLiteral("<Argument Order=\"1\" ") + written + QStringLiteral(" />")),
+    QVERIFY2(text.contains(QStringLiteral("<Argument Order=\"1\" ") + written
+                           + QStringLiteral(" />")),
              qPrintable(text));
     QDomDocument document;
     QVERIFY(document.setContent(text));
@@ -215,11 +217,11 @@ void TestRunList::applicationNumbering_data()
 {
     QTest::addColumn<QList<bool>>("installed");
     QTest::addColumn<QList<int>>("written");
-    QTest::newRow("first installed leaves a gap") << QList<bool>{true, false, false}
-                                                  << QList<int>{2, 3};
+    QTest::newRow("first installed leaves a gap")
+            << QList<bool>{true, false, false} << QList<int>{2, 3};
     QTest::newRow("middle installed") << QList<bool>{false, true, false} << QList<int>{1, 3};
-    QTest::newRow("all installed writes all") << QList<bool>{true, true, true}
-                                              << QList<int>{1, 2, 3};
+    QTest::newRow("all installed writes all")
+            << QList<bool>{true, true, true} << QList<int>{1, 2, 3};
     QTest::newRow("none installed") << QList<bool>{false, false, false} << QList<int>{1, 2, 3};
 }
 
@@ -241,8 +243,8 @@ void TestRunList::applicationNumbering()
     QCOMPARE(application->installers().size(), installed.size());
 
     const QString text = application->toRunList(2);
-    QVERIFY(text.startsWith(QStringLiteral(
-            "<Application Order=\"2\" ShortName=\"drv\" DisplayName=\"Driver\" IsOnDisc2=\"false\">")));
+    QVERIFY(text.startsWith(QStringLiteral("<Application Order=\"2\" ShortName=\"drv\" "
+                                           "DisplayName=\"Driver\" IsOnDisc2=\"false\">")));
     QDomDocument document;
     QVERIFY(document.setContent(text));
     QList<int> orders;
@@ -273,8 +275,9 @@ void TestRunList::readerDefaults()
 {
     QObject owner;
     Application *application = readApplication(
-            QStringLiteral("<Application><Installer><MainInstallStep><Executable/></MainInstallStep>"
-                           "</Installer></Application>"),
+            QStringLiteral(
+                    "<Application><Installer><MainInstallStep><Executable/></MainInstallStep>"
+                    "</Installer></Application>"),
             &owner);
     QVERIFY(application);
     QCOMPARE(application->displayName(), QString());
@@ -305,8 +308,8 @@ void TestRunList::fuzzReader_data()
     for (int i = 0; i < 20000; ++i)
         wide += QStringLiteral("<Installer><Checker Type=\"9999999999999\"/></Installer>");
     QTest::newRow("many installers") << wide + QStringLiteral("</Application>");
-    QTest::newRow("huge attribute")
-            << QStringLiteral("<Application DisplayName=\"%1\"/>").arg(QString(2000000, QLatin1Char('x')));
+    QTest::newRow("huge attribute") << QStringLiteral("<Application DisplayName=\"%1\"/>")
+                                               .arg(QString(2000000, QLatin1Char('x')));
     QTest::newRow("wait overflow")
             << runList(QStringLiteral("<Installer><MainInstallStep><Executable wait_after_install="
                                       "\"-99999999999\"/></MainInstallStep></Installer>"));
@@ -350,7 +353,8 @@ void TestRunList::mutatedRunLists()
                 text.insert(at, alphabet.at(int(random.bounded(alphabet.size()))));
                 break;
             default:
-                text.insert(at, text.mid(int(random.bounded(text.size())), int(random.bounded(40))));
+                text.insert(at,
+                            text.mid(int(random.bounded(text.size())), int(random.bounded(40))));
             }
         }
         QObject owner;

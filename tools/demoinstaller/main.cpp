@@ -5,6 +5,9 @@
 //                 [/delay=MS] [/exit=N] [/x86] [/record=FILE]
 //   demoinstaller [/qn] /X{GUID}    removes that entry again (what msiexec /qn /X does)
 //
+// The usual quiet and language switches (/S, /q, /quiet, /qn, /lang=.., LANG=..) are accepted
+// and ignored, so that catalogue command lines read like those of real setup programs.
+//
 // /x86 registers in the 32-bit view, as a 32-bit installer on 64-bit Windows does. /record
 // (or the environment variable TAM_DEMO_RECORD) appends the arguments it was given, one per
 // line, to FILE.
@@ -52,6 +55,17 @@ bool takeValue(const std::wstring &argument, const wchar_t *prefix, std::wstring
     return true;
 }
 
+// The switches real setup programs take for a silent install in a given language.
+bool isQuietSwitch(const std::wstring &argument)
+{
+    std::wstring value;
+    for (const wchar_t *exact : {L"/qn", L"/S", L"/q", L"/quiet"}) {
+        if (takeValue(argument, exact, value) && value.empty())
+            return true;
+    }
+    return takeValue(argument, L"/lang=", value) || takeValue(argument, L"LANG=", value);
+}
+
 bool parse(const std::vector<std::wstring> &arguments, Options &options)
 {
     for (const std::wstring &argument : arguments) {
@@ -74,8 +88,8 @@ bool parse(const std::vector<std::wstring> &arguments, Options &options)
             options.exitCode = static_cast<int>(std::wcstol(value.c_str(), nullptr, 10));
         else if (takeValue(argument, L"/x86", value) && value.empty())
             options.x86 = true;
-        else if (takeValue(argument, L"/qn", value) && value.empty())
-            continue; // msiexec's quiet switch: this stand-in is always quiet
+        else if (isQuietSwitch(argument))
+            continue; // this stand-in is always quiet and speaks no language
         else if (takeValue(argument, L"/X", value) && !value.empty())
             options.removeCode = value;
         else
