@@ -35,6 +35,8 @@ DownloadManager::DownloadManager(QObject *parent)
     , m_timer(new QTimer(this))
 {
     m_timer->setSingleShot(true);
+    // Users in other threads or with queued connections receive the error code too.
+    qRegisterMetaType<QNetworkReply::NetworkError>();
     CaBundle::apply();
 }
 

@@ -5,6 +5,10 @@
 //   registry.reg   the registry in "Windows Registry Editor Version 5.00" format
 //   drive_c/       what C:\ maps to (Program Files, Log, Windows)
 //   reboot-requested   written when a restart was asked for
+//   drive_<x>/     further drives (a disc in D: is drive_d/)
+//   disc-locks/    one file per disc lock held (disclock_posix.cpp)
+//   windows-update-busy   while it exists, Windows Update counts as installing
+//   drive_c/Log/   create it to switch CoInstaller.log on, as on Windows
 // The Win32 build has no such folder; these functions then describe the real machine.
 
 #include <string>

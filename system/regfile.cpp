@@ -498,6 +498,27 @@ bool parseRegText(const std::wstring &text,
     return false;
 }
 
+bool checkRegFileRoots(const std::vector<RegFileEntry> &entries,
+                       size_t &errorLine,
+                       std::wstring &errorText)
+{
+    for (const RegFileEntry &entry : entries) {
+        RegRoot root;
+        std::wstring rest;
+        if (!splitRootPath(entry.key, root, rest)) {
+            errorLine = entry.line;
+            errorText = L"unknown root key in \"" + entry.key + L"\"";
+            return false;
+        }
+        if (entry.kind == RegFileEntry::DeleteKey && rest.empty()) {
+            errorLine = entry.line;
+            errorText = L"a root key cannot be deleted";
+            return false;
+        }
+    }
+    return true;
+}
+
 RegFileWriter::RegFileWriter(size_t expectedBytes)
 {
     m_bytes.reserve(expectedBytes + 4096);

@@ -45,6 +45,12 @@ bool parseRegText(const std::wstring &text,
                   size_t &errorLine,
                   std::wstring &errorText);
 
+// Checks that every key names one of the four roots and that no root is to be deleted;
+// otherwise false with the line and the reason.
+bool checkRegFileRoots(const std::vector<RegFileEntry> &entries,
+                       size_t &errorLine,
+                       std::wstring &errorText);
+
 // Builds a .reg file in the layout regedit and reg.exe export.
 class RegFileWriter
 {

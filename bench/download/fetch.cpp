@@ -14,6 +14,9 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 qint64 statusKib(const char *field)
 {
@@ -42,7 +45,9 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: fetch manager|qnam URL TARGET [--buffer BYTES] [--http2]"
-                               " [--buffered-file] [--progress-only] [--slow-drain]\n";
+                               " [--buffered-file] [--progress-only] [--slow-drain] [--head-first "
+                               "[--head-close]]"
+                               " [--sample-peak]\n";
         return 2;
     }
     const QString mode = args.at(0);
@@ -74,6 +79,25 @@ int main(int argc, char *argv[])
     idle = statusKib("VmRSS:");
     resetPeak();
     clock.start();
+    // When the peak happens tells which buffer grew: at the start or under way.
+    // Off by default: the sampling costs CPU time of its own.
+    std::atomic<bool> sampling{args.contains(QStringLiteral("--sample-peak"))};
+    qint64 peakAtMs = 0;
+    qint64 peakAnon = 0;
+    qint64 peakFile = 0;
+    std::thread sampler([&] {
+        qint64 peak = 0;
+        while (sampling) {
+            const qint64 rss = statusKib("VmRSS:");
+            if (rss > peak) {
+                peak = rss;
+                peakAtMs = clock.elapsed();
+                peakAnon = statusKib("RssAnon:");
+                peakFile = statusKib("RssFile:");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
     if (mode == QLatin1String("manager")) {
         manager.download(url, target);
     } else {
@@ -119,6 +143,11 @@ int main(int argc, char *argv[])
     }
     app.exec();
     const qint64 elapsed = clock.elapsed();
+    sampling = false;
+    sampler.join();
+    if (args.contains(QStringLiteral("--sample-peak")))
+        QTextStream(stderr) << "peak_at_ms " << peakAtMs << " of " << elapsed << " anon_kib "
+                            << peakAnon << " file_kib " << peakFile << '\n';
 
     QTextStream(stdout) << "elapsed_ms " << elapsed << " bytes " << QFileInfo(target).size()
                         << " idle_rss_kib " << idle << " peak_rss_kib " << statusKib("VmHWM:")

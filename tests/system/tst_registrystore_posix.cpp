@@ -166,6 +166,18 @@ TEST(RegistryStore, TextDecodesFromUtf16AndUtf8Alike)
     }
     // Bytes that are not UTF-8 (an old ANSI file) keep their Latin-1 meaning.
     EXPECT_EQ(decodeRegText("caf\xE9"), L"caf\u00e9");
+
+    // The older REGEDIT4 files hold expandable and multi-strings as 8-bit text.
+    std::vector<RegFileEntry> entries;
+    size_t line = 0;
+    std::wstring problem;
+    ASSERT_TRUE(parseRegText(decodeRegText("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\T]\r\n"
+                                           "\"e\"=hex(2):25,41,25,00\r\n"),
+                             entries,
+                             line,
+                             problem));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].value.data, makeStringValue(L"%A%").data);
 }
 
 TEST(RegistryStore, WriterWrapsHexAndEscapesLikeRegedit)
