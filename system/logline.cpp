@@ -91,15 +91,18 @@ std::wstring formatWide(const wchar_t *format, va_list args)
     if (!format)
         return {};
     const std::wstring c99 = toC99Format(format);
-    // vswprintf only says "too small" (or "bad format"): grow up to a sane limit, then give up.
-    for (size_t size = 512; size <= (size_t(1) << 20); size *= 4) {
+    // ISO vswprintf answers -1 when the buffer is too small; MinGW-w64's C99 one answers the
+    // length it needed, like snprintf. Either way: grow, up to a sane limit, then give up.
+    size_t size = 512;
+    while (size <= (size_t(1) << 20)) {
         std::vector<wchar_t> buffer(size);
         va_list copy;
         va_copy(copy, args);
         const int written = std::vswprintf(buffer.data(), buffer.size(), c99.c_str(), copy);
         va_end(copy);
-        if (written >= 0)
+        if (written >= 0 && static_cast<size_t>(written) < size)
             return std::wstring(buffer.data(), static_cast<size_t>(written));
+        size = written >= 0 ? static_cast<size_t>(written) + 1 : size * 4;
     }
     return {};
 }

@@ -191,9 +191,9 @@ std::vector<uint8_t> widenAnsiBytes(const std::vector<uint8_t> &bytes)
 class Parser
 {
 public:
-    Parser(const std::wstring &text, std::vector<RegFileEntry> &entries)
+    Parser(const std::wstring &text, const RegFileSink &sink)
         : m_text(text)
-        , m_entries(entries)
+        , m_sink(sink)
     {}
 
     bool run()
@@ -280,7 +280,9 @@ private:
         entry.key = key;
         m_keyDeleted = entry.kind == RegFileEntry::DeleteKey;
         m_currentKey = key;
-        m_entries.push_back(std::move(entry));
+        std::wstring problem;
+        if (!m_sink(entry, problem))
+            return failAt(entry.line, problem);
         return true;
     }
 
@@ -366,7 +368,9 @@ private:
         if (m_keyDeleted)
             return true;
         entry.key = m_currentKey;
-        m_entries.push_back(std::move(entry));
+        std::wstring problem;
+        if (!m_sink(entry, problem))
+            return failAt(entry.line, problem);
         return true;
     }
 
@@ -425,7 +429,7 @@ private:
     }
 
     const std::wstring &m_text;
-    std::vector<RegFileEntry> &m_entries;
+    const RegFileSink &m_sink;
     size_t m_pos = 0;
     size_t m_lineNumber = 0;
     size_t m_errorLine = 0;
@@ -435,32 +439,18 @@ private:
     bool m_ansi = false;
 };
 
-std::wstring escaped(const std::wstring &text)
+// A REG_SZ is written as "text" when reading that text back gives the same bytes: whole
+// UTF-16 units ending in the one NUL, and no control characters a line could not hold.
+bool writableAsQuoted(const RegValue &value)
 {
-    std::wstring out;
-    out.reserve(text.size() + 2);
-    for (wchar_t c : text) {
-        if (c == L'\\' || c == L'"')
-            out.push_back(L'\\');
-        out.push_back(c);
-    }
-    return out;
-}
-
-// A REG_SZ can be written as "text" only when reading that text back gives the same bytes.
-bool writableAsQuoted(const RegValue &value, std::wstring &text)
-{
-    if (value.data.size() < 2 || value.data.size() % 2 != 0)
-        return false;
     const size_t n = value.data.size();
-    if (value.data[n - 1] != 0 || value.data[n - 2] != 0)
+    if (n < 2 || n % 2 != 0 || value.data[n - 1] != 0 || value.data[n - 2] != 0)
         return false;
-    text = stringFromValue(value);
-    for (wchar_t c : text) {
-        if (static_cast<uint32_t>(c) < 0x20)
+    for (size_t i = 0; i + 2 < n; i += 2) {
+        if (value.data[i + 1] == 0 && value.data[i] < 0x20)
             return false;
     }
-    return makeStringValue(text).data == value.data;
+    return true;
 }
 
 const wchar_t hexDigits[] = L"0123456789abcdef";
@@ -485,7 +475,22 @@ bool parseRegText(const std::wstring &text,
                   size_t &errorLine,
                   std::wstring &errorText)
 {
-    Parser parser(text, entries);
+    return parseRegText(
+            text,
+            [&entries](RegFileEntry &entry, std::wstring &) {
+                entries.push_back(std::move(entry));
+                return true;
+            },
+            errorLine,
+            errorText);
+}
+
+bool parseRegText(const std::wstring &text,
+                  const RegFileSink &sink,
+                  size_t &errorLine,
+                  std::wstring &errorText)
+{
+    Parser parser(text, sink);
     if (parser.run())
         return true;
     errorLine = parser.errorLine();
@@ -493,62 +498,148 @@ bool parseRegText(const std::wstring &text,
     return false;
 }
 
-RegFileWriter::RegFileWriter()
-    : m_text(std::wstring(headerV5) + L"\r\n")
-{}
+bool checkRegFileRoots(const std::vector<RegFileEntry> &entries,
+                       size_t &errorLine,
+                       std::wstring &errorText)
+{
+    for (const RegFileEntry &entry : entries) {
+        RegRoot root;
+        std::wstring rest;
+        if (!splitRootPath(entry.key, root, rest)) {
+            errorLine = entry.line;
+            errorText = L"unknown root key in \"" + entry.key + L"\"";
+            return false;
+        }
+        if (entry.kind == RegFileEntry::DeleteKey && rest.empty()) {
+            errorLine = entry.line;
+            errorText = L"a root key cannot be deleted";
+            return false;
+        }
+    }
+    return true;
+}
+
+RegFileWriter::RegFileWriter(size_t expectedBytes)
+{
+    m_bytes.reserve(expectedBytes + 4096);
+    m_bytes.push_back(static_cast<char>(0xFF));
+    m_bytes.push_back(static_cast<char>(0xFE));
+    put(headerV5);
+    put(L"\r\n\r\n");
+}
+
+void RegFileWriter::putUnit(uint32_t unit)
+{
+    m_bytes.push_back(static_cast<char>(unit & 0xFF));
+    m_bytes.push_back(static_cast<char>((unit >> 8) & 0xFF));
+}
+
+void RegFileWriter::put(wchar_t c)
+{
+    uint32_t code = static_cast<uint32_t>(c);
+    if (code > 0xFFFF) {
+        code -= 0x10000;
+        putUnit(0xD800 + (code >> 10));
+        putUnit(0xDC00 + (code & 0x3FF));
+    } else {
+        putUnit(code);
+    }
+}
+
+void RegFileWriter::put(const wchar_t *text)
+{
+    for (; *text; ++text)
+        put(*text);
+}
+
+void RegFileWriter::putEscaped(const std::wstring &text)
+{
+    for (wchar_t c : text) {
+        if (c == L'\\' || c == L'"')
+            putUnit('\\');
+        put(c);
+    }
+}
 
 void RegFileWriter::beginKey(const std::wstring &fullPath)
 {
-    m_text += L"\r\n[";
-    m_text += fullPath;
-    m_text += L"]\r\n";
+    if (m_inKey)
+        put(L"\r\n");
+    put(L'[');
+    for (wchar_t c : fullPath)
+        put(c);
+    put(L"]\r\n");
     m_inKey = true;
 }
 
 void RegFileWriter::addValue(const std::wstring &name, const RegValue &value)
 {
-    std::wstring line = name.empty() ? std::wstring(L"@=") : L"\"" + escaped(name) + L"\"=";
-    std::wstring text;
-    if (value.type == RegType::String && writableAsQuoted(value, text)) {
-        m_text += line + L"\"" + escaped(text) + L"\"\r\n";
+    const size_t lineStart = m_bytes.size();
+    if (name.empty()) {
+        put(L"@=");
+    } else {
+        put(L'"');
+        putEscaped(name);
+        put(L"\"=");
+    }
+    if (value.type == RegType::String && writableAsQuoted(value)) {
+        // The data already is UTF-16LE: copy its units, escaping as they pass.
+        put(L'"');
+        for (size_t i = 0; i + 2 < value.data.size(); i += 2) {
+            const uint32_t unit = value.data[i] | (value.data[i + 1] << 8);
+            if (unit == '\\' || unit == '"')
+                putUnit('\\');
+            putUnit(unit);
+        }
+        put(L"\"\r\n");
         return;
     }
     if (value.type == RegType::Dword && value.data.size() == 4) {
         const uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16)
                                 | (static_cast<uint32_t>(value.data[3]) << 24);
-        line += L"dword:";
+        put(L"dword:");
         for (int shift = 28; shift >= 0; shift -= 4)
-            line.push_back(hexDigits[(number >> shift) & 0xF]);
-        m_text += line + L"\r\n";
+            put(hexDigits[(number >> shift) & 0xF]);
+        put(L"\r\n");
         return;
     }
     if (value.type == RegType::Binary) {
-        line += L"hex:";
+        put(L"hex:");
     } else {
-        line += L"hex(";
         std::wstring type;
         for (uint32_t t = value.type; t || type.empty(); t >>= 4)
             type.insert(type.begin(), hexDigits[t & 0xF]);
-        line += type + L"):";
+        put(L"hex(");
+        put(type.c_str());
+        put(L"):");
     }
     // regedit wraps hex data to keep lines within 80 columns.
+    size_t column = (m_bytes.size() - lineStart) / 2;
     for (size_t i = 0; i < value.data.size(); ++i) {
         const bool last = i + 1 == value.data.size();
-        if (line.size() + (last ? 2 : 3) > 78 && line.back() == L',') {
-            m_text += line + L"\\\r\n";
-            line = L"  ";
+        if (i > 0 && column + (last ? 2 : 3) > 78) {
+            put(L"\\\r\n  ");
+            column = 2;
         }
-        line.push_back(hexDigits[value.data[i] >> 4]);
-        line.push_back(hexDigits[value.data[i] & 0xF]);
-        if (!last)
-            line.push_back(L',');
+        put(hexDigits[value.data[i] >> 4]);
+        put(hexDigits[value.data[i] & 0xF]);
+        column += 2;
+        if (!last) {
+            put(L',');
+            ++column;
+        }
     }
-    m_text += line + L"\r\n";
+    put(L"\r\n");
 }
 
 std::string RegFileWriter::bytes() const
 {
-    return encodeUtf16LeWithBom(m_text);
+    return m_bytes + std::string("\r\0\n\0", 4);
+}
+
+std::wstring RegFileWriter::text() const
+{
+    return decodeRegText(bytes());
 }
 
 std::string encodeUtf16LeWithBom(const std::wstring &text)

@@ -7,6 +7,7 @@
 #include "registry.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,21 +36,43 @@ bool parseRegText(const std::wstring &text,
                   size_t &errorLine,
                   std::wstring &errorText);
 
+// The same, handing each entry to sink as soon as its line is read (the sink may move from it);
+// entries before a bad line have been handed over when it fails. A sink that refuses an entry
+// returns false with a sentence in problem, which fails the parse at the entry's line.
+using RegFileSink = std::function<bool(RegFileEntry &entry, std::wstring &problem)>;
+bool parseRegText(const std::wstring &text,
+                  const RegFileSink &sink,
+                  size_t &errorLine,
+                  std::wstring &errorText);
+
+// Checks that every key names one of the four roots and that no root is to be deleted;
+// otherwise false with the line and the reason.
+bool checkRegFileRoots(const std::vector<RegFileEntry> &entries,
+                       size_t &errorLine,
+                       std::wstring &errorText);
+
 // Builds a .reg file in the layout regedit and reg.exe export.
 class RegFileWriter
 {
 public:
-    RegFileWriter();
+    // expectedBytes: the size the file will likely have (saves reallocating a large store).
+    explicit RegFileWriter(size_t expectedBytes = 0);
 
     void beginKey(const std::wstring &fullPath);
     void addValue(const std::wstring &name, const RegValue &value);
 
-    const std::wstring &text() const { return m_text; }
-    // UTF-16LE with a byte-order mark, CR LF line ends.
+    // The file so far, ending in an empty line as exported files do: as text, and as
+    // UTF-16LE with a byte-order mark and CR LF line ends.
+    std::wstring text() const;
     std::string bytes() const;
 
 private:
-    std::wstring m_text;
+    void putUnit(uint32_t unit);
+    void put(wchar_t c);
+    void put(const wchar_t *text);
+    void putEscaped(const std::wstring &text);
+
+    std::string m_bytes; // already in the file's encoding, UTF-16LE
     bool m_inKey = false;
 };
 

@@ -2,9 +2,9 @@
 // process that uses the machine.
 //
 // Supported:
-// - the roots HKEY_LOCAL_MACHINE, HKEY_USERS and HKEY_CLASSES_ROOT as trees of their own;
-//   HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid> as on Windows, so per-user entries show up
-//   when the user hives are walked;
+// - the trees HKEY_LOCAL_MACHINE and HKEY_USERS; HKEY_CURRENT_USER is HKEY_USERS\<currentUserSid>
+//   as on Windows, so per-user entries show up when the user hives are walked, and
+//   HKEY_CLASSES_ROOT is HKLM\SOFTWARE\Classes (as in Wine: no merge with the user's classes);
 // - keys and value names compared without regard to case (ASCII, Latin-1, Latin Extended-A,
 //   Greek, Cyrillic, full-width Latin), keeping the case they were created with; subkeys
 //   enumerate in sorted order, values in creation order, as Windows does;
@@ -23,6 +23,9 @@
 //   time than the one before, so a cached copy is never mistaken for a newer file;
 // - a store that does not parse is never written: every call fails with ERROR_BADDB and
 //   registryErrorMessage() names the file and line.
+// Every change rewrites the whole file: fill a large registry in one go with
+// importRegistryFile() (disctool registry import), not value by value. The tree itself, its
+// name comparison and the fresh machine's contents are in registrytree.cpp.
 //
 // Deliberately not simulated: security descriptors and per-user rights (every caller is
 // administrator), volatile keys, symbolic links other than the WOW64 redirect, the shared
@@ -36,8 +39,8 @@
 #include "regfile.h"
 #include "registry.h"
 #include "registrymessage.h"
+#include "registrytree.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -46,175 +49,12 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace sys {
 
 namespace {
 
-// The user the simulated machine runs everything as; HKEY_CURRENT_USER is its hive.
-const wchar_t currentUserSid[] = L"S-1-5-21-2052111302-1418000000-1850000000-1001";
 const uint32_t maxKeyNameLength = 255;
-
-enum PhysicalRoot { LocalMachineTree, ClassesRootTree, UsersTree, TreeCount };
-const wchar_t *const treeNames[TreeCount]
-        = {L"HKEY_LOCAL_MACHINE", L"HKEY_CLASSES_ROOT", L"HKEY_USERS"};
-
-// Windows compares registry names after upper-casing each UTF-16 unit. The C library's
-// towupper depends on the process locale, so the mappings that matter are spelled out here.
-wchar_t upcase(wchar_t c)
-{
-    const uint32_t u = static_cast<uint32_t>(c);
-    if (u < 0x80)
-        return (u >= 'a' && u <= 'z') ? static_cast<wchar_t>(u - 0x20) : c;
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7)
-        return static_cast<wchar_t>(u - 0x20);
-    if (u == 0xFF)
-        return static_cast<wchar_t>(0x178);
-    if (u >= 0x100 && u <= 0x17F) {
-        if (u == 0x131 || u == 0x138 || u == 0x149 || u == 0x17F)
-            return c;
-        if ((u >= 0x139 && u <= 0x148) || (u >= 0x179 && u <= 0x17E))
-            return static_cast<wchar_t>((u & 1) ? u : u - 1);
-        return static_cast<wchar_t>((u & 1) ? u - 1 : u);
-    }
-    if (u >= 0x3B1 && u <= 0x3CB && u != 0x3C2)
-        return static_cast<wchar_t>(u - 0x20);
-    if (u >= 0x430 && u <= 0x44F)
-        return static_cast<wchar_t>(u - 0x20);
-    if (u >= 0x450 && u <= 0x45F)
-        return static_cast<wchar_t>(u - 0x50);
-    if (u >= 0xFF41 && u <= 0xFF5A)
-        return static_cast<wchar_t>(u - 0x20);
-    return c;
-}
-
-std::wstring folded(const std::wstring &name)
-{
-    std::wstring out(name);
-    for (wchar_t &c : out)
-        c = upcase(c);
-    return out;
-}
-
-struct NamedValue
-{
-    std::wstring name;
-    RegValue value;
-};
-
-struct Node
-{
-    std::wstring name;
-    std::wstring key;                            // name upper-cased: the sort and lookup key
-    std::vector<std::unique_ptr<Node>> children; // sorted by key
-    std::vector<NamedValue> values;              // creation order
-    std::unordered_map<std::wstring, size_t> valueIndex;
-
-    std::vector<std::unique_ptr<Node>>::const_iterator lowerBound(const std::wstring &k) const
-    {
-        return std::lower_bound(children.begin(),
-                                children.end(),
-                                k,
-                                [](const std::unique_ptr<Node> &child, const std::wstring &x) {
-                                    return child->key < x;
-                                });
-    }
-
-    Node *child(const std::wstring &k) const
-    {
-        const auto it = lowerBound(k);
-        return it != children.end() && (*it)->key == k ? it->get() : nullptr;
-    }
-
-    Node *ensureChild(const std::wstring &childName, const std::wstring &k)
-    {
-        const auto it = lowerBound(k);
-        if (it != children.end() && (*it)->key == k)
-            return it->get();
-        auto node = std::make_unique<Node>();
-        node->name = childName;
-        node->key = k;
-        Node *raw = node.get();
-        children.insert(children.begin() + (it - children.begin()), std::move(node));
-        return raw;
-    }
-
-    bool removeChild(const std::wstring &k)
-    {
-        const auto it = lowerBound(k);
-        if (it == children.end() || (*it)->key != k)
-            return false;
-        children.erase(children.begin() + (it - children.begin()));
-        return true;
-    }
-
-    const NamedValue *value(const std::wstring &valueName) const
-    {
-        const auto it = valueIndex.find(folded(valueName));
-        return it == valueIndex.end() ? nullptr : &values[it->second];
-    }
-
-    // Returns false when the value was already there with the same type and data.
-    bool setValue(const std::wstring &valueName, const RegValue &v)
-    {
-        const std::wstring k = folded(valueName);
-        const auto it = valueIndex.find(k);
-        if (it != valueIndex.end()) {
-            RegValue &old = values[it->second].value;
-            if (old.type == v.type && old.data == v.data)
-                return false;
-            old = v;
-            return true;
-        }
-        valueIndex.emplace(k, values.size());
-        values.push_back({valueName, v});
-        return true;
-    }
-
-    bool removeValue(const std::wstring &valueName)
-    {
-        const auto it = valueIndex.find(folded(valueName));
-        if (it == valueIndex.end())
-            return false;
-        const size_t index = it->second;
-        values.erase(values.begin() + static_cast<std::ptrdiff_t>(index));
-        valueIndex.erase(it);
-        for (auto &entry : valueIndex) {
-            if (entry.second > index)
-                --entry.second;
-        }
-        return true;
-    }
-};
-
-// A key as the store holds it: its tree and the names below the root (original spelling and
-// upper-cased).
-struct KeyPath
-{
-    PhysicalRoot tree = LocalMachineTree;
-    std::vector<std::wstring> names;
-    std::vector<std::wstring> keys;
-
-    void append(const std::wstring &name)
-    {
-        names.push_back(name);
-        keys.push_back(folded(name));
-    }
-};
-
-void splitPath(const std::wstring &path, KeyPath &out)
-{
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t end = path.find(L'\\', start);
-        if (end == std::wstring::npos)
-            end = path.size();
-        if (end > start)
-            out.append(path.substr(start, end - start));
-        start = end + 1;
-    }
-}
 
 // GENERIC_* and MAXIMUM_ALLOWED in a key's access mask stand for the key rights.
 uint32_t normalizedAccess(uint32_t access)
@@ -262,87 +102,7 @@ std::wstring errnoText(int code)
     return fromUtf8(std::strerror(code));
 }
 
-void setString(Node &node, const wchar_t *name, const wchar_t *text)
-{
-    node.setValue(name, makeStringValue(text));
-}
-
-Node *ensurePath(Node &root, const std::wstring &path)
-{
-    KeyPath kp;
-    splitPath(path, kp);
-    Node *node = &root;
-    for (size_t i = 0; i < kp.names.size(); ++i)
-        node = node->ensureChild(kp.names[i], kp.keys[i]);
-    return node;
-}
-
-// What a newly installed 64-bit Windows 10 offers the programs that run on it.
-void buildFreshMachine(std::unique_ptr<Node> (&trees)[TreeCount])
-{
-    for (int i = 0; i < TreeCount; ++i) {
-        trees[i] = std::make_unique<Node>();
-        trees[i]->name = treeNames[i];
-        trees[i]->key = folded(treeNames[i]);
-    }
-    Node &hklm = *trees[LocalMachineTree];
-    for (const wchar_t *software : {L"SOFTWARE", L"SOFTWARE\\WOW6432Node"}) {
-        const std::wstring base(software);
-        Node *nt = ensurePath(hklm, base + L"\\Microsoft\\Windows NT\\CurrentVersion");
-        nt->setValue(L"CurrentMajorVersionNumber", makeDwordValue(10));
-        nt->setValue(L"CurrentMinorVersionNumber", makeDwordValue(0));
-        setString(*nt, L"CurrentVersion", L"6.3");
-        setString(*nt, L"CurrentBuild", L"19045");
-        setString(*nt, L"CurrentBuildNumber", L"19045");
-        setString(*nt, L"ProductName", L"Windows 10 Pro");
-        setString(*nt, L"EditionID", L"Professional");
-        setString(*nt, L"InstallationType", L"Client");
-        Node *cv = ensurePath(hklm, base + L"\\Microsoft\\Windows\\CurrentVersion");
-        const bool wow = base.size() > 8;
-        setString(*cv, L"ProgramFilesDir", wow ? L"C:\\Program Files (x86)" : L"C:\\Program Files");
-        setString(*cv, L"ProgramFilesDir (x86)", L"C:\\Program Files (x86)");
-        ensurePath(*cv, L"Uninstall");
-        ensurePath(*cv, L"RunOnce");
-        ensurePath(*cv, L"Run");
-        ensurePath(hklm, base + L"\\Classes");
-    }
-    ensurePath(hklm, L"SYSTEM\\CurrentControlSet\\Services");
-    Node &users = *trees[UsersTree];
-    ensurePath(users, L".DEFAULT\\Software");
-    ensurePath(users,
-               std::wstring(currentUserSid)
-                       + L"\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
-    ensurePath(users,
-               std::wstring(currentUserSid)
-                       + L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
-}
-
-// Maps a root handle and path to the tree that holds it; HKEY_CURRENT_USER is the current
-// user's hive.
-bool startPath(RegRoot root, const std::wstring &path, KeyPath &out)
-{
-    out = KeyPath();
-    switch (root) {
-    case RegRoot::LocalMachine:
-        out.tree = LocalMachineTree;
-        break;
-    case RegRoot::ClassesRoot:
-        out.tree = ClassesRootTree;
-        break;
-    case RegRoot::Users:
-        out.tree = UsersTree;
-        break;
-    case RegRoot::CurrentUser:
-        out.tree = UsersTree;
-        out.append(currentUserSid);
-        break;
-    default:
-        return false;
-    }
-    splitPath(path, out);
-    return true;
-}
-
+// The machine's registry file and this process's parsed copy of it.
 class Store
 {
 public:
@@ -353,11 +113,14 @@ public:
     }
 
     std::mutex &mutex() { return m_mutex; }
+    RegistryTree &tree() { return m_tree; }
+    // Changes whenever the copy is re-read or written: nodes found before may be gone.
+    uint64_t generation() const { return m_generation; }
 
-    // Brings the cached copy up to date with the file. Caller holds mutex().
+    // Brings the copy up to date with the file. Caller holds mutex().
     long refresh()
     {
-        const std::string folder = machineRoot();
+        const std::string folder = machineFolder();
         if (folder != m_folder) {
             m_folder = folder;
             m_path = folder + "/registry.reg";
@@ -369,7 +132,7 @@ public:
                 return failRead(errno);
             if (m_loaded && !m_stamp.exists)
                 return RegError::Success;
-            buildFreshMachine(m_trees);
+            m_tree.makeFreshMachine();
             m_stamp = FileStamp();
             m_loaded = true;
             m_bad = false;
@@ -381,12 +144,13 @@ public:
         return load();
     }
 
-    // Takes the writers' lock and refreshes; pair with endWrite().
+    // Takes the writers' lock and refreshes; pair a success with endWrite().
     long beginWrite()
     {
         const long rc = refresh();
         if (rc != RegError::Success)
             return rc;
+        machineRoot(); // makes the folder of a machine that has never been written
         const std::string lockPath = m_path + ".lock";
         m_lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (m_lockFd < 0)
@@ -412,15 +176,12 @@ public:
         m_lockFd = -1;
     }
 
-    // Writes the cached copy as the new store. Caller is between beginWrite() and endWrite().
+    // Writes the copy as the new store. Caller is between beginWrite() and endWrite().
     long save()
     {
         ++m_generation;
-        RegFileWriter writer;
-        for (int tree = 0; tree < TreeCount; ++tree) {
-            std::wstring path = treeNames[tree];
-            writeNode(writer, *m_trees[tree], path, true);
-        }
+        RegFileWriter writer(m_stamp.exists ? static_cast<size_t>(m_stamp.size) : 0);
+        m_tree.write(writer);
         const std::string bytes = writer.bytes();
         const std::string temp = m_path + ".tmp";
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -474,104 +235,22 @@ public:
         return rc;
     }
 
-    Node *tree(PhysicalRoot root) const { return m_trees[root].get(); }
-    uint64_t generation() const { return m_generation; }
-
-    Node *find(const KeyPath &path) const
+    // Where root\path lives in the copy, in the view that access asks for.
+    void locate(RegRoot root, const std::wstring &path, uint32_t access, RegKeyPath &out)
     {
-        Node *node = m_trees[path.tree].get();
-        for (size_t i = 0; node && i < path.keys.size(); ++i)
-            node = node->child(path.keys[i]);
-        return node;
+        RegistryTree::locate(root, path, access, machineIs32Bit(), out);
     }
 
-    Node *ensure(const KeyPath &path)
-    {
-        Node *node = m_trees[path.tree].get();
-        for (size_t i = 0; i < path.keys.size(); ++i)
-            node = node->ensureChild(path.names[i], path.keys[i]);
-        return node;
-    }
-
-    bool remove(const KeyPath &path)
-    {
-        if (path.keys.empty())
-            return false;
-        Node *parent = m_trees[path.tree].get();
-        for (size_t i = 0; parent && i + 1 < path.keys.size(); ++i)
-            parent = parent->child(path.keys[i]);
-        return parent && parent->removeChild(path.keys.back());
-    }
-
-    // The 32-bit view of HKLM\SOFTWARE is its WOW6432Node subkey on 64-bit Windows.
-    void redirect(KeyPath &path, uint32_t access)
-    {
-        if (path.tree != LocalMachineTree || !(access & RegAccess::Wow64_32Key)
-            || (access & RegAccess::Wow64_64Key) || path.keys.empty() || path.keys[0] != L"SOFTWARE"
-            || is32Bit())
-            return;
-        if (path.keys.size() > 1 && path.keys[1] == L"WOW6432NODE")
-            return;
-        path.names.insert(path.names.begin() + 1, L"WOW6432Node");
-        path.keys.insert(path.keys.begin() + 1, L"WOW6432NODE");
-    }
-
-    bool resolve(RegRoot root, const std::wstring &path, uint32_t access, KeyPath &out)
-    {
-        if (!startPath(root, path, out))
-            return false;
-        redirect(out, access);
-        return true;
-    }
-
-    // Applies parsed .reg entries; the roots were checked by entryPath() before.
-    void apply(const std::vector<RegFileEntry> &entries, uint32_t access)
-    {
-        KeyPath path;
-        for (const RegFileEntry &entry : entries) {
-            RegRoot root;
-            std::wstring rest;
-            splitRootPath(entry.key, root, rest);
-            resolve(root, rest, access, path);
-            switch (entry.kind) {
-            case RegFileEntry::Key:
-                ensure(path);
-                break;
-            case RegFileEntry::DeleteKey:
-                remove(path);
-                break;
-            case RegFileEntry::SetValue:
-                ensure(path)->setValue(entry.name, entry.value);
-                break;
-            case RegFileEntry::DeleteValue:
-                if (Node *node = find(path))
-                    node->removeValue(entry.name);
-                break;
-            }
-        }
-    }
-
-    void setMessage(const std::wstring &text) { m_message = text; }
-    std::wstring path() const { return fromUtf8(m_path); }
-
-private:
-    bool is32Bit()
+    bool machineIs32Bit()
     {
         if (m_bitnessGeneration != m_generation) {
             m_bitnessGeneration = m_generation;
-            m_is32Bit = false;
-            KeyPath path;
-            path.tree = LocalMachineTree;
-            splitPath(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", path);
-            if (const Node *node = find(path)) {
-                const NamedValue *bits = node->value(L"TamSimulatedBitness");
-                m_is32Bit = bits && bits->value.type == RegType::Dword
-                            && bits->value.data == makeDwordValue(32).data;
-            }
+            m_is32Bit = m_tree.describes32BitWindows();
         }
         return m_is32Bit;
     }
 
+private:
     long load()
     {
         ++m_generation;
@@ -606,64 +285,25 @@ private:
 
         m_stamp = stampOf(info);
         m_loaded = true;
-        std::vector<RegFileEntry> entries;
+        m_tree.clear();
+        // The file holds physical keys: no view applies while it is read.
+        RegistryTree::Applier applier(m_tree, 0, false);
         size_t line = 0;
         std::wstring problem;
-        if (!parseRegText(decodeRegText(bytes), entries, line, problem)
-            || !checkRoots(entries, line, problem)) {
-            m_bad = true;
+        const bool parsed = parseRegText(
+                decodeRegText(bytes),
+                [&applier](RegFileEntry &entry, std::wstring &why) {
+                    return applier.apply(entry, why);
+                },
+                line,
+                problem);
+        m_bad = !parsed;
+        if (m_bad) {
             m_message = fromUtf8(m_path) + L":" + std::to_wstring(line) + L": " + problem;
-            for (auto &tree : m_trees)
-                tree.reset();
+            m_tree.clear();
             return RegError::BadStore;
         }
-        m_bad = false;
-        for (int i = 0; i < TreeCount; ++i) {
-            m_trees[i] = std::make_unique<Node>();
-            m_trees[i]->name = treeNames[i];
-            m_trees[i]->key = folded(treeNames[i]);
-        }
-        apply(entries, 0);
         return RegError::Success;
-    }
-
-public:
-    // Every key line must name one of the roots the store holds.
-    static bool
-    checkRoots(const std::vector<RegFileEntry> &entries, size_t &line, std::wstring &problem)
-    {
-        for (const RegFileEntry &entry : entries) {
-            RegRoot root;
-            std::wstring rest;
-            if (!splitRootPath(entry.key, root, rest)) {
-                line = entry.line;
-                problem = L"unknown root key in \"" + entry.key + L"\"";
-                return false;
-            }
-            if (entry.kind == RegFileEntry::DeleteKey && rest.empty()) {
-                line = entry.line;
-                problem = L"a root key cannot be deleted";
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    static void writeNode(RegFileWriter &writer, const Node &node, std::wstring &path, bool isRoot)
-    {
-        if (!isRoot || !node.values.empty()) {
-            writer.beginKey(path);
-            for (const NamedValue &value : node.values)
-                writer.addValue(value.name, value.value);
-        }
-        for (const auto &child : node.children) {
-            const size_t length = path.size();
-            path += L'\\';
-            path += child->name;
-            writeNode(writer, *child, path, false);
-            path.resize(length);
-        }
     }
 
     long failRead(int code)
@@ -683,7 +323,7 @@ private:
     {
         ::close(fd);
         ::unlink(temp.c_str());
-        m_loaded = false; // the cached copy holds a change the file does not
+        m_loaded = false; // the copy holds a change the file does not
         return failWrite(temp, code);
     }
 
@@ -694,7 +334,7 @@ private:
     bool m_loaded = false;
     bool m_bad = false;
     std::wstring m_message;
-    std::unique_ptr<Node> m_trees[TreeCount];
+    RegistryTree m_tree;
     uint64_t m_generation = 1;
     uint64_t m_bitnessGeneration = 0;
     bool m_is32Bit = false;
@@ -706,16 +346,16 @@ private:
 class RegKeyImpl
 {
 public:
-    KeyPath path;
+    RegKeyPath path;
     uint32_t access = 0;
-    mutable Node *node = nullptr;
+    mutable RegNode *node = nullptr;
     mutable uint64_t generation = 0;
 
     // The key's node in the current copy of the store, or null when it was deleted.
-    Node *lookup(Store &store) const
+    RegNode *lookup(Store &store) const
     {
         if (generation != store.generation()) {
-            node = store.find(path);
+            node = store.tree().find(path);
             generation = store.generation();
         }
         return node;
@@ -757,9 +397,8 @@ RegKey RegKey::open(RegRoot root, const std::wstring &path, uint32_t access, lon
     auto impl = std::make_unique<RegKeyImpl>();
     if (rc == RegError::Success) {
         impl->access = normalizedAccess(access);
-        if (!store.resolve(root, path, impl->access, impl->path))
-            rc = RegError::InvalidParameter;
-        else if (!impl->lookup(store))
+        store.locate(root, path, impl->access, impl->path);
+        if (!impl->lookup(store))
             rc = RegError::FileNotFound;
     }
     report(error, store.finish(rc));
@@ -772,22 +411,22 @@ RegKey RegKey::create(RegRoot root, const std::wstring &path, uint32_t access, l
     std::lock_guard<std::mutex> guard(store.mutex());
     auto impl = std::make_unique<RegKeyImpl>();
     impl->access = normalizedAccess(access);
-    long rc = RegError::Success;
-    if (!store.resolve(root, path, impl->access, impl->path))
-        rc = RegError::InvalidParameter;
-    for (const std::wstring &name : impl->path.names) {
-        if (name.size() > maxKeyNameLength)
-            rc = RegError::InvalidParameter;
+    long rc = store.refresh();
+    if (rc == RegError::Success) {
+        store.locate(root, path, impl->access, impl->path);
+        for (const std::wstring &name : impl->path.names) {
+            if (name.size() > maxKeyNameLength)
+                rc = RegError::InvalidParameter;
+        }
     }
     if (rc == RegError::Success) {
-        rc = store.refresh();
-        if (rc == RegError::Success && !store.find(impl->path)) {
+        if (!store.tree().find(impl->path)) {
             rc = store.beginWrite();
             if (rc == RegError::Success) {
                 // The view depends on the store, which may have changed before the lock.
-                store.resolve(root, path, impl->access, impl->path);
-                if (!store.find(impl->path)) {
-                    store.ensure(impl->path);
+                store.locate(root, path, impl->access, impl->path);
+                if (!store.tree().find(impl->path)) {
+                    store.tree().ensure(impl->path);
                     rc = store.save();
                 }
                 store.endWrite();
@@ -804,15 +443,16 @@ long RegKey::deleteTree(RegRoot root, const std::wstring &path, uint32_t access)
 {
     Store &store = Store::instance();
     std::lock_guard<std::mutex> guard(store.mutex());
-    KeyPath keyPath;
-    if (!startPath(root, path, keyPath) || keyPath.keys.empty()
-        || (root == RegRoot::CurrentUser && keyPath.keys.size() == 1))
+    // A root (and what stands for one) is never deleted.
+    RegKeyPath keyPath;
+    keyPath.appendPath(path);
+    if (keyPath.keys.empty())
         return store.finish(RegError::InvalidParameter);
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    store.resolve(root, path, normalizedAccess(access), keyPath);
-    if (store.remove(keyPath))
+    store.locate(root, path, normalizedAccess(access), keyPath);
+    if (store.tree().remove(keyPath))
         rc = store.save();
     else
         rc = RegError::FileNotFound;
@@ -830,7 +470,7 @@ long RegKey::enumKey(uint32_t index, std::wstring &name) const
         return store.finish(RegError::AccessDenied);
     long rc = store.refresh();
     if (rc == RegError::Success) {
-        const Node *node = m_impl->lookup(store);
+        const RegNode *node = m_impl->lookup(store);
         if (!node)
             rc = RegError::KeyDeleted;
         else if (index >= node->children.size())
@@ -851,7 +491,7 @@ long RegKey::enumValueName(uint32_t index, std::wstring &name) const
         return store.finish(RegError::AccessDenied);
     long rc = store.refresh();
     if (rc == RegError::Success) {
-        const Node *node = m_impl->lookup(store);
+        const RegNode *node = m_impl->lookup(store);
         if (!node)
             rc = RegError::KeyDeleted;
         else if (index >= node->values.size())
@@ -872,8 +512,8 @@ long RegKey::queryValue(const std::wstring &name, RegValue &value) const
         return store.finish(RegError::AccessDenied);
     long rc = store.refresh();
     if (rc == RegError::Success) {
-        const Node *node = m_impl->lookup(store);
-        const NamedValue *found = node ? node->value(name) : nullptr;
+        const RegNode *node = m_impl->lookup(store);
+        const RegNamedValue *found = node ? node->value(name) : nullptr;
         if (!node)
             rc = RegError::KeyDeleted;
         else if (!found)
@@ -895,7 +535,7 @@ long RegKey::setValue(const std::wstring &name, const RegValue &value)
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    Node *node = m_impl->lookup(store);
+    RegNode *node = m_impl->lookup(store);
     if (!node)
         rc = RegError::KeyDeleted;
     else if (node->setValue(name, value))
@@ -915,7 +555,7 @@ long RegKey::deleteValue(const std::wstring &name)
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    Node *node = m_impl->lookup(store);
+    RegNode *node = m_impl->lookup(store);
     if (!node)
         rc = RegError::KeyDeleted;
     else if (!node->removeValue(name))
@@ -932,7 +572,7 @@ long importRegistryFile(const std::string &bytes, const std::wstring &sourceName
     size_t line = 0;
     std::wstring problem;
     if (!parseRegText(decodeRegText(bytes), entries, line, problem)
-        || !Store::checkRoots(entries, line, problem)) {
+        || !checkRegFileRoots(entries, line, problem)) {
         detail::setRegistryErrorMessage(sourceName + L":" + std::to_wstring(line) + L": "
                                         + problem);
         return RegError::InvalidParameter;
@@ -942,7 +582,10 @@ long importRegistryFile(const std::string &bytes, const std::wstring &sourceName
     long rc = store.beginWrite();
     if (rc != RegError::Success)
         return store.finish(rc);
-    store.apply(entries, normalizedAccess(access));
+    RegistryTree::Applier applier(store.tree(), normalizedAccess(access), store.machineIs32Bit());
+    std::wstring unused;
+    for (RegFileEntry &entry : entries)
+        applier.apply(entry, unused);
     rc = store.save();
     store.endWrite();
     return store.finish(rc);

@@ -184,20 +184,8 @@ long importRegistryFile(const std::string &bytes, const std::wstring &sourceName
     std::vector<RegFileEntry> entries;
     size_t line = 0;
     std::wstring problem;
-    bool ok = parseRegText(decodeRegText(bytes), entries, line, problem);
-    for (size_t i = 0; ok && i < entries.size(); ++i) {
-        RegRoot root;
-        std::wstring rest;
-        if (!splitRootPath(entries[i].key, root, rest)) {
-            ok = false;
-            line = entries[i].line;
-            problem = L"unknown root key in \"" + entries[i].key + L"\"";
-        } else if (entries[i].kind == RegFileEntry::DeleteKey && rest.empty()) {
-            ok = false;
-            line = entries[i].line;
-            problem = L"a root key cannot be deleted";
-        }
-    }
+    const bool ok = parseRegText(decodeRegText(bytes), entries, line, problem)
+                    && checkRegFileRoots(entries, line, problem);
     if (!ok) {
         detail::setRegistryErrorMessage(sourceName + L":" + std::to_wstring(line) + L": "
                                         + problem);

@@ -207,8 +207,9 @@ TEST(VersionWord, FromTheCurrentVersionKey)
             key.setDword(L"CurrentMinorVersionNumber", static_cast<uint32_t>(row.minor));
         uint16_t word = 0;
         EXPECT_EQ(windowsVersionWordFromKey(key, word), row.ok) << row.name;
-        if (row.ok)
+        if (row.ok) {
             EXPECT_EQ(word, row.word) << row.name;
+        }
     }
     // A DWORD stored as a string is not a DWORD.
     RegKey key = RegKey::create(RegRoot::CurrentUser, path, RegAccess::AllAccess);
@@ -237,6 +238,7 @@ TEST(FileVersion, ReadsTheFirstTranslationsFileVersion)
             {"no version resource", fixturePath(NoVersionExe), L"X, X, X, X"},
             {"missing file", fixturePath(L"missing.exe"), L"X, X, X, X"},
             {"not a program", fixturePath(L"CTestTestfile.cmake"), L"X, X, X, X"},
+            {"a folder", fixturePath(L""), L"X, X, X, X"},
     };
     for (const Row &row : rows) {
         EXPECT_EQ(fileVersion(row.path), row.expected) << row.name;
@@ -278,8 +280,9 @@ TEST(FileVersion, DamagedVersionTreesAreRefusedOrReadSafely)
         putWord(bytes, row.at, row.value);
         std::wstring version;
         EXPECT_EQ(peFileVersionFromBytes(bytes, version), row.found) << row.name;
-        if (row.found)
+        if (row.found) {
             EXPECT_EQ(version, row.version) << row.name;
+        }
     }
 }
 
@@ -296,8 +299,9 @@ TEST(FileVersion, TruncatedAndGarbledFilesNeverReadOutOfBounds)
     for (size_t length = 0; length < original.size(); ++length) {
         const std::vector<uint8_t> prefix(original.begin(), original.begin() + length);
         std::wstring found;
-        if (peFileVersionFromBytes(prefix, found))
+        if (peFileVersionFromBytes(prefix, found)) {
             EXPECT_EQ(found, FixtureVersion) << "prefix of " << length << " bytes";
+        }
     }
 
     // Random damage anywhere, and files of random bytes behind a valid-looking DOS header.

@@ -1,3 +1,4 @@
+#include "disclock.h"
 #include "sysinfo.h"
 #include "sysinfotestsupport.h"
 #include "updateagent.h"
@@ -30,15 +31,20 @@ TEST(SysInfoWin, A64BitBuildKnowsItRunsOn64BitWindows)
     }
 }
 
-TEST(SysInfoWin, VersionWordOfTheRunningWindows)
-{
-    const uint16_t word = windowsVersionWord();
-    EXPECT_GE(word >> 8, 5) << std::hex << word;
-}
-
 TEST(SysInfoWin, UpdateAgentIsNotBusy)
 {
     EXPECT_FALSE(isWindowsUpdateBusy());
     // COM is balanced: a second call on the same thread works the same.
     EXPECT_FALSE(isWindowsUpdateBusy());
+}
+
+TEST(SysInfoWin, DiscLockHoldsTheVolumeHandleUntilUnlocked)
+{
+    DiscLock lock;
+    if (!lock.lock(L"C:\\setup.exe"))
+        GTEST_SKIP() << "volume C: cannot be opened for reading and writing here";
+    EXPECT_TRUE(lock.isLocked());
+    lock.unlock();
+    EXPECT_FALSE(lock.isLocked());
+    EXPECT_TRUE(lock.lock(L"c:\\setup.exe")) << "a released volume can be taken again";
 }
