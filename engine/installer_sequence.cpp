@@ -5,6 +5,7 @@
 #include "executable.h"
 #include "hostpath.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -91,8 +92,20 @@ void Installer::extractPayload(Executable *executable)
         return;
     // A failed extraction is not fatal here: the program then fails to start, which the
     // sequence treats like any program that could not be started.
+    // The extraction splits the folder off at the last backslash; a path written with "/"
+    // (accepted everywhere else) would otherwise have no folder.
+    QString cabinet = executable->srcPath();
+    cabinet.replace(QLatin1Char('/'), QLatin1Char('\\'));
     Cabinet::CExtract extract;
-    extract.Extract(executable->srcPath().toStdWString());
+    // Windows runs any file; the simulated machine needs the execute bits that cabinets do not
+    // carry. On Windows this changes nothing.
+    extract.setFileWritten([](const std::wstring &path) {
+        const QString host = QString::fromStdString(sys::toHostPath(path));
+        QFile::setPermissions(host,
+                              QFile::permissions(host) | QFile::ExeOwner | QFile::ExeUser
+                                      | QFile::ExeGroup | QFile::ExeOther);
+    });
+    extract.Extract(cabinet.toStdWString());
 }
 
 void Installer::finish()

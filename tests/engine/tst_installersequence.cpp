@@ -115,6 +115,8 @@ private slots:
     void postProcessEvenWhenStartFails();
     void forcedUninstallRunsMsiexec();
     void workingDirectoryPath();
+    void cabinetPayload_data();
+    void cabinetPayload();
 
 private:
     QScopedPointer<ScratchMachine> m_machine;
@@ -412,6 +414,61 @@ void TestInstallerSequence::workingDirectoryPath()
     QVERIFY(main->wait(20000));
     QVERIFY(timer.elapsed() >= 1000);
     QCOMPARE(recordedIds(m_record), QList<int>{4});
+}
+
+void TestInstallerSequence::cabinetPayload_data()
+{
+    QTest::addColumn<bool>("extracts");
+    QTest::addColumn<QString>("compression");
+    QTest::addColumn<bool>("ran");
+    QTest::newRow("helper unpacks before the step") << true << QStringLiteral("CAB") << true;
+    QTest::newRow("front end never unpacks") << false << QStringLiteral("cab") << false;
+    QTest::newRow("no compression, nothing unpacked") << true << QString() << false;
+}
+
+// A step whose program is still inside its cabinet runs after the cabinet was unpacked into
+// its own folder, but only in the helper.
+void TestInstallerSequence::cabinetPayload()
+{
+    QFETCH(bool, extracts);
+    QFETCH(QString, compression);
+    QFETCH(bool, ran);
+    const QString gcab = QStandardPaths::findExecutable(QStringLiteral("gcab"));
+    if (gcab.isEmpty())
+        QSKIP("gcab is not installed (scripts/install-deps installs it)");
+    const QString staging = m_machine->path(QStringLiteral("staging"));
+    const QString payload = m_machine->path(QStringLiteral("payload"));
+    QDir().mkpath(staging);
+    QDir().mkpath(payload);
+    QVERIFY(QFile::copy(demoInstaller, staging + QStringLiteral("/inner.exe")));
+    QFile::setPermissions(staging + QStringLiteral("/inner.exe"),
+                          QFile::permissions(demoInstaller));
+    QProcess pack;
+    pack.setWorkingDirectory(staging);
+    pack.start(gcab,
+               {QStringLiteral("-c"),
+                payload + QStringLiteral("/pack.cab"),
+                QStringLiteral("inner.exe")});
+    QVERIFY(pack.waitForFinished(30000));
+    QCOMPARE(pack.exitCode(), 0);
+
+    QObject owner;
+    Step step;
+    step.id = 5;
+    Application *app = application(installerElement(step, m_record), &owner);
+    Executable *main = app->installers().at(0)->mainInstallStep();
+    main->setFileName(QStringLiteral("/inner.exe"));
+    main->setDirectory(payload);
+    main->setSrcPath(payload + QStringLiteral("/pack.cab"));
+    main->setSrcCompression(compression);
+    Installer::setExtractsCabinets(extracts);
+    QSignalSpy complete(app, &Application::installComplete);
+    app->install();
+    const bool completed = complete.wait(20000);
+    Installer::setExtractsCabinets(false);
+    QVERIFY(completed);
+    QCOMPARE(QFile::exists(payload + QStringLiteral("/inner.exe")), ran);
+    QCOMPARE(recordedIds(m_record), ran ? QList<int>{5} : QList<int>{});
 }
 
 int main(int argc, char *argv[])
