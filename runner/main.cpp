@@ -11,23 +11,25 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
     // The helper never takes Qt options from its real command line: its two arguments are the
     // segment key and the language.
-    static char programName[] = "Tamberlin";
-    static char platformSwitch[] = "-platform";
-    static char platformValue[64] = {};
-    static char *fixedArgv[4] = {programName, nullptr, nullptr, nullptr};
-    static int fixedArgc = 1;
-    if (const char *option = sys::unawarePlatformOption()) {
-        qstrncpy(platformValue, option, sizeof(platformValue));
-        fixedArgv[1] = platformSwitch;
-        fixedArgv[2] = platformValue;
-        fixedArgc = 3;
-    }
-    QApplication app(fixedArgc, fixedArgv);
+    static std::vector<std::string> fixedArguments = [] {
+        std::vector<std::string> arguments{"Tamberlin"};
+        for (const std::string &argument : sys::qtPlatformArguments())
+            arguments.push_back(argument);
+        return arguments;
+    }();
+    static std::vector<char *> fixedArgv;
+    for (std::string &argument : fixedArguments)
+        fixedArgv.push_back(argument.data());
+    fixedArgv.push_back(nullptr);
+    static int fixedArgc = int(fixedArguments.size());
+    QApplication app(fixedArgc, fixedArgv.data());
 
     QWidget placeholder;
     placeholder.resize(1, 1);

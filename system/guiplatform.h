@@ -1,12 +1,14 @@
 #pragma once
 
-// What the GUI toolkit must be told about the platform when a program builds its own argument
-// vector instead of passing the real command line.
+// Arguments that the windowed programs pass to Qt in place of their own command line.
+
+#include <string>
+#include <vector>
 
 namespace sys {
 
-// The "-platform" option value that keeps the process without DPI awareness
-// ("windows:dpiawareness=0" on Windows); nullptr where the platform plugin has no such option.
-const char *unawarePlatformOption();
+// Windows: the platform plugin switched to "not DPI aware"; elsewhere nothing, so that Qt
+// picks its platform as usual (QT_QPA_PLATFORM=offscreen keeps working).
+std::vector<std::string> qtPlatformArguments();
 
 } // namespace sys

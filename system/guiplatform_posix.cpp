@@ -2,11 +2,9 @@
 
 namespace sys {
 
-const char *unawarePlatformOption()
+std::vector<std::string> qtPlatformArguments()
 {
-    // The X11, Wayland and offscreen plugins know nothing of DPI awareness; the platform comes
-    // from QT_QPA_PLATFORM as usual.
-    return nullptr;
+    return {};
 }
 
 } // namespace sys

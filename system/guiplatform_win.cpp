@@ -2,9 +2,9 @@
 
 namespace sys {
 
-const char *unawarePlatformOption()
+std::vector<std::string> qtPlatformArguments()
 {
-    return "windows:dpiawareness=0";
+    return {"-platform", "windows:dpiawareness=0"};
 }
 
 } // namespace sys

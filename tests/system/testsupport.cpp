@@ -41,13 +41,19 @@ std::string readFile(const std::filesystem::path &path)
 
 std::string waitForFile(const std::filesystem::path &path, int timeoutMs)
 {
+    // Exists is not enough: under Wine the writer's rename may still hold the file a moment,
+    // and opening it then fails.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!std::filesystem::exists(path)) {
+    for (;;) {
+        if (std::filesystem::exists(path)) {
+            const std::string text = readFile(path);
+            if (!text.empty())
+                return text;
+        }
         if (std::chrono::steady_clock::now() >= deadline)
             return {};
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return readFile(path);
 }
 
 } // namespace testsupport

@@ -32,7 +32,8 @@ private:
     std::filesystem::path m_path;
 };
 
-// Waits up to timeoutMs for path to exist, then returns its content ("" on time-out).
+// Waits up to timeoutMs for path to exist with some content, which it returns ("" on
+// time-out).
 std::string waitForFile(const std::filesystem::path &path, int timeoutMs = 10000);
 std::string readFile(const std::filesystem::path &path);
 

@@ -254,10 +254,11 @@ TEST(ShellExecute, ResultCodes)
         EXPECT_GT(result, 32) << row.name;
         ++started;
         // It really ran, as our child.
-        std::istringstream ids(testsupport::waitForFile(out));
+        const std::string text = testsupport::waitForFile(out);
+        std::istringstream ids(text);
         uint32_t parent = 0;
         ids >> parent;
-        EXPECT_EQ(parent, currentProcessId()) << row.name;
+        EXPECT_EQ(parent, currentProcessId()) << row.name << ": " << text;
     }
 }
 

@@ -47,7 +47,9 @@ TEST(Services, MissingServiceIsNeitherRunningNorStoppedAndLogsError1060)
     TestMachine machine;
     const std::filesystem::path logFolder = std::filesystem::u8path(toHostPath(L"C:\\Log"));
     const bool hadLog = std::filesystem::exists(logFolder);
-    std::filesystem::create_directories(logFolder);
+    std::error_code error;
+    std::filesystem::create_directories(logFolder, error);
+    ASSERT_FALSE(error) << error.message();
     const std::filesystem::path logFile = logFolder / "CoInstaller.log";
 
     const std::wstring name = TestMachine::uniqueName();
@@ -63,5 +65,5 @@ TEST(Services, MissingServiceIsNeitherRunningNorStoppedAndLogsError1060)
               std::string::npos)
             << text;
     if (!hadLog)
-        std::filesystem::remove_all(logFolder);
+        std::filesystem::remove_all(logFolder, error);
 }
