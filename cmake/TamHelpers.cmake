@@ -33,18 +33,22 @@ macro(tam_find_linguist_tools)
     endif()
 endmacro()
 
-# Tests that cannot run in this tree are left out with a line in the configure output, and are
-# listed in tam-skipped-tests.txt in the build folder (written by tam_write_skipped_tests() at
-# the end of the top-level CMakeLists.txt), which the test scripts print.
-set_property(GLOBAL PROPERTY TAM_SKIPPED_TESTS "")
-function(tam_skip_test name reason)
-    message(STATUS "Test ${name} is not built in this tree: ${reason}")
-    set_property(GLOBAL APPEND PROPERTY TAM_SKIPPED_TESTS "${name}: ${reason}")
+# What a tree cannot build or run (a test that needs a Linux-only peer, a program that needs a
+# Qt module this Qt lacks) is left out with a line in the configure output, and listed in
+# tam-left-out.txt in the build folder (written by tam_write_left_out() at the end of the
+# top-level CMakeLists.txt), which the test scripts print with the counts.
+set_property(GLOBAL PROPERTY TAM_LEFT_OUT "")
+function(tam_leave_out what reason)
+    message(STATUS "Left out of this tree: ${what} (${reason})")
+    set_property(GLOBAL APPEND PROPERTY TAM_LEFT_OUT "${what}: ${reason}")
 endfunction()
-function(tam_write_skipped_tests)
-    get_property(skipped GLOBAL PROPERTY TAM_SKIPPED_TESTS)
-    string(REPLACE ";" "\n" skipped "${skipped}")
-    file(WRITE ${CMAKE_BINARY_DIR}/tam-skipped-tests.txt "${skipped}")
+function(tam_write_left_out)
+    get_property(leftOut GLOBAL PROPERTY TAM_LEFT_OUT)
+    set(text "")
+    foreach(line IN LISTS leftOut)
+        string(APPEND text "${line}\n")
+    endforeach()
+    file(WRITE ${CMAKE_BINARY_DIR}/tam-left-out.txt "${text}")
 endfunction()
 
 # Whether a test marked LINUX_ONLY <reason> (it needs a Linux-only peer such as nginx, or tests
@@ -52,7 +56,7 @@ endfunction()
 macro(_tam_test_applies name)
     set(SKIP FALSE)
     if(T_LINUX_ONLY AND WIN32)
-        tam_skip_test(${name} "Linux only (${T_LINUX_ONLY})")
+        tam_leave_out(${name} "Linux only: ${T_LINUX_ONLY}")
         set(SKIP TRUE)
     endif()
 endmacro()
