@@ -41,12 +41,19 @@ void makePath(const std::string &path)
 }
 } // namespace
 
-std::string machineRoot()
+std::string machineFolder()
 {
     std::lock_guard<std::mutex> guard(rootMutex());
     std::string root = overrideRoot().empty() ? defaultRoot() : overrideRoot();
     while (root.size() > 1 && root.back() == '/')
         root.pop_back();
+    return root;
+}
+
+std::string machineRoot()
+{
+    const std::string root = machineFolder();
+    std::lock_guard<std::mutex> guard(rootMutex());
     struct stat info;
     if (::stat((root + "/drive_c").c_str(), &info) != 0) {
         for (const char *folder : {"/drive_c/Program Files",

@@ -8,6 +8,11 @@ std::string machineRoot()
     return {};
 }
 
+std::string machineFolder()
+{
+    return {};
+}
+
 void setMachineRoot(const std::string &)
 {}
 

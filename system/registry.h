@@ -42,10 +42,13 @@ namespace RegError {
 constexpr long Success = 0;
 constexpr long FileNotFound = 2;
 constexpr long AccessDenied = 5;
+constexpr long InvalidHandle = 6;
 constexpr long InvalidParameter = 87;
 constexpr long MoreData = 234;
 constexpr long NoMoreItems = 259;
-constexpr long BadStore = 1009; // ERROR_BADDB: the store could not be read
+constexpr long BadStore = 1009;   // ERROR_BADDB: the store could not be read
+constexpr long IoFailed = 1016;   // ERROR_REGISTRY_IO_FAILED: the store could not be written
+constexpr long KeyDeleted = 1018; // ERROR_KEY_DELETED: an open key was deleted meanwhile
 } // namespace RegError
 
 struct RegValue
@@ -111,8 +114,16 @@ std::wstring stringFromValue(const RegValue &value);
 bool splitRootPath(const std::wstring &full, RegRoot &root, std::wstring &path);
 std::wstring rootName(RegRoot root);
 
+// Applies a .reg file (its bytes as read from disk: UTF-16LE or UTF-8) in the registry view of
+// access (0, Wow64_32Key or Wow64_64Key). The whole file is checked first: when a line is wrong
+// nothing is applied, the result is InvalidParameter and registryErrorMessage() names
+// sourceName and the line.
+long importRegistryFile(const std::string &bytes, const std::wstring &sourceName, uint32_t access);
+// Writes root\path with all its subkeys as reg export does (UTF-16LE with byte-order mark).
+long exportRegistryKey(RegRoot root, const std::wstring &path, uint32_t access, std::string &bytes);
+
 // The portable store's last failure text (file and line of a store that does not parse);
-// empty on Win32 and after success.
+// empty after success. Both builds report import errors here.
 std::wstring registryErrorMessage();
 
 } // namespace sys

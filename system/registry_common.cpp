@@ -1,4 +1,6 @@
+#include "regfile.h"
 #include "registry.h"
+#include "registrymessage.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -105,6 +107,110 @@ std::wstring rootName(RegRoot root)
             return spelling.longName;
     }
     return {};
+}
+
+namespace {
+thread_local std::wstring t_errorMessage;
+
+long exportTree(const RegKey &key,
+                RegRoot root,
+                const std::wstring &path,
+                uint32_t access,
+                RegFileWriter &writer)
+{
+    writer.beginKey(path.empty() ? rootName(root) : rootName(root) + L"\\" + path);
+    std::wstring name;
+    for (uint32_t i = 0;; ++i) {
+        long rc = key.enumValueName(i, name);
+        if (rc == RegError::NoMoreItems)
+            break;
+        if (rc != RegError::Success)
+            return rc;
+        RegValue value;
+        rc = key.queryValue(name, value);
+        if (rc != RegError::Success)
+            return rc;
+        writer.addValue(name, value);
+    }
+    std::vector<std::wstring> subkeys;
+    for (uint32_t i = 0;; ++i) {
+        const long rc = key.enumKey(i, name);
+        if (rc == RegError::NoMoreItems)
+            break;
+        if (rc != RegError::Success)
+            return rc;
+        subkeys.push_back(name);
+    }
+    for (const std::wstring &subkey : subkeys) {
+        const std::wstring subPath = path.empty() ? subkey : path + L"\\" + subkey;
+        long rc = RegError::Success;
+        const RegKey child = RegKey::open(root, subPath, access, &rc);
+        if (rc != RegError::Success)
+            return rc;
+        rc = exportTree(child, root, subPath, access, writer);
+        if (rc != RegError::Success)
+            return rc;
+    }
+    return RegError::Success;
+}
+} // namespace
+
+bool RegKey::readString(const std::wstring &name, std::wstring &text) const
+{
+    RegValue value;
+    if (queryValue(name, value) != RegError::Success
+        || (value.type != RegType::String && value.type != RegType::ExpandString))
+        return false;
+    text = stringFromValue(value);
+    return true;
+}
+
+bool RegKey::readDword(const std::wstring &name, uint32_t &number) const
+{
+    RegValue value;
+    if (queryValue(name, value) != RegError::Success || value.type != RegType::Dword
+        || value.data.size() != 4)
+        return false;
+    number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16)
+             | (static_cast<uint32_t>(value.data[3]) << 24);
+    return true;
+}
+
+long RegKey::setString(const std::wstring &name, const std::wstring &text, uint32_t type)
+{
+    return setValue(name, makeStringValue(text, type));
+}
+
+long RegKey::setDword(const std::wstring &name, uint32_t number)
+{
+    return setValue(name, makeDwordValue(number));
+}
+
+namespace detail {
+void setRegistryErrorMessage(const std::wstring &text)
+{
+    t_errorMessage = text;
+}
+} // namespace detail
+
+std::wstring registryErrorMessage()
+{
+    return t_errorMessage;
+}
+
+long exportRegistryKey(RegRoot root, const std::wstring &path, uint32_t access, std::string &bytes)
+{
+    const uint32_t readAccess
+            = RegAccess::Read | (access & (RegAccess::Wow64_32Key | RegAccess::Wow64_64Key));
+    long rc = RegError::Success;
+    const RegKey key = RegKey::open(root, path, readAccess, &rc);
+    if (rc != RegError::Success)
+        return rc;
+    RegFileWriter writer;
+    rc = exportTree(key, root, path, readAccess, writer);
+    if (rc == RegError::Success)
+        bytes = writer.bytes();
+    return rc;
 }
 
 } // namespace sys

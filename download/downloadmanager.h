@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include "speedmeter.h"
+
+class QFile;
+class QNetworkAccessManager;
+class QTimer;
+
+// Fetches one file over HTTP or HTTPS into a local path through a ".part" side file that
+// survives pauses and earlier runs; a resumed GET asks only for the missing tail when the
+// server accepts byte ranges. One instance serves one download at a time.
+//
+// Local faults (the side file cannot be opened or written, the body ends short of the announced
+// length, the side file cannot be renamed) are reported as sigDownloadError(UnknownContentError);
+// a ranged answer that starts at neither the requested offset nor zero as ProtocolFailure.
+class DownloadManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultTimeout = 15000;
+    static constexpr qint64 ReadBufferSize = 256 * 1024;
+
+    explicit DownloadManager(QObject *parent = nullptr);
+    ~DownloadManager() override;
+
+    int inactivityTimeout() const { return m_timeout; }
+    // Tests shorten the silence that counts as a time-out; everyone else keeps the default.
+    void setInactivityTimeout(int milliseconds) { m_timeout = milliseconds; }
+
+signals:
+    void addLine(QString qsLine);
+    void downloadComplete();
+    void sigDownloadProgress(qint64 nSpeed,
+                             qint64 iBytesAtPause,
+                             qint64 iBytesReceived,
+                             qint64 iBytesTotal);
+    void sigDownloadError(QNetworkReply::NetworkError code);
+    void sigDownloadTimeout();
+    void sigDownloadCanBePaused(bool bCanBePaused);
+
+public slots:
+    void download(const QUrl &url, const QString &qstrTargetFileName);
+    void pause();
+    void resume();
+
+private slots:
+    void download();
+    void finishedHead();
+    void finished();
+    void downloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+    void error(QNetworkReply::NetworkError code);
+    void timeout();
+    void readyRead();
+
+private:
+    enum class State { Idle, Probing, Fetching, Paused, PausedProbing, Over };
+
+    void probe();
+    QString partFileName() const;
+    bool openPartFile(bool keepExisting);
+    void closePartFile(bool keep);
+    void removePartFile();
+    void armTimer();
+    void abandonReply();
+    bool drain();
+    bool checkRange();
+    void fail(QNetworkReply::NetworkError code);
+
+    QUrl m_url;
+    QString m_targetFileName;
+    QNetworkAccessManager *m_manager = nullptr;
+    QNetworkRequest m_request;
+    QPointer<QNetworkReply> m_reply;
+    QFile *m_partFile = nullptr;
+    qint64 m_totalSize = 0;
+    bool m_acceptsRanges = false;
+    qint64 m_downloaded = 0;
+    qint64 m_resumeOffset = 0;
+    QTimer *m_timer = nullptr;
+    QElapsedTimer m_intervalClock;
+    SpeedMeter m_speed;
+    int m_timeout = DefaultTimeout;
+
+    State m_state = State::Idle;
+    // Whether the current GET's answer was checked against the range it asked for.
+    bool m_rangeChecked = false;
+};

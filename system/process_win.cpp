@@ -1,0 +1,170 @@
+// Processes on Windows: CreateProcessW, Tool Help and ShellExecuteW.
+
+#include "process.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <vector>
+
+namespace sys {
+
+class ProcessImpl
+{
+public:
+    HANDLE process = nullptr;
+    DWORD pid = 0;
+    uint32_t exitCode = StillActive;
+    uint32_t startError = 0;
+
+    ~ProcessImpl() { release(); }
+    void release()
+    {
+        if (process)
+            CloseHandle(process);
+        process = nullptr;
+        pid = 0;
+        exitCode = StillActive;
+    }
+};
+
+Process::Process()
+    : m_impl(std::make_unique<ProcessImpl>())
+{}
+
+Process::~Process() = default;
+Process::Process(Process &&) noexcept = default;
+Process &Process::operator=(Process &&) noexcept = default;
+
+bool Process::start(const std::wstring &commandLine,
+                    const std::wstring &workingDirectory,
+                    uint32_t flags)
+{
+    if (!m_impl)
+        m_impl = std::make_unique<ProcessImpl>();
+    m_impl->release();
+    m_impl->startError = 0;
+
+    // CreateProcessW may write into the command line: hand it a private copy.
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup;
+    ZeroMemory(&startup, sizeof(startup));
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info;
+    ZeroMemory(&info, sizeof(info));
+    if (!CreateProcessW(nullptr,
+                        line.data(),
+                        nullptr,
+                        nullptr,
+                        FALSE,
+                        flags,
+                        nullptr,
+                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(),
+                        &startup,
+                        &info)) {
+        m_impl->startError = GetLastError();
+        return false;
+    }
+    CloseHandle(info.hThread);
+    m_impl->process = info.hProcess;
+    m_impl->pid = info.dwProcessId;
+    return true;
+}
+
+uint32_t Process::startError() const
+{
+    return m_impl ? m_impl->startError : 0;
+}
+
+bool Process::wait(uint32_t timeoutMs)
+{
+    if (!m_impl || !m_impl->process)
+        return false;
+    if (WaitForSingleObject(m_impl->process, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    DWORD code = StillActive;
+    if (GetExitCodeProcess(m_impl->process, &code))
+        m_impl->exitCode = code;
+    return true;
+}
+
+bool Process::isRunning() const
+{
+    return m_impl && m_impl->process && WaitForSingleObject(m_impl->process, 0) == WAIT_TIMEOUT;
+}
+
+uint32_t Process::exitCode() const
+{
+    return m_impl ? m_impl->exitCode : StillActive;
+}
+
+uint32_t Process::pid() const
+{
+    return m_impl ? m_impl->pid : 0;
+}
+
+bool Process::terminate(uint32_t exitCode)
+{
+    return m_impl && m_impl->process && TerminateProcess(m_impl->process, exitCode);
+}
+
+uint32_t currentProcessId()
+{
+    return GetCurrentProcessId();
+}
+
+uint32_t currentThreadId()
+{
+    return GetCurrentThreadId();
+}
+
+uint32_t parentProcessId()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    const DWORD self = GetCurrentProcessId();
+    DWORD parent = 0;
+    PROCESSENTRY32W entry;
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == self) {
+            parent = entry.th32ParentProcessID;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    return parent;
+}
+
+bool terminateProcess(uint32_t pid, uint32_t exitCode)
+{
+    const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    if (!process)
+        return false;
+    const bool ended = TerminateProcess(process, exitCode);
+    CloseHandle(process);
+    return ended;
+}
+
+intptr_t shellExecute(void *ownerWindow,
+                      const std::wstring &operation,
+                      const std::wstring &file,
+                      const std::wstring &parameters,
+                      const std::wstring &directory,
+                      ShowCommand show)
+{
+    const HINSTANCE result = ShellExecuteW(static_cast<HWND>(ownerWindow),
+                                           operation.empty() ? nullptr : operation.c_str(),
+                                           file.c_str(),
+                                           parameters.empty() ? nullptr : parameters.c_str(),
+                                           directory.empty() ? nullptr : directory.c_str(),
+                                           show == ShowCommand::Hidden ? SW_HIDE : SW_SHOWNORMAL);
+    return reinterpret_cast<intptr_t>(result);
+}
+
+} // namespace sys

@@ -1,0 +1,603 @@
+#include "downloadmanager.h"
+#include "speedmeter.h"
+#include "testhttpserver.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using Reports = QList<QPair<qint64, qint64>>;
+
+namespace {
+const int ShortTimeout = 300;
+
+QByteArray makeBody(int size)
+{
+    QByteArray body(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        body[i] = char((i * 7 + i / 251) & 0xff);
+    return body;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(data), qint64(data.size()));
+}
+
+// One downloader with a spy on every signal.
+struct Run
+{
+    Run()
+        : complete(&manager, &DownloadManager::downloadComplete)
+        , error(&manager, &DownloadManager::sigDownloadError)
+        , timeout(&manager, &DownloadManager::sigDownloadTimeout)
+        , canBePaused(&manager, &DownloadManager::sigDownloadCanBePaused)
+        , progress(&manager, &DownloadManager::sigDownloadProgress)
+        , lines(&manager, &DownloadManager::addLine)
+    {
+        manager.setInactivityTimeout(ShortTimeout);
+    }
+
+    int ends() const { return complete.count() + error.count() + timeout.count(); }
+    bool waitForEnd(int ms = 10000)
+    {
+        return QTest::qWaitFor([this] { return ends() > 0; }, ms);
+    }
+    QNetworkReply::NetworkError errorCode() const
+    {
+        return error.isEmpty() ? QNetworkReply::NoError
+                               : error.first().first().value<QNetworkReply::NetworkError>();
+    }
+    QStringList headerLines() const
+    {
+        QStringList result;
+        for (const QList<QVariant> &args : lines)
+            result << args.first().toString();
+        return result;
+    }
+
+    DownloadManager manager;
+    QSignalSpy complete;
+    QSignalSpy error;
+    QSignalSpy timeout;
+    QSignalSpy canBePaused;
+    QSignalSpy progress;
+    QSignalSpy lines;
+};
+} // namespace
+
+class TestDownloadManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void defaultTimeout();
+    void speed_data();
+    void speed();
+    void probe_data();
+    void probe();
+    void failures_data();
+    void failures();
+    void timeouts_data();
+    void timeouts();
+    void progressRestartsTimer();
+    void pauseResume_data();
+    void pauseResume();
+    void pauseWhileProbingKeepsEarlierPart();
+    void resumeWhileFetchingIsIgnored();
+    void destructionKeepsPartFile();
+    void rangeAnswer_data();
+    void rangeAnswer();
+    void connectionsDroppedAfterComplete();
+    void drainsBetweenProgressReports();
+    void followsRedirect();
+    void diagnosticLines();
+
+private:
+    QString target() const { return m_dir->filePath(QStringLiteral("file.bin")); }
+    QString part() const { return target() + QStringLiteral(".part"); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TestHttpServer> m_server;
+    const QByteArray m_body = makeBody(50000);
+};
+
+void TestDownloadManager::initTestCase()
+{
+    qRegisterMetaType<QNetworkReply::NetworkError>();
+}
+
+void TestDownloadManager::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    m_server.reset(new TestHttpServer);
+    QVERIFY(m_server->listen());
+    m_server->behaviour().body = m_body;
+}
+
+void TestDownloadManager::defaultTimeout()
+{
+    DownloadManager manager;
+    QCOMPARE(manager.inactivityTimeout(), 15000);
+}
+
+void TestDownloadManager::speed_data()
+{
+    // Each report: bytes received so far and milliseconds since the previous report.
+    QTest::addColumn<Reports>("reports");
+    QTest::addColumn<QList<qint64>>("speeds");
+
+    QTest::newRow("first report is not smoothed") << Reports{{1000, 100}} << QList<qint64>{10000};
+    QTest::newRow("later reports average with the previous one")
+            << Reports{{1000, 100}, {3000, 100}, {3000, 100}} << QList<qint64>{10000, 12500, 11250};
+    QTest::newRow("a report in the same millisecond keeps the speed")
+            << Reports{{1000, 100}, {5000, 0}, {6000, 100}} << QList<qint64>{10000, 10000, 20000};
+    QTest::newRow("zero interval before any sample reports 0")
+            << Reports{{500, 0}, {1000, 100}} << QList<qint64>{0, 10000};
+    QTest::newRow("fractions are truncated") << Reports{{1, 3}} << QList<qint64>{333};
+    QTest::newRow("beyond 32 bits") << Reports{{8000000000LL, 1000}} << QList<qint64>{8000000000LL};
+}
+
+void TestDownloadManager::speed()
+{
+    QFETCH(Reports, reports);
+    QFETCH(QList<qint64>, speeds);
+    SpeedMeter meter;
+    QList<qint64> actual;
+    for (const auto &report : reports)
+        actual << meter.report(report.first, report.second);
+    QCOMPARE(actual, speeds);
+}
+
+void TestDownloadManager::probe_data()
+{
+    QTest::addColumn<QByteArray>("acceptRanges");
+    QTest::addColumn<qint64>("headLength");
+    QTest::addColumn<int>("existingPart");
+    QTest::addColumn<bool>("garbagePart");
+    QTest::addColumn<bool>("canBePaused");
+    QTest::addColumn<QByteArray>("range");
+    QTest::addColumn<qint64>("atPause");
+    QTest::addColumn<bool>("completes");
+
+    const qint64 body = TestHttpServer::BodyLength;
+    QTest::newRow("ranges, fresh start") << QByteArray("bytes") << body << 0 << false << true
+                                         << QByteArray("bytes=0-50000") << qint64(0) << true;
+    QTest::newRow("ranges in capitals") << QByteArray("BYTES") << body << 0 << false << true
+                                        << QByteArray("bytes=0-50000") << qint64(0) << true;
+    QTest::newRow("ranges in mixed case") << QByteArray("ByTeS") << body << 0 << false << true
+                                          << QByteArray("bytes=0-50000") << qint64(0) << true;
+    QTest::newRow("earlier run left 1200 bytes")
+            << QByteArray("bytes") << body << 1200 << false << true
+            << QByteArray("bytes=1200-50000") << qint64(1200) << true;
+    QTest::newRow("no length: open-ended range")
+            << QByteArray("bytes") << TestHttpServer::NoLength << 1200 << false << true
+            << QByteArray("bytes=1200-") << qint64(1200) << true;
+    QTest::newRow("no Accept-Ranges: old side file deleted")
+            << QByteArray() << body << 1200 << true << false << QByteArray() << qint64(0) << true;
+    QTest::newRow("Accept-Ranges none") << QByteArray("none") << body << 1200 << true << false
+                                        << QByteArray() << qint64(0) << true;
+    // The server announces more than it sends: the end must read 64 bits, and the short
+    // result must not pass for the file.
+    QTest::newRow("length beyond 4 GiB")
+            << QByteArray("bytes") << qint64(5000000000LL) << 1200 << false << true
+            << QByteArray("bytes=1200-5000000000") << qint64(1200) << false;
+}
+
+void TestDownloadManager::probe()
+{
+    QFETCH(QByteArray, acceptRanges);
+    QFETCH(qint64, headLength);
+    QFETCH(int, existingPart);
+    QFETCH(bool, garbagePart);
+    QFETCH(bool, canBePaused);
+    QFETCH(QByteArray, range);
+    QFETCH(qint64, atPause);
+    QFETCH(bool, completes);
+
+    m_server->behaviour().acceptRanges = acceptRanges;
+    m_server->behaviour().headLength = headLength;
+    writeFile(target(), "old");
+    if (existingPart > 0)
+        writeFile(part(), garbagePart ? QByteArray(existingPart, 'x') : m_body.left(existingPart));
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+
+    QCOMPARE(m_server->methods(), (QList<QByteArray>{"HEAD", "GET"}));
+    QCOMPARE(m_server->requests().at(1).range, range);
+    QCOMPARE(run.canBePaused.count(), 1);
+    QCOMPARE(run.canBePaused.first().first().toBool(), canBePaused);
+
+    QStringList headers{QStringLiteral("Content-Type = application/octet-stream")};
+    if (!acceptRanges.isEmpty())
+        headers << QStringLiteral("Accept-Ranges = ") + QString::fromLatin1(acceptRanges);
+    if (headLength != TestHttpServer::NoLength)
+        headers << QStringLiteral("Content-Length = %1")
+                           .arg(headLength == TestHttpServer::BodyLength ? m_body.size()
+                                                                         : headLength);
+    QCOMPARE(run.headerLines(), headers);
+
+    QVERIFY(!run.progress.isEmpty());
+    QCOMPARE(run.progress.first().at(1).toLongLong(), atPause);
+    const QList<QVariant> last = run.progress.last();
+    QCOMPARE(last.at(1).toLongLong() + last.at(2).toLongLong(), qint64(m_body.size()));
+
+    QVERIFY(!QFile::exists(part()));
+    if (completes) {
+        QCOMPARE(run.complete.count(), 1);
+        QCOMPARE(run.error.count(), 0);
+        QCOMPARE(readFile(target()), m_body);
+    } else {
+        QCOMPARE(run.complete.count(), 0);
+        QCOMPARE(run.errorCode(), QNetworkReply::UnknownContentError);
+        QCOMPARE(readFile(target()), QByteArray("old"));
+    }
+}
+
+void TestDownloadManager::failures_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("headStatus");
+    QTest::addColumn<int>("getStatus");
+    QTest::addColumn<qint64>("dropAt");
+    QTest::addColumn<bool>("getLength");
+    QTest::addColumn<qint64>("forcedRangeStart");
+    QTest::addColumn<QList<QByteArray>>("methods");
+    QTest::addColumn<QNetworkReply::NetworkError>("code");
+
+    const QList<QByteArray> head{"HEAD"};
+    const QList<QByteArray> both{"HEAD", "GET"};
+    QTest::newRow("HEAD 404") << QString() << 404 << 200 << qint64(-1) << true << qint64(-1) << head
+                              << QNetworkReply::ContentNotFoundError;
+    QTest::newRow("HEAD 500") << QString() << 500 << 200 << qint64(-1) << true << qint64(-1) << head
+                              << QNetworkReply::InternalServerError;
+    QTest::newRow("GET 404") << QString() << 200 << 404 << qint64(-1) << true << qint64(-1) << both
+                             << QNetworkReply::ContentNotFoundError;
+    QTest::newRow("GET 500") << QString() << 200 << 500 << qint64(-1) << true << qint64(-1) << both
+                             << QNetworkReply::InternalServerError;
+    QTest::newRow("connection dropped mid-body")
+            << QString() << 200 << 200 << qint64(20000) << true << qint64(-1) << both
+            << QNetworkReply::RemoteHostClosedError;
+    QTest::newRow("body ends short of the announced length")
+            << QString() << 200 << 200 << qint64(20000) << false << qint64(-1) << both
+            << QNetworkReply::UnknownContentError;
+    QTest::newRow("range answered from another offset")
+            << QString() << 200 << 200 << qint64(-1) << true << qint64(600) << both
+            << QNetworkReply::ProtocolFailure;
+    QTest::newRow("unknown scheme")
+            << QStringLiteral("tamx://127.0.0.1/file") << 200 << 200 << qint64(-1) << true
+            << qint64(-1) << QList<QByteArray>() << QNetworkReply::ProtocolUnknownError;
+}
+
+void TestDownloadManager::failures()
+{
+    QFETCH(QString, path);
+    QFETCH(int, headStatus);
+    QFETCH(int, getStatus);
+    QFETCH(qint64, dropAt);
+    QFETCH(bool, getLength);
+    QFETCH(qint64, forcedRangeStart);
+    QFETCH(QList<QByteArray>, methods);
+    QFETCH(QNetworkReply::NetworkError, code);
+
+    TestHttpServer::Behaviour &b = m_server->behaviour();
+    b.headStatus = headStatus;
+    b.getStatus = getStatus;
+    b.dropAt = dropAt;
+    b.getLength = getLength;
+    b.forcedRangeStart = forcedRangeStart;
+    writeFile(target(), "old");
+    writeFile(part(), m_body.left(1200));
+
+    Run run;
+    run.manager.download(path.isEmpty() ? m_server->url() : QUrl(path), target());
+    QVERIFY(run.waitForEnd());
+    // Nothing else follows an error: in particular no time-out later on.
+    QTest::qWait(2 * ShortTimeout);
+
+    QCOMPARE(run.error.count(), 1);
+    QCOMPARE(run.errorCode(), code);
+    QCOMPARE(run.complete.count(), 0);
+    QCOMPARE(run.timeout.count(), 0);
+    QCOMPARE(m_server->methods(), methods);
+    QCOMPARE(readFile(target()), QByteArray("old"));
+    // The GET's failure deletes the side file; a failed HEAD never opened it.
+    QCOMPARE(QFile::exists(part()), methods.size() < 2);
+}
+
+void TestDownloadManager::timeouts_data()
+{
+    QTest::addColumn<int>("headDelayMs");
+    QTest::addColumn<qint64>("stallAt");
+    QTest::addColumn<bool>("progress");
+
+    QTest::newRow("silent HEAD") << 4 * ShortTimeout << qint64(-1) << false;
+    QTest::newRow("silent body") << 0 << qint64(20000) << true;
+}
+
+void TestDownloadManager::timeouts()
+{
+    QFETCH(int, headDelayMs);
+    QFETCH(qint64, stallAt);
+    QFETCH(bool, progress);
+
+    TestHttpServer::Behaviour &b = m_server->behaviour();
+    b.headDelayMs = headDelayMs;
+    b.stallAt = stallAt;
+    b.stallMs = 4 * ShortTimeout;
+    // Slow enough for a progress report before the silence (reports come every 100 ms).
+    b.bytesPerSecond = 100000;
+    writeFile(target(), "old");
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+    QTest::qWait(5 * ShortTimeout);
+
+    QCOMPARE(run.timeout.count(), 1);
+    QCOMPARE(run.error.count(), 0);
+    QCOMPARE(run.complete.count(), 0);
+    QCOMPARE(!run.progress.isEmpty(), progress);
+    QVERIFY(!QFile::exists(part()));
+    QCOMPARE(readFile(target()), QByteArray("old"));
+}
+
+void TestDownloadManager::progressRestartsTimer()
+{
+    // The transfer takes several time-outs long but is never silent for one.
+    m_server->behaviour().bytesPerSecond = 50000;
+    Run run;
+    QList<qint64> onDisk;
+    QObject::connect(&run.manager,
+                     &DownloadManager::sigDownloadProgress,
+                     [&](qint64, qint64 atPause, qint64 received, qint64 total) {
+                         onDisk << QFileInfo(part()).size() - atPause - received;
+                         QCOMPARE(total, qint64(m_body.size()));
+                     });
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+
+    QCOMPARE(run.timeout.count(), 0);
+    QCOMPARE(run.complete.count(), 1);
+    QVERIFY(run.progress.count() >= 3);
+    // At each report the side file holds exactly what was reported.
+    QCOMPARE(onDisk, QVector<qint64>(onDisk.size(), 0).toList());
+    qint64 previous = -1;
+    for (const QList<QVariant> &args : run.progress) {
+        QVERIFY(args.at(2).toLongLong() >= previous);
+        previous = args.at(2).toLongLong();
+    }
+    QCOMPARE(previous, qint64(m_body.size()));
+    QCOMPARE(readFile(target()), m_body);
+}
+
+void TestDownloadManager::pauseResume_data()
+{
+    QTest::addColumn<QByteArray>("acceptRanges");
+    QTest::newRow("server accepts ranges") << QByteArray("bytes");
+    QTest::newRow("server without ranges") << QByteArray();
+}
+
+void TestDownloadManager::pauseResume()
+{
+    QFETCH(QByteArray, acceptRanges);
+    const bool ranges = !acceptRanges.isEmpty();
+    const QByteArray body = makeBody(200000);
+    m_server->behaviour().body = body;
+    m_server->behaviour().acceptRanges = acceptRanges;
+    m_server->behaviour().bytesPerSecond = 400000;
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
+    run.manager.pause();
+
+    const qint64 kept = QFileInfo(part()).size();
+    QVERIFY(kept > 0);
+    QVERIFY(kept < body.size());
+    QCOMPARE(readFile(part()), body.left(kept));
+    const int reports = run.progress.count();
+    QTest::qWait(3 * ShortTimeout); // paused: no time-out, no data
+    QCOMPARE(run.progress.count(), reports);
+    QCOMPARE(run.ends(), 0);
+    QCOMPARE(QFileInfo(part()).size(), kept);
+
+    run.manager.resume();
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(readFile(target()), body);
+    QCOMPARE(m_server->methods(), (QList<QByteArray>{"HEAD", "GET", "GET"}));
+    const QByteArray range = m_server->requests().at(2).range;
+    QCOMPARE(range, ranges ? "bytes=" + QByteArray::number(kept) + "-200000" : QByteArray());
+    QCOMPARE(run.progress.at(reports).at(1).toLongLong(), ranges ? kept : 0);
+}
+
+void TestDownloadManager::pauseWhileProbingKeepsEarlierPart()
+{
+    m_server->behaviour().headDelayMs = 100;
+    writeFile(part(), m_body.left(1200));
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    run.manager.pause();
+    QTest::qWait(200);
+    QCOMPARE(readFile(part()), m_body.left(1200));
+    run.manager.resume();
+    QVERIFY(run.waitForEnd());
+
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(m_server->requests().last().range, QByteArray("bytes=1200-50000"));
+    QCOMPARE(readFile(target()), m_body);
+}
+
+void TestDownloadManager::resumeWhileFetchingIsIgnored()
+{
+    m_server->behaviour().bytesPerSecond = 100000;
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
+    run.manager.resume();
+    QVERIFY(run.waitForEnd());
+
+    QCOMPARE(m_server->methods(), (QList<QByteArray>{"HEAD", "GET"}));
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(readFile(target()), m_body);
+}
+
+void TestDownloadManager::destructionKeepsPartFile()
+{
+    m_server->behaviour().bytesPerSecond = 100000;
+    auto run = std::make_unique<Run>();
+    run->manager.download(m_server->url(), target());
+    QVERIFY(QTest::qWaitFor([&] { return !run->progress.isEmpty(); }, 5000));
+    run.reset();
+
+    const QByteArray kept = readFile(part());
+    QVERIFY(!kept.isEmpty());
+    QCOMPARE(kept, m_body.left(kept.size()));
+    QVERIFY(!QFile::exists(target()));
+}
+
+void TestDownloadManager::rangeAnswer_data()
+{
+    QTest::addColumn<bool>("honourRange");
+    QTest::addColumn<qint64>("forcedRangeStart");
+    QTest::addColumn<qint64>("atPause");
+
+    QTest::newRow("206 from the requested offset") << true << qint64(-1) << qint64(1200);
+    QTest::newRow("200 with the whole body") << false << qint64(-1) << qint64(0);
+    QTest::newRow("206 from the start") << true << qint64(0) << qint64(0);
+}
+
+void TestDownloadManager::rangeAnswer()
+{
+    QFETCH(bool, honourRange);
+    QFETCH(qint64, forcedRangeStart);
+    QFETCH(qint64, atPause);
+
+    m_server->behaviour().honourRange = honourRange;
+    m_server->behaviour().forcedRangeStart = forcedRangeStart;
+    writeFile(part(), m_body.left(1200));
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(m_server->requests().at(1).range, QByteArray("bytes=1200-50000"));
+    QCOMPARE(run.progress.first().at(1).toLongLong(), atPause);
+    QCOMPARE(readFile(target()), m_body);
+}
+
+void TestDownloadManager::connectionsDroppedAfterComplete()
+{
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.complete.count(), 1);
+    const int reports = run.progress.count();
+
+    // A user that reuses the instance connects again; the old connections are gone.
+    QSignalSpy again(&run.manager, &DownloadManager::downloadComplete);
+    run.manager.download(m_server->url(), target() + QStringLiteral("2"));
+    QVERIFY(again.wait(5000));
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(run.progress.count(), reports);
+    QCOMPARE(run.canBePaused.count(), 1);
+    QCOMPARE(readFile(target() + QStringLiteral("2")), m_body);
+}
+
+void TestDownloadManager::drainsBetweenProgressReports()
+{
+    // Progress reports come at most every 100 ms; the data must reach the disk as it arrives,
+    // or a fast link piles it up in memory in between.
+    const QByteArray body = makeBody(400000);
+    m_server->behaviour().body = body;
+    m_server->behaviour().bytesPerSecond = 800000;
+
+    Run run;
+    qint64 reported = 0;
+    qint64 ahead = 0;
+    QObject::connect(&run.manager,
+                     &DownloadManager::sigDownloadProgress,
+                     [&](qint64, qint64 atPause, qint64 received, qint64) {
+                         reported = atPause + received;
+                     });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        ahead = qMax(ahead, QFileInfo(part()).size() - reported);
+    });
+    poll.start(2);
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.complete.count(), 1);
+    QVERIFY2(ahead > 0, "the side file only grew at progress reports");
+}
+
+void TestDownloadManager::followsRedirect()
+{
+    m_server->behaviour().redirectFrom = "/old";
+    Run run;
+    run.manager.download(m_server->url(QStringLiteral("/old")), target());
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(run.complete.count(), 1);
+    QCOMPARE(readFile(target()), m_body);
+}
+
+namespace {
+QStringList *g_lines = nullptr;
+void captureLines(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (g_lines && qstrcmp(context.category, "tam.download") == 0)
+        g_lines->append(message);
+}
+} // namespace
+
+void TestDownloadManager::diagnosticLines()
+{
+    m_server->behaviour().bytesPerSecond = 100000;
+    QStringList lines;
+    g_lines = &lines;
+    const QtMessageHandler previous = qInstallMessageHandler(captureLines);
+
+    Run run;
+    run.manager.download(m_server->url(), target());
+    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
+    const qint64 reported = run.progress.last().at(2).toLongLong();
+    run.manager.pause();
+    const qint64 kept = QFileInfo(part()).size();
+    run.manager.resume();
+    QVERIFY(run.waitForEnd());
+
+    qInstallMessageHandler(previous);
+    g_lines = nullptr;
+    QCOMPARE(lines.mid(0, 3),
+             (QStringList{QStringLiteral("download: URL=") + m_server->url().toString(),
+                          QStringLiteral("Accept-Ranges = bytes true"),
+                          QStringLiteral("download()")}));
+    QVERIFY(lines.contains(QStringLiteral("pause() = %1").arg(reported)));
+    QVERIFY(lines.contains(QStringLiteral("resume() = %1").arg(kept)));
+    QVERIFY(lines.contains(
+            QStringLiteral("speed = %1").arg(run.progress.first().at(0).toLongLong())));
+    QCOMPARE(lines.last(), QStringLiteral("DownloadManager::finished"));
+}
+
+QTEST_GUILESS_MAIN(TestDownloadManager)
+#include "tst_downloadmanager.moc"

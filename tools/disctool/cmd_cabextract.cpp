@@ -1,0 +1,41 @@
+// disctool cab-extract FILE.cab: unpacks a cabinet the way setup_runner does before an installer
+// step, into the folder that holds the cabinet.
+
+#include "cextract.h"
+#include "disctoolcommand.h"
+#include "hostpath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+int cabExtract(const QStringList &arguments)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (arguments.size() != 1) {
+        err << "usage: disctool cab-extract FILE.cab\n";
+        return 2;
+    }
+    // The extraction takes the Windows form of the path, as the installer passes it.
+    const QString hostPath = QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
+    const std::wstring cabinet = sys::fromHostPath(hostPath.toStdString());
+
+    Cabinet::CExtract extractor;
+    extractor.setFileWritten([&out](const std::wstring &path) {
+        out << QString::fromStdWString(path) << '\n';
+        out.flush();
+    });
+    const bool ok = extractor.Extract(cabinet);
+    const Cabinet::ErrorRecord &error = extractor.error();
+    out << "error record: library " << error.libraryCode << ", windows " << error.windowsCode
+        << ", flag " << (error.flag ? 1 : 0) << '\n';
+    if (!ok)
+        err << "cab-extract: " << QString::fromStdWString(cabinet)
+            << " was not extracted completely\n";
+    return ok ? 0 : 1;
+}
+
+const DiscToolCommand command("cab-extract", "FILE.cab", cabExtract);
+} // namespace
