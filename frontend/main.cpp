@@ -1,12 +1,98 @@
+// setup: the front end of the installation disc.
+
+#include "disclock.h"
+#include "frontend.h"
+#include "frontendhooks.h"
+#include "guiplatform.h"
+#include "messageboxhandler.h"
+#include "startupplan.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QThread>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The real command line never reaches Qt: its arguments are the language and resume step.
+class FixedArguments
+{
+public:
+    FixedArguments()
+    {
+        m_storage.push_back("Tamberlin");
+        for (const std::string &argument : sys::qtPlatformArguments())
+            m_storage.push_back(argument);
+        for (std::string &argument : m_storage)
+            m_pointers.push_back(argument.data());
+        m_pointers.push_back(nullptr);
+        m_count = static_cast<int>(m_storage.size());
+    }
+    int &count() { return m_count; }
+    char **vector() { return m_pointers.data(); }
+
+private:
+    std::vector<std::string> m_storage;
+    std::vector<char *> m_pointers;
+    int m_count = 0;
+};
+
+QStringList programArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void bringToFront(FrontEnd &window)
+{
+    window.setWindowFlags(window.windowFlags() | Qt::WindowStaysOnTopHint);
+    window.show();
+    QThread::msleep(200);
+    window.setWindowFlags(window.windowFlags() & ~Qt::WindowStaysOnTopHint);
+    window.show();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Setup"));
-    window.resize(640, 480);
-    window.show();
-    return app.exec();
+    const QStringList arguments = programArguments(argc, argv);
+
+    sys::DiscLock discLock;
+    qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
+    FixedArguments fixed;
+    QApplication app(fixed.count(), fixed.vector());
+    MessageBoxHandler::install();
+
+    // The volume is that of the program's own path, which only the application knows fully.
+    discLock.lock(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString());
+
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const StartupPlan plan = StartupPlan::prepare(programDir, arguments);
+    if (plan.exitAtOnce)
+        return 0;
+
+    QDir::setCurrent(programDir);
+    auto *window = new FrontEnd(plan.isResume ? plan.resumeStep : 0);
+
+    if (plan.needsDeviceSelection && !plan.isResume && !window->runDeviceSelection()) {
+        window->close();
+        delete window;
+        return 0;
+    }
+
+    window->prepareLanguages();
+    if (plan.isResume)
+        window->resumeInLanguage(plan.resumeLanguage, plan.resumeStep);
+
+    bringToFront(*window);
+
+    const int result = app.exec();
+    discLock.unlock();
+    delete window;
+    return result;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -13,12 +14,22 @@ std::vector<const DiscToolCommand *> &registry()
 }
 } // namespace
 
-DiscToolCommand::DiscToolCommand(const char *name, const char *usage, Handler handler)
+DiscToolCommand::DiscToolCommand(const char *name,
+                                 const char *usage,
+                                 Handler handler,
+                                 ApplicationFactory applicationFactory)
     : m_name(name)
     , m_usage(usage)
     , m_handler(std::move(handler))
+    , m_applicationFactory(std::move(applicationFactory))
 {
     registry().push_back(this);
+}
+
+QCoreApplication *DiscToolCommand::createApplication(int &argc, char **argv) const
+{
+    return m_applicationFactory ? m_applicationFactory(argc, argv)
+                                : new QCoreApplication(argc, argv);
 }
 
 const DiscToolCommand *DiscToolCommand::find(const QString &name)
@@ -42,10 +53,11 @@ QStringList DiscToolCommand::usages()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    const DiscToolCommand *command = arguments.isEmpty() ? nullptr
-                                                         : DiscToolCommand::find(arguments.first());
+    const DiscToolCommand *command
+            = argc < 2 ? nullptr : DiscToolCommand::find(QString::fromLocal8Bit(argv[1]));
+    const std::unique_ptr<QCoreApplication> app(command ? command->createApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
+    QStringList arguments = app->arguments().mid(1);
     if (!command) {
         QTextStream err(stderr);
         err << "usage:\n" << DiscToolCommand::usages().join(QLatin1Char('\n')) << '\n';

@@ -1,0 +1,123 @@
+#pragma once
+
+// One catalogue entry: what the Install page offers as one row, read from an "application"
+// element of a product file, or joined from a disc entry and a web entry with the same name.
+
+#include "pathvariables.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class Installer;
+class QDomElement;
+class UserGuide;
+
+class Application : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Reads one "application" element; owner is the parent of the boxes that reading shows.
+    Application(const QDomElement &element,
+                const QString &languageCode,
+                const QString &countryCode,
+                bool fromWeb,
+                QObject *owner,
+                QObject *parent = nullptr);
+    // A combined entry offering webEntry and discEntry; it owns neither.
+    Application(Application *webEntry, Application *discEntry, QObject *parent = nullptr);
+
+    // Whether an "application" element's Language attribute admits this language.
+    static bool appliesToLanguage(const QString &languageAttribute,
+                                  const QString &languageCode,
+                                  const QString &countryCode);
+
+    QStringList platformTags() const { return m_platformTags; }
+    quint16 osVersion() const { return m_osVersion; }
+    QObject *owner() const { return m_owner; }
+    QString languageCode() const { return m_language.languageCode; }
+    QString countryCode() const { return m_language.countryCode; }
+    QString lcid() const { return m_language.lcid; }
+    QString lcidHex() const { return m_language.lcidHex; }
+    QString shortName() const { return m_shortName; }
+    QString displayName() const { return m_displayName; }
+    QString description() const { return m_description; }
+    QString tooltip() const { return m_tooltip; }
+    bool isSelectedByDefault() const { return m_selectedByDefault; }
+    bool isReadOnly() const { return m_readOnly; }
+    bool isOnDisc2() const { return m_onDisc2; }
+    bool needsBrandLicence() const { return m_brandLicence; }
+    bool needsMakerLicence() const { return m_makerLicence; }
+    bool isUsbOnly() const { return m_usbOnly; }
+    bool isNetOnly() const { return m_netOnly; }
+    QList<UserGuide *> userGuides() const { return m_userGuides; }
+    QStringList dependsOn() const { return m_dependsOn; }
+    bool isFromWeb() const { return m_fromWeb; }
+
+    bool isCombined() const { return m_discEntry && m_webEntry; }
+    Application *discEntry() const { return m_discEntry; }
+    Application *webEntry() const { return m_webEntry; }
+    bool useWebVersion() const { return m_useWebVersion; }
+    void setUseWebVersion(bool useWeb) { m_useWebVersion = useWeb; }
+
+    // The installers in effect: for a combined entry those of the chosen variant.
+    QList<Installer *> installers() const;
+    // The entry's own installers, ordered by Order (empty for a combined entry).
+    QList<Installer *> ownInstallers() const { return m_installers; }
+
+    // Checks every installer and recomputes the pending lists and installed flags.
+    bool isInstalled();
+    QList<Installer *> pendingLocalInstallers() const { return m_pendingLocalInstallers; }
+    QList<Installer *> pendingWebInstallers() const { return m_pendingWebInstallers; }
+    bool isDiscVersionInstalled() const { return m_discVersionInstalled; }
+    bool isWebVersionInstalled() const { return m_webVersionInstalled; }
+    bool needsWeb() const { return m_needsWeb; }
+
+    // The bytes still to download; returns true when nothing is left to download.
+    bool downloadSize(qint64 &bytes);
+
+    // Pairs of installers that the disc/web merge found to be the same version.
+    void addTwins(Installer *discInstaller, Installer *webInstaller);
+    QList<Installer *> twinDiscInstallers() const { return m_twinDiscInstallers; }
+    QList<Installer *> twinWebInstallers() const { return m_twinWebInstallers; }
+
+private:
+    void readInstallationPlatform(const QDomElement &group);
+    bool groupApplies(const QDomElement &group) const;
+    void readInstaller(const QDomElement &element);
+    void readUserGuide(const QDomElement &element);
+    void placeInstaller(Installer *installer, int order);
+
+    QStringList m_platformTags;
+    quint16 m_osVersion = 0;
+    QObject *m_owner = nullptr;
+    QString m_errorTitle;
+    LanguageFields m_language;
+    QString m_shortName;
+    QString m_displayName;
+    QString m_description;
+    QString m_tooltip;
+    bool m_selectedByDefault = false;
+    bool m_readOnly = false;
+    bool m_onDisc2 = false;
+    bool m_brandLicence = false;
+    bool m_makerLicence = false;
+    bool m_usbOnly = false;
+    bool m_netOnly = false;
+    QList<UserGuide *> m_userGuides;
+    QStringList m_dependsOn;
+    QList<Installer *> m_installers;
+    QList<Installer *> m_pendingLocalInstallers;
+    QList<Installer *> m_pendingWebInstallers;
+    bool m_fromWeb = false;
+    Application *m_discEntry = nullptr;
+    Application *m_webEntry = nullptr;
+    bool m_useWebVersion = false;
+    bool m_installed = false;
+    bool m_discVersionInstalled = false;
+    bool m_webVersionInstalled = false;
+    bool m_needsWeb = false;
+    QList<Installer *> m_twinDiscInstallers;
+    QList<Installer *> m_twinWebInstallers;
+};

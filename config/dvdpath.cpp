@@ -1,0 +1,35 @@
+#include "dvdpath.h"
+
+#include "hostpath.h"
+#include "xmlguard.h"
+
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+
+bool readDvdPath(QString &path, const QString &programDir)
+{
+    const QString folder
+            = programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir;
+    QFile file(folder + QStringLiteral("/DVDPath.xml"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QByteArray content;
+    if (!XmlGuard::readWithin(file, content))
+        return false;
+    QDomDocument document;
+    if (!document.setContent(content))
+        return false;
+    const QDomElement root = document.documentElement();
+    if (root.tagName().toLower() != QLatin1String("dvdpath"))
+        return false;
+    const QString dvdPath = root.attribute(QStringLiteral("dvd_path"));
+    if (dvdPath.isEmpty())
+        return false;
+    const QString product = dvdPath + QStringLiteral("\\scanner_win.xml");
+    if (!QFileInfo::exists(QString::fromStdString(sys::toHostPath(product.toStdWString()))))
+        return false;
+    path = dvdPath;
+    return true;
+}

@@ -1,0 +1,51 @@
+#include "languagetable.h"
+
+int LanguageTable::lcid(const QString &languageCode, const QString &countryCode)
+{
+    struct Entry
+    {
+        const char *language;
+        int lcid;
+    };
+    static const Entry table[] = {
+            {"pt", 0x416},
+            {"ru", 0x419},
+            {"en", 0x409},
+            {"fr", 0x40c},
+            {"it", 0x410},
+            {"de", 0x407},
+            {"es", 0x40a},
+            {"tr", 0x41f},
+            {"ko", 0x412},
+    };
+    for (const Entry &entry : table) {
+        if (languageCode == QLatin1String(entry.language))
+            return entry.lcid;
+    }
+    if (languageCode == QLatin1String("zh"))
+        return countryCode == QLatin1String("cn") || countryCode == QLatin1String("sg") ? 0x804
+                                                                                        : 0x404;
+    return 0x409;
+}
+
+QString LanguageTable::paddedHex(int lcid)
+{
+    return QStringLiteral("%1").arg(lcid, 4, 16, QLatin1Char('0'));
+}
+
+QString LanguageTable::plainHex(int lcid)
+{
+    return QString::number(lcid, 16);
+}
+
+QString LanguageTable::languageOf(const QString &fullCode)
+{
+    return fullCode.left(2);
+}
+
+QString LanguageTable::countryOf(const QString &fullCode)
+{
+    if (languageOf(fullCode) == QLatin1String("pt"))
+        return QStringLiteral("br");
+    return fullCode.right(2);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// The Windows language identifiers of the languages the product files know.
+
+#include <QString>
+
+class LanguageTable
+{
+public:
+    // The LCID of a language code (two letters) and country code; 1033 for any other.
+    static int lcid(const QString &languageCode, const QString &countryCode);
+    // Four lower-case hex digits, as catalogue entries use it ("0409").
+    static QString paddedHex(int lcid);
+    // Lower-case hex without padding or prefix, as the product description uses it ("409").
+    static QString plainHex(int lcid);
+    // A full code such as "pt_br" or "de_de" split as the language selection does: the first
+    // two characters, the last two ("br" for every Portuguese code).
+    static QString languageOf(const QString &fullCode);
+    static QString countryOf(const QString &fullCode);
+};

@@ -1,0 +1,112 @@
+#include "setupsettings.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#ifndef TAM_UPDATE_HOST
+#define TAM_UPDATE_HOST "update.tamberlin.com"
+#endif
+#ifndef TAM_WEB_HOST
+#define TAM_WEB_HOST "www.tamberlin.com"
+#endif
+
+namespace {
+
+struct Values
+{
+    QString setupPath;
+    QString downloadPath;
+    QString updatePath;
+    QString shortName;
+    QString serialNumber;
+};
+
+Values &values()
+{
+    static Values instance;
+    return instance;
+}
+
+QString hostFromEnvironment(const char *name, const char *configured)
+{
+    const QString value = qEnvironmentVariable(name);
+    return value.isEmpty() ? QString::fromLatin1(configured) : value;
+}
+
+} // namespace
+
+QString SetupSettings::setupPath()
+{
+    return values().setupPath;
+}
+
+void SetupSettings::setSetupPath(const QString &path)
+{
+    values().setupPath = path;
+}
+
+QString SetupSettings::downloadPath()
+{
+    return values().downloadPath;
+}
+
+void SetupSettings::setDownloadPath(const QString &path)
+{
+    values().downloadPath = path;
+}
+
+QString SetupSettings::updatePath()
+{
+    return values().updatePath;
+}
+
+void SetupSettings::setUpdatePath(const QString &path)
+{
+    values().updatePath = path;
+}
+
+QString SetupSettings::shortName()
+{
+    return values().shortName;
+}
+
+void SetupSettings::setShortName(const QString &name)
+{
+    values().shortName = name;
+}
+
+QString SetupSettings::serialNumber()
+{
+    return values().serialNumber;
+}
+
+void SetupSettings::setSerialNumber(const QString &serial)
+{
+    values().serialNumber = serial;
+}
+
+QString SetupSettings::withBackslashes(QString path)
+{
+    return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
+QString SetupSettings::defaultDownloadPath()
+{
+    return withBackslashes(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation)
+                           + QStringLiteral("/TamDownload"));
+}
+
+QString SetupSettings::defaultUpdatePath()
+{
+    return withBackslashes(QDir::tempPath() + QStringLiteral("/TamSetup/TamUpdate"));
+}
+
+QString SetupSettings::updateHost()
+{
+    return hostFromEnvironment("TAM_UPDATE_HOST", TAM_UPDATE_HOST);
+}
+
+QString SetupSettings::webHost()
+{
+    return hostFromEnvironment("TAM_WEB_HOST", TAM_WEB_HOST);
+}

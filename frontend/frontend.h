@@ -1,0 +1,161 @@
+#pragma once
+
+// The main window of setup. Its behaviour is split by concern over several files:
+// frontend_startup.cpp (construction, single-instance guard, clean-up), frontend_language.cpp
+// (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
+// frontend_navigation.cpp (pages, menu entries, window handling) and frontend_installpage.cpp
+// (the Install Software page).
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
+
+class QIcon;
+class QLayout;
+class QSharedMemory;
+class QTimer;
+class QTranslator;
+class ScannerInfo;
+
+namespace Ui {
+class FrontEnd;
+}
+
+class FrontEnd : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FrontEnd(int resumeStep, QWidget *parent = nullptr);
+    ~FrontEnd() override;
+
+    void prepareLanguages();
+    void resumeInLanguage(const QString &languageCode, int step);
+    bool runDeviceSelection();
+
+    bool connectSkinElement(const QString &name, QObject *receiver, const char *slot, bool report);
+    bool
+    disconnectSkinElement(const QString &name, QObject *receiver, const char *slot, bool report);
+    QWidget *replaceWithHoverWidget(QWidget *widget, QWidget *target, bool showOnHover);
+    static QLayout *findLayoutOf(QWidget *widget, QLayout *layout);
+    static QWidget *cloneWidget(QWidget *templateWidget,
+                                const QString &objectName,
+                                const QString &value,
+                                const QString &textFormat,
+                                QLayout *layout,
+                                int row,
+                                int column);
+    static void setVariableText(QWidget *widget,
+                                bool captureTemplate,
+                                QString &templateText,
+                                const QString &value,
+                                QObject *receiver = nullptr,
+                                const char *slot = nullptr);
+    bool showPage(const QString &prefix);
+    void updateClearCacheButton();
+
+    // System locale name ("de_DE") -> the front end's language code ("de_de").
+    static QString normalizeLanguageCode(const QString &localeName);
+    // "frontend_pt_br.qm" -> "pt_br", "frontend_de.qm" -> "de".
+    static QString languageCodeOfFile(const QString &fileName);
+
+    QString languageCode() const { return m_languageCode; }
+    int sourceMode() const { return m_sourceMode; }
+    int resumeStep() const { return m_resumeStep; }
+    ScannerInfo *scannerInfo() const { return m_scannerInfo; }
+    QSharedMemory *segment() const { return m_segment; }
+    QString productXmlPath() const { return m_productXmlPath; }
+    QString updateXmlPath() const { return m_updateXmlPath; }
+    QString errorTitle() const { return m_errorTitle; }
+    QTimer *exitTimer() const { return m_exitTimer; }
+    bool isInstalling() const { return m_installing; }
+    void setInstalling(bool installing) { m_installing = installing; }
+    bool isCloseConfirmOpen() const { return m_closeConfirmOpen; }
+    // True when the constructor found another copy running (only seen when a test keeps the
+    // process alive).
+    bool endedAtStart() const { return m_endedAtStart; }
+
+public slots:
+    void set_up_main_ui();
+    void update_language();
+
+    void navigate_MM();
+    void navigate_UG();
+    void navigate_SD();
+    void navigate_SWD();
+    void navigate_D2();
+    void navigate_TY();
+    void navigate_IS();
+    void navigate_IS_Setup();
+    void navigate_IS_Update();
+    void navigate_IS_SetupUpdate();
+    void TY_Exit_clicked();
+    void launch_scanner_readme();
+    void launch_website();
+    void browse_disc_contents();
+    void clear_cache_from_main();
+    void show_viewReadme_description();
+    void hide_viewReadme_description();
+    void show_please_wait(const QString &_qstrImgName);
+    void hide_please_wait();
+    void launch_reader_installer();
+
+    void install_selected_apps();
+    void clear_cache();
+    void handle_message();
+    void complete_installation();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // start-up
+    void acquireSingleInstance();
+    void deleteRecoveryValue();
+    // languages
+    void loadInitialTranslators();
+    void reloadTranslators();
+    // skin
+    QWidget *skinObject(const QString &name) const;
+    QWidget *requireObject(const QString &name);
+    void showError(const QString &title, const QString &text);
+    void showWarning(const QString &text);
+    bool loadProductFiles();
+    bool runUpdateCheck();
+    void setScannerNameText(QWidget *root);
+    bool compactMenu();
+    void applyBindingTable();
+    void applyTrademarkNotice();
+    // install page and guides (filled by their own work)
+    void buildInstallRows();
+    void buildGuidePages();
+
+    QString m_productXmlPath;
+    QString m_updateXmlPath;
+    QString m_errorTitle;
+    QString m_designErrorTitle;
+    QString m_warningTitle;
+    QStringList m_pagePrefixes;
+    QString m_languageCode;
+    QTranslator *m_frontEndTranslator = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
+    ScannerInfo *m_scannerInfo = nullptr;
+    int m_resumeStep = 0;
+    QString m_segmentKey;
+    QSharedMemory *m_segment = nullptr;
+    QIcon *m_windowIcon = nullptr;
+    int m_sourceMode = 0;
+    Ui::FrontEnd *ui = nullptr;
+
+    QTimer *m_exitTimer = nullptr;
+    bool m_installing = false;
+    bool m_closeConfirmOpen = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+    QTimer *m_pollTimer = nullptr;
+    bool m_endedAtStart = false;
+};

@@ -1,0 +1,188 @@
+// Languages: the initial guess from the system locale, the translators, and the picker.
+
+#include "frontend.h"
+#include "ui_frontend.h"
+
+#include "frontendhooks.h"
+#include "messageseam.h"
+#include "scannerinfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+
+namespace {
+
+const QString FrontEndTranslations = QStringLiteral(":/FrontEndTranslations/Translations");
+const QString QtTranslations = QStringLiteral(":/QtTranslations/Translations");
+
+} // namespace
+
+QString FrontEnd::normalizeLanguageCode(const QString &localeName)
+{
+    const QString code = localeName.toLower();
+    const QString language = code.left(2);
+    if (language == QLatin1String("pt"))
+        return QStringLiteral("pt_br");
+    if (language == QLatin1String("en"))
+        return QStringLiteral("en_us");
+    if (language == QLatin1String("zh")) {
+        return code == QLatin1String("zh_cn") || code == QLatin1String("zh_sg")
+                       ? QStringLiteral("zh_cn")
+                       : QStringLiteral("zh_tw");
+    }
+    return language + QLatin1Char('_') + language;
+}
+
+QString FrontEnd::languageCodeOfFile(const QString &fileName)
+{
+    // \C in the file-name rule stands for any one character.
+    static const QRegularExpression withCountry(QStringLiteral("_.._..\\."));
+    static const QRegularExpression languageOnly(QStringLiteral("_..\\."));
+    int at = fileName.lastIndexOf(withCountry);
+    if (at < 0)
+        at = fileName.lastIndexOf(languageOnly);
+    if (at < 0)
+        return QString();
+    QString code = fileName.mid(at + 1);
+    code.chop(3); // ".qm"
+    return code;
+}
+
+void FrontEnd::showWarning(const QString &text)
+{
+    MessageSeam::show(this, MessageSeam::Warning, m_warningTitle, text);
+}
+
+void FrontEnd::loadInitialTranslators()
+{
+    m_frontEndTranslator = new QTranslator;
+    if (m_frontEndTranslator->load(QStringLiteral("frontend_") + m_languageCode,
+                                   FrontEndTranslations)
+        || m_frontEndTranslator->load(QStringLiteral("frontend_en"), FrontEndTranslations)) {
+        QCoreApplication::installTranslator(m_frontEndTranslator);
+    } else {
+        showWarning(QStringLiteral("Unable to load translation file for front end."));
+    }
+
+    m_qtTranslator = new QTranslator;
+    if (m_qtTranslator->load(QStringLiteral("qt_") + m_languageCode, QtTranslations)
+        || m_qtTranslator->load(QStringLiteral("qt_en"), QtTranslations)) {
+        QCoreApplication::installTranslator(m_qtTranslator);
+    } else {
+        showWarning(QStringLiteral("Unable to load default translation file for Qt."));
+    }
+}
+
+void FrontEnd::reloadTranslators()
+{
+    if (m_frontEndTranslator) {
+        QCoreApplication::removeTranslator(m_frontEndTranslator);
+        delete m_frontEndTranslator;
+    }
+    m_frontEndTranslator = new QTranslator;
+    if (m_frontEndTranslator->load(QStringLiteral("frontend_") + m_languageCode,
+                                   FrontEndTranslations))
+        QCoreApplication::installTranslator(m_frontEndTranslator);
+    else
+        showWarning(QStringLiteral("Unable to load translation file for front end."));
+
+    if (!m_qtTranslator)
+        m_qtTranslator = new QTranslator;
+    QCoreApplication::removeTranslator(m_qtTranslator);
+    if (m_qtTranslator->load(QStringLiteral("qt_") + m_languageCode, QtTranslations))
+        QCoreApplication::installTranslator(m_qtTranslator);
+    else
+        showWarning(QStringLiteral("Unable to load translation file for Qt."));
+}
+
+void FrontEnd::prepareLanguages()
+{
+    delete m_scannerInfo;
+    m_scannerInfo = new ScannerInfo(this);
+    m_scannerInfo->setLanguage(m_languageCode);
+    m_sourceMode = 0;
+
+    const QString productFile = FrontEndHooks::hostPath(m_productXmlPath);
+    const QString updateFile = FrontEndHooks::hostPath(m_updateXmlPath);
+    const bool hasProduct = QFileInfo::exists(productFile);
+    if (hasProduct) {
+        m_sourceMode = 1;
+        m_scannerInfo->loadLanguages(m_productXmlPath);
+    }
+    if (QFileInfo::exists(updateFile)) {
+        m_sourceMode = hasProduct ? 3 : 2;
+        m_scannerInfo->loadLanguages(m_updateXmlPath);
+    }
+    if (m_sourceMode == 0)
+        return;
+
+    const QStringList supported = m_scannerInfo->supportedLanguages();
+    const QDir translations(FrontEndTranslations);
+    const QStringList files = translations.entryList(
+            {QStringLiteral("frontend_*.qm")}, QDir::Files, QDir::Unsorted);
+    for (const QString &file : files) {
+        QTranslator translator;
+        if (!translator.load(file, FrontEndTranslations))
+            continue;
+        const QString displayName = translator.translate("FrontEnd", "English");
+        const QString code = languageCodeOfFile(file);
+        if (supported.contains(code))
+            ui->Languages->addItem(displayName, code);
+    }
+
+    if (ui->Languages->count() == 0) {
+        MessageSeam::show(this,
+                          MessageSeam::Critical,
+                          m_designErrorTitle,
+                          QStringLiteral("There are no languages available!"));
+        return;
+    }
+    if (ui->Languages->count() == 1) {
+        m_languageCode = ui->Languages->itemData(0).toString();
+        set_up_main_ui();
+        return;
+    }
+
+    int current = ui->Languages->findData(m_languageCode, Qt::UserRole, Qt::MatchExactly);
+    if (current < 0)
+        current = ui->Languages->findData(m_languageCode.left(2), Qt::UserRole, Qt::MatchExactly);
+    if (current < 0) {
+        current = ui->Languages->findData(QStringLiteral("en_us"), Qt::UserRole, Qt::MatchExactly);
+        if (current >= 0)
+            m_languageCode = QStringLiteral("en");
+    }
+    if (current < 0) {
+        current = ui->Languages->findData(QStringLiteral("en"), Qt::UserRole, Qt::MatchExactly);
+        if (current >= 0)
+            m_languageCode = QStringLiteral("en");
+    }
+    if (current < 0)
+        current = 0;
+    ui->Languages->setCurrentIndex(current);
+
+    connect(ui->LanguagePickerButtonBox,
+            &QDialogButtonBox::accepted,
+            this,
+            &FrontEnd::set_up_main_ui);
+    connect(ui->LanguagePickerButtonBox, &QDialogButtonBox::rejected, this, &FrontEnd::close);
+    connect(ui->Languages,
+            QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this,
+            &FrontEnd::update_language);
+
+    ui->WaitScreen->hide();
+    const QRect picker = ui->LanguagePicker->geometry();
+    const QSize size(picker.width() + 2 * picker.x(), picker.height() + 2 * picker.y());
+    resize(size);
+    setFixedSize(size);
+    if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok))
+        ok->setDefault(true);
+}
+
+void FrontEnd::update_language()
+{
+    m_languageCode = ui->Languages->currentData().toString();
+}

@@ -1,0 +1,625 @@
+// The skin: loading the Designer form named by the product, placing it in the window, and
+// binding its objects to the window by name.
+
+#include "frontend.h"
+#include "ui_frontend.h"
+
+#include "frontendhooks.h"
+#include "messageseam.h"
+#include "qcheckboxex.h"
+#include "qlabelex.h"
+#include "qpushbuttonex.h"
+#include "qradiobuttonex.h"
+#include "qtoolbuttonex.h"
+#include "scannerinfo.h"
+#include "setupsettings.h"
+#include "skinrequirements.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QDesktopWidget>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QIcon>
+#include <QMenu>
+#include <QResource>
+#include <QStackedLayout>
+#include <QTranslator>
+#include <QUiLoader>
+
+namespace {
+
+const char *const BindingClicked = SIGNAL(clicked());
+const char *const BindingLinkActivated = SIGNAL(linkActivated(QString));
+
+// "1navigate_IS()" (what SLOT() makes) -> "navigate_IS()".
+QString slotSignature(const char *slot)
+{
+    return QString::fromLatin1(slot + 1);
+}
+
+QString widgetText(QWidget *widget)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    return QString();
+}
+
+void setWidgetText(QWidget *widget, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(text);
+}
+
+QString skinBaseName(const QString &skin)
+{
+    const int dot = skin.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? skin : skin.left(dot);
+}
+
+} // namespace
+
+QWidget *FrontEnd::skinObject(const QString &name) const
+{
+    return findChild<QWidget *>(name);
+}
+
+QWidget *FrontEnd::requireObject(const QString &name)
+{
+    QWidget *widget = skinObject(name);
+    if (!widget)
+        showError(m_designErrorTitle, SkinRequirements::missingObject(name));
+    return widget;
+}
+
+void FrontEnd::showError(const QString &title, const QString &text)
+{
+    MessageSeam::show(this, MessageSeam::Critical, title, text);
+}
+
+bool FrontEnd::connectSkinElement(const QString &name,
+                                  QObject *receiver,
+                                  const char *slot,
+                                  bool report)
+{
+    QWidget *widget = skinObject(name);
+    if (!widget) {
+        if (report)
+            showError(m_designErrorTitle, SkinRequirements::missingElement(name));
+        return false;
+    }
+    const bool isButton = qobject_cast<QAbstractButton *>(widget) != nullptr;
+    if (!isButton && !qobject_cast<QLabel *>(widget)) {
+        if (report)
+            showError(m_designErrorTitle, SkinRequirements::immutableElement(name));
+        return false;
+    }
+    const bool connected = static_cast<bool>(
+            connect(widget, isButton ? BindingClicked : BindingLinkActivated, receiver, slot));
+    if (!connected && report) {
+        showError(m_designErrorTitle,
+                  QStringLiteral("Unable to connect ") + name
+                          + (isButton ? QStringLiteral("'s clicked() signal to main window's ")
+                                      : QStringLiteral(
+                                              "'s linkActivated(QString) signal to main window's "))
+                          + slotSignature(slot) + QStringLiteral("slot."));
+    }
+    return connected;
+}
+
+bool FrontEnd::disconnectSkinElement(const QString &name,
+                                     QObject *receiver,
+                                     const char *slot,
+                                     bool report)
+{
+    QWidget *widget = skinObject(name);
+    if (!widget) {
+        if (report)
+            showError(m_designErrorTitle, SkinRequirements::missingElement(name));
+        return false;
+    }
+    const bool isButton = qobject_cast<QAbstractButton *>(widget) != nullptr;
+    if (!isButton && !qobject_cast<QLabel *>(widget)) {
+        if (report)
+            showError(m_designErrorTitle, SkinRequirements::immutableElement(name));
+        return false;
+    }
+    const bool disconnected
+            = disconnect(widget, isButton ? BindingClicked : BindingLinkActivated, receiver, slot);
+    if (!disconnected && report) {
+        showError(
+                m_designErrorTitle,
+                QStringLiteral("Unable to disconnect ") + name
+                        + (isButton ? QStringLiteral("'s clicked() signal from main window.")
+                                    : QStringLiteral(
+                                            "'s linkActivated(QString) signal from main window.")));
+    }
+    return disconnected;
+}
+
+QLayout *FrontEnd::findLayoutOf(QWidget *widget, QLayout *layout)
+{
+    if (!widget || !layout)
+        return nullptr;
+    if (layout->indexOf(widget) != -1)
+        return layout;
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QLayout *nested = layout->itemAt(i)->layout()) {
+            if (QLayout *found = findLayoutOf(widget, nested))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+QWidget *FrontEnd::replaceWithHoverWidget(QWidget *widget, QWidget *target, bool showOnHover)
+{
+    if (!widget)
+        return nullptr;
+    QWidget *twin = nullptr;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        twin = new QLabelEx(label);
+    else if (auto *checkBox = qobject_cast<QCheckBox *>(widget))
+        twin = new QCheckBoxEx(checkBox);
+    else if (auto *pushButton = qobject_cast<QPushButton *>(widget))
+        twin = new QPushButtonEx(pushButton);
+    else if (auto *radioButton = qobject_cast<QRadioButton *>(widget))
+        twin = new QRadioButtonEx(radioButton);
+    else if (auto *toolButton = qobject_cast<QToolButton *>(widget))
+        twin = new QToolButtonEx(toolButton);
+    else
+        return nullptr;
+
+    if (target) {
+        connect(twin,
+                SIGNAL(cursorHasEntered()),
+                target,
+                showOnHover ? SLOT(show()) : SLOT(hide()));
+        connect(twin, SIGNAL(cursorHasLeft()), target, showOnHover ? SLOT(hide()) : SLOT(show()));
+    }
+
+    const QString name = widget->objectName();
+    widget->setObjectName(name + QStringLiteral("Old"));
+    twin->setObjectName(name);
+
+    QWidget *parent = widget->parentWidget();
+    QLayout *layout = parent ? findLayoutOf(widget, parent->layout()) : nullptr;
+    bool placed = false;
+    if (layout) {
+        const int index = layout->indexOf(widget);
+        if (index == -1) {
+            showWarning(QStringLiteral("Unable to find widget ") + name
+                        + QStringLiteral(" in layout ") + layout->objectName());
+            layout->addWidget(twin);
+            placed = true;
+        } else if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+            int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+            grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+            grid->removeWidget(widget);
+            grid->addWidget(twin, row, column, rowSpan, columnSpan);
+            placed = true;
+        } else if (auto *box = qobject_cast<QBoxLayout *>(layout)) {
+            box->removeWidget(widget);
+            box->insertWidget(index, twin);
+            placed = true;
+        } else if (qobject_cast<QFormLayout *>(layout)) {
+            showError(m_errorTitle,
+                      QStringLiteral("We cannot handle widget ") + name
+                              + QStringLiteral(" being a child of a QFormLayout."));
+        } else if (qobject_cast<QStackedLayout *>(layout)) {
+            showError(m_errorTitle,
+                      QStringLiteral("We cannot handle widget ") + name
+                              + QStringLiteral(" being a child of a QStackedLayout."));
+        } else {
+            showWarning(QStringLiteral("Unable to determine the type of layout ")
+                        + layout->objectName() + QStringLiteral(". Proceeding as best we can."));
+            layout->removeWidget(widget);
+            layout->addWidget(twin);
+            placed = true;
+        }
+    }
+    if (!placed) {
+        // Outside a layout (or in one we must leave alone) the twin takes the skin widget's
+        // place among its siblings; a twin left without parent would open as a window of its own.
+        twin->setParent(parent);
+        twin->setGeometry(widget->geometry());
+        twin->stackUnder(widget);
+        if (!layout) {
+            widget->setParent(nullptr);
+            // Out of the tree nobody owns the old widget any more; it goes with its twin.
+            connect(twin, &QObject::destroyed, widget, &QObject::deleteLater);
+        }
+    }
+
+    const QObjectList children = widget->children();
+    for (QObject *child : children) {
+        if (qobject_cast<QLayout *>(child))
+            continue; // a layout went over with the state
+        if (auto *childWidget = qobject_cast<QWidget *>(child)) {
+            const bool wasShown = !childWidget->isHidden();
+            childWidget->setParent(twin);
+            childWidget->setVisible(wasShown);
+        } else {
+            child->setParent(twin);
+        }
+    }
+    widget->hide();
+    twin->show();
+    return twin;
+}
+
+QWidget *FrontEnd::cloneWidget(QWidget *templateWidget,
+                               const QString &objectName,
+                               const QString &value,
+                               const QString &textFormat,
+                               QLayout *layout,
+                               int row,
+                               int column)
+{
+    if (!templateWidget)
+        return nullptr;
+    const QString text = QString(textFormat).replace(QLatin1String("%1"), value);
+    QWidget *clone = nullptr;
+    if (auto *label = qobject_cast<QLabel *>(templateWidget)) {
+        auto *copy = new QLabel(text);
+        copy->setAlignment(label->alignment());
+        copy->setWordWrap(label->wordWrap());
+        clone = copy;
+    } else if (auto *checkBox = qobject_cast<QCheckBox *>(templateWidget)) {
+        auto *copy = new QCheckBox(text);
+        copy->setTristate(checkBox->isTristate());
+        clone = copy;
+    } else if (auto *pushButton = qobject_cast<QPushButton *>(templateWidget)) {
+        auto *copy = new QPushButton(text);
+        copy->setAutoDefault(pushButton->autoDefault());
+        copy->setDefault(pushButton->isDefault());
+        copy->setFlat(pushButton->isFlat());
+        copy->setMenu(pushButton->menu());
+        clone = copy;
+    } else if (qobject_cast<QRadioButton *>(templateWidget)) {
+        clone = new QRadioButton(text);
+    } else if (auto *toolButton = qobject_cast<QToolButton *>(templateWidget)) {
+        auto *copy = new QToolButton;
+        copy->setText(text);
+        copy->setArrowType(toolButton->arrowType());
+        copy->setAutoRaise(toolButton->autoRaise());
+        copy->setPopupMode(toolButton->popupMode());
+        copy->setMenu(toolButton->menu());
+        copy->setIcon(toolButton->icon());
+        copy->setToolButtonStyle(toolButton->toolButtonStyle());
+        clone = copy;
+    } else {
+        clone = new QWidget;
+    }
+    clone->setObjectName(objectName);
+    clone->setGeometry(templateWidget->geometry());
+    clone->setFont(templateWidget->font());
+    clone->setStyleSheet(templateWidget->styleSheet());
+    if (templateWidget->testAttribute(Qt::WA_SetCursor))
+        clone->setCursor(templateWidget->cursor());
+    clone->setAccessibleDescription(templateWidget->accessibleDescription());
+    clone->setAccessibleName(templateWidget->accessibleName());
+    clone->setAutoFillBackground(templateWidget->autoFillBackground());
+    clone->setEnabled(templateWidget->isEnabled());
+    clone->setMaximumSize(templateWidget->maximumSize());
+    clone->setMinimumSize(templateWidget->minimumSize());
+    clone->setMouseTracking(templateWidget->hasMouseTracking());
+    clone->setContextMenuPolicy(templateWidget->contextMenuPolicy());
+
+    if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
+        grid->addWidget(clone, row, column);
+    } else if (layout) {
+        layout->addWidget(clone);
+    } else {
+        clone->setParent(templateWidget->parentWidget());
+        clone->setGeometry(templateWidget->geometry());
+        clone->setVisible(!templateWidget->isHidden());
+    }
+    return clone;
+}
+
+void FrontEnd::setVariableText(QWidget *widget,
+                               bool captureTemplate,
+                               QString &templateText,
+                               const QString &value,
+                               QObject *receiver,
+                               const char *slot)
+{
+    auto *label = qobject_cast<QLabel *>(widget);
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    if (!label && !button)
+        return;
+    if (captureTemplate)
+        templateText = widgetText(widget).replace(QLatin1String("$VARIABLE$"), QLatin1String("%1"));
+    setWidgetText(widget, QString(templateText).replace(QLatin1String("%1"), value));
+    if (receiver && slot)
+        connect(widget, label ? BindingLinkActivated : BindingClicked, receiver, slot);
+}
+
+void FrontEnd::updateClearCacheButton()
+{
+    QWidget *button = requireObject(QStringLiteral("MM_ClearCache"));
+    if (button && button->isVisible())
+        button->setEnabled(
+                QFileInfo(FrontEndHooks::hostPath(SetupSettings::downloadPath())).isDir());
+}
+
+bool FrontEnd::loadProductFiles()
+{
+    switch (m_sourceMode) {
+    case 1:
+        return m_scannerInfo->load(m_productXmlPath, true, false);
+    case 2:
+        return m_scannerInfo->load(m_updateXmlPath, false, false);
+    case 3: {
+        const bool disc = m_scannerInfo->load(m_productXmlPath, true, true);
+        const bool update = m_scannerInfo->load(m_updateXmlPath, false, true);
+        m_scannerInfo->merge();
+        return disc && update;
+    }
+    default:
+        return false;
+    }
+}
+
+bool FrontEnd::runUpdateCheck()
+{
+    if (m_sourceMode != 1 || m_scannerInfo->updateUrl().isEmpty())
+        return true;
+    if (!FrontEndHooks::runUpdateCheck(this))
+        return false;
+    if (QFileInfo::exists(FrontEndHooks::hostPath(m_updateXmlPath))
+        && m_scannerInfo->checkFile(m_updateXmlPath)) {
+        m_sourceMode = 3;
+        loadProductFiles();
+    }
+    return true;
+}
+
+void FrontEnd::setScannerNameText(QWidget *root)
+{
+    auto *label = root->window()->findChild<QLabel *>(QStringLiteral("ScannerName"));
+    if (!label)
+        return;
+    QString name = m_scannerInfo->longName();
+    name.replace(QStringLiteral("\u00AE"), QStringLiteral("<sup>\u00AE</sup>"));
+    label->setText(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
+                                  "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n"
+                                  "<html><head><meta name=\"qrichtext\" content=\"1\" />"
+                                  "<style type=\"text/css\">\np, li { white-space: pre-wrap; }\n"
+                                  "</style></head><body style=\" font-family:'Corvex Sans';  "
+                                  "font-style:light;\">\n<p style=\" margin-top:0px; "
+                                  "margin-bottom:0px; margin-left:0px; margin-right:0px; "
+                                  "-qt-block-indent:0; text-indent:0px;\"><span style=\" "
+                                  "font-size:29px; text-decoration: none;color:#FFFFFF\">  ")
+                   + name + QStringLiteral("</span></a></p></body></html>"));
+}
+
+bool FrontEnd::compactMenu()
+{
+    QWidget *readme = requireObject(QStringLiteral("MM_ViewReadme"));
+    if (!readme)
+        return false;
+    QWidget *website = requireObject(QStringLiteral("MM_ViewWebsite"));
+    if (!website)
+        return false;
+    QWidget *browse = requireObject(QStringLiteral("MM_BrowseDiscContents"));
+    if (!browse)
+        return false;
+    QWidget *guides = requireObject(QStringLiteral("MM_UserGuides"));
+    if (!guides)
+        return false;
+    if (m_scannerInfo->readme().isEmpty()) {
+        readme->hide();
+        const QPoint readmeAt = readme->pos();
+        const QPoint guidesAt = guides->pos();
+        const QPoint browseAt = browse->pos();
+        website->move(browseAt);
+        browse->move(guidesAt);
+        guides->move(readmeAt);
+    }
+    if (m_sourceMode == 2) {
+        browse->hide();
+        website->move(browse->pos());
+    }
+    return true;
+}
+
+void FrontEnd::applyBindingTable()
+{
+    for (const SkinRequirements::Binding &binding : SkinRequirements::bindings())
+        connectSkinElement(QLatin1String(binding.name), this, binding.slot, binding.report);
+}
+
+void FrontEnd::set_up_main_ui()
+{
+    hide();
+    ui->LanguagePicker->hide();
+
+    reloadTranslators();
+
+    m_errorTitle = QStringLiteral("Front End Error");
+    if (!m_scannerInfo)
+        m_scannerInfo = new ScannerInfo(this);
+    m_scannerInfo->setLanguage(m_languageCode);
+
+    loadProductFiles();
+    if (!runUpdateCheck()) {
+        close();
+        return;
+    }
+
+    const QString skin = m_scannerInfo->skin();
+    const bool tamSkin = skin.contains(QLatin1String("TamSkin"));
+    if (tamSkin)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+
+    const QString baseName = skinBaseName(skin);
+    // The skin's own texts are translated while its form is loaded, and only then.
+    QTranslator skinTranslator;
+    if (skinTranslator.load(baseName + QLatin1Char('_') + m_languageCode, QDir::currentPath()))
+        QCoreApplication::installTranslator(&skinTranslator);
+    else
+        showWarning(QStringLiteral("Unable to load translation file for qstrSkin ") + skin
+                    + QLatin1Char('.'));
+
+    if (!QResource::registerResource(baseName + QStringLiteral(".rcc")))
+        showWarning(QStringLiteral("Unable to load resource file for qstrSkin ") + skin
+                    + QLatin1Char('.'));
+
+    const QString fontFolder = QStringLiteral(":/FrontEndFonts/Fonts");
+    for (const QString &file : QDir(fontFolder).entryList(QDir::Files)) {
+        if (QFontDatabase::addApplicationFont(fontFolder + QLatin1Char('/') + file) == -1)
+            MessageSeam::show(this,
+                              MessageSeam::Warning,
+                              QStringLiteral("Front End Error"),
+                              QStringLiteral("Unable to load font \"") + file
+                                      + QStringLiteral("\" from the resources."));
+    }
+
+    const QString iconFolder = QStringLiteral(":/FrontEndIcons/Resources");
+    const QStringList icons = QDir(iconFolder).entryList(QDir::Files);
+    if (!icons.isEmpty()) {
+        *m_windowIcon = QIcon(iconFolder + QLatin1Char('/') + icons.first());
+        setWindowIcon(*m_windowIcon);
+    }
+
+    QFile skinFile(skin);
+    if (skin.isEmpty() || !skinFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        showError(m_designErrorTitle, SkinRequirements::cannotOpen(skin));
+        return;
+    }
+    QUiLoader loader;
+    QWidget *form = loader.load(&skinFile, this);
+    skinFile.close();
+    if (!form) {
+        showError(m_designErrorTitle, SkinRequirements::cannotLoad(skin));
+        return;
+    }
+
+    QWidget *root = form->objectName().toLower() == QLatin1String("root")
+                            ? form
+                            : form->findChild<QWidget *>(QStringLiteral("Root"));
+    if (!root) {
+        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
+        return;
+    }
+
+    const QRect available = QApplication::desktop()->availableGeometry(this);
+    const int w = root->width();
+    const int h = root->height();
+    setMinimumSize(root->minimumSize());
+    setMaximumSize(root->maximumSize());
+    setGeometry((available.width() - w) / 2, (available.height() - h) / 2, w, h);
+
+    QFrame *waitScreen = ui->WaitScreen;
+    if (waitScreen->width() > w - 20)
+        waitScreen->resize(w - 20, waitScreen->height());
+    waitScreen->move((w - waitScreen->width()) / 2, (h - waitScreen->height()) / 2);
+
+    if (tamSkin) {
+        ui->ExitButton->move(w - ui->ExitButton->width() - 5, 5);
+        ui->MinimizeButton->move(ui->ExitButton->x() - ui->MinimizeButton->width(), 5);
+    } else {
+        ui->ExitButton->hide();
+        ui->MinimizeButton->hide();
+    }
+
+    root->setParent(ui->centralWidget);
+    root->move(0, 0);
+    ui->centralWidget->move(0, 0);
+    root->show();
+    // What is left of the form around its root would lie over the window's contents.
+    if (form != root)
+        form->hide();
+
+    setScannerNameText(root);
+
+    hide_viewReadme_description();
+    showPage(QStringLiteral("MM"));
+    QWidget *browse = requireObject(QStringLiteral("MM_BrowseDiscContents"));
+    if (!browse)
+        return;
+    setWidgetText(browse, widgetText(browse).replace(QLatin1String("%1"), tr("DVD")));
+
+    for (const char *flag : {"UG_InstallingFlag", "SD_InstallingFlag", "SWD_InstallingFlag"}) {
+        QWidget *marker = requireObject(QLatin1String(flag));
+        if (!marker)
+            return;
+        marker->hide();
+    }
+
+    for (const char *entryName : {"UG_ScannerDocs", "UG_SoftwareDocs", "UG_MainMenu"}) {
+        QWidget *entry = requireObject(QLatin1String(entryName));
+        if (!entry)
+            return;
+        QWidget *placeholder = skinObject(QLatin1String(entryName) + QStringLiteral("_disabled"));
+        if (placeholder && !placeholder->isHidden()) {
+            placeholder->hide();
+            entry->show();
+        } else {
+            entry->setEnabled(true);
+        }
+    }
+
+    waitScreen->raise();
+    ui->ExitButton->raise();
+    ui->MinimizeButton->raise();
+    waitScreen->hide();
+    connect(ui->MinimizeButton,
+            &QPushButton::clicked,
+            this,
+            &FrontEnd::showMinimized,
+            Qt::UniqueConnection);
+    connect(ui->ExitButton,
+            &QPushButton::clicked,
+            this,
+            &FrontEnd::TY_Exit_clicked,
+            Qt::UniqueConnection);
+
+    QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
+    if (!readmeDescription)
+        return;
+    QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
+    if (!viewReadme)
+        return;
+    replaceWithHoverWidget(viewReadme, readmeDescription, true);
+
+    if (!compactMenu())
+        return;
+
+    setWindowTitle(m_scannerInfo->longName());
+    applyBindingTable();
+
+    QWidget *website = requireObject(QStringLiteral("MM_ViewWebsite"));
+    if (!website)
+        return;
+    if (m_scannerInfo->website().isEmpty())
+        website->hide();
+
+    buildInstallRows();
+    applyTrademarkNotice();
+    buildGuidePages();
+
+    if (m_sourceMode == 1) {
+        QWidget *clearCache = requireObject(QStringLiteral("MM_ClearCache"));
+        if (!clearCache)
+            return;
+        clearCache->hide();
+    } else {
+        updateClearCacheButton();
+    }
+    show();
+    updateClearCacheButton();
+
+    if (m_resumeStep != 0 || m_sourceMode == 2)
+        navigate_IS();
+}

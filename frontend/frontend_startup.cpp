@@ -1,0 +1,152 @@
+// Construction and destruction of the main window: process-wide state, the single-instance
+// guard, the fixed form and the clean-up of a previous run.
+
+#include "frontend.h"
+#include "ui_frontend.h"
+
+#include "frontendhooks.h"
+#include "messageseam.h"
+#include "registry.h"
+#include "scannerinfo.h"
+#include "segmentprotocol.h"
+#include "setupsettings.h"
+#include "startupplan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLocale>
+#include <QSharedMemory>
+#include <QThread>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+const wchar_t RunOnceKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+const wchar_t RecoveryValue[] = L"TamRecoverInstall";
+
+// After the older front end was ended its segment goes away with it; give that a few seconds
+// rather than waiting for ever on a segment that some other process holds.
+constexpr int TakeOverAttempts = 50;
+constexpr int TakeOverPauseMs = 100;
+
+bool hasDvdPathFile()
+{
+    return QFileInfo::exists(FrontEndHooks::programDirectory() + QStringLiteral("/DVDPath.xml"));
+}
+
+} // namespace
+
+FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
+    : QMainWindow(parent)
+    , m_productXmlPath(SetupSettings::setupPath() + QStringLiteral("\\scanner_win.xml"))
+    , m_designErrorTitle(QStringLiteral("Design Time Error"))
+    , m_warningTitle(QStringLiteral("Warning"))
+    , m_pagePrefixes({QStringLiteral("MM"),
+                      QStringLiteral("TY"),
+                      QStringLiteral("IS"),
+                      QStringLiteral("UG"),
+                      QStringLiteral("SD"),
+                      QStringLiteral("SWD"),
+                      QStringLiteral("D2")})
+    , m_resumeStep(resumeStep)
+    , m_segmentKey(QString::fromLatin1(SegmentProtocol::DefaultKey))
+    , ui(new Ui::FrontEnd)
+{
+    const QString xmlDir
+            = StartupPlan::updateXmlDir().isEmpty()
+                      ? SetupSettings::withBackslashes(FrontEndHooks::programDirectory())
+                      : StartupPlan::updateXmlDir();
+    m_updateXmlPath = xmlDir + QStringLiteral("\\update.xml");
+
+    m_languageCode = normalizeLanguageCode(QLocale::system().name());
+
+    acquireSingleInstance();
+    if (m_endedAtStart)
+        return;
+
+    if (hasDvdPathFile())
+        QFile::remove(FrontEndHooks::programDirectory() + QStringLiteral("/update.xml"));
+
+    m_windowIcon = new QIcon(QStringLiteral(":/FrontEndImages/Resources/fe_icon.png"));
+    setWindowIcon(*m_windowIcon);
+
+    loadInitialTranslators();
+
+    ui->setupUi(this);
+
+    deleteRecoveryValue();
+}
+
+FrontEnd::~FrontEnd()
+{
+    if (m_frontEndTranslator)
+        QCoreApplication::removeTranslator(m_frontEndTranslator);
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator);
+    delete m_frontEndTranslator;
+    delete m_qtTranslator;
+    delete m_scannerInfo;
+    delete m_windowIcon;
+    if (m_pollTimer)
+        m_pollTimer->stop();
+    delete m_pollTimer;
+    if (m_segment)
+        m_segment->detach();
+    delete m_segment;
+    delete ui;
+}
+
+void FrontEnd::acquireSingleInstance()
+{
+    m_segment = new QSharedMemory(m_segmentKey);
+    if (FrontEndSegment::create(*m_segment) == FrontEndSegment::CreateResult::Created)
+        return;
+
+    if (!hasDvdPathFile()) {
+        // Another copy is already showing its window; this one leaves without a word.
+        m_endedAtStart = true;
+        FrontEndHooks::endProcess(0);
+        return;
+    }
+
+    // An older front end started this copy during its self-update and still holds the segment.
+    FrontEndHooks::terminateParent();
+    for (int attempt = 0; attempt < TakeOverAttempts; ++attempt) {
+        if (FrontEndSegment::create(*m_segment) == FrontEndSegment::CreateResult::Created)
+            return;
+        QThread::msleep(TakeOverPauseMs);
+    }
+    MessageSeam::show(nullptr,
+                      MessageSeam::Critical,
+                      QStringLiteral("Front End Error"),
+                      QStringLiteral("Another copy of the setup program is still running. Close "
+                                     "it and start the setup program again."));
+    m_endedAtStart = true;
+    FrontEndHooks::endProcess(0);
+}
+
+void FrontEnd::deleteRecoveryValue()
+{
+    sys::RegKey key = sys::RegKey::open(sys::RegRoot::CurrentUser,
+                                        RunOnceKey,
+                                        sys::RegAccess::QueryValue | sys::RegAccess::SetValue);
+    if (key.isOpen())
+        key.deleteValue(RecoveryValue);
+}
+
+void FrontEnd::resumeInLanguage(const QString &languageCode, int step)
+{
+    Q_UNUSED(step) // the constructor already took it
+    if (ui->Languages->count() > 1) {
+        m_languageCode = languageCode;
+        set_up_main_ui();
+    }
+}
+
+bool FrontEnd::runDeviceSelection()
+{
+    return FrontEndHooks::runDeviceSelection(this);
+}

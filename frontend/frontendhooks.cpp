@@ -1,0 +1,127 @@
+#include "frontendhooks.h"
+
+#include "hostpath.h"
+#include "process.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+#include <cstdlib>
+
+namespace {
+
+struct Hooks
+{
+    FrontEndHooks::DeviceSelection deviceSelection;
+    FrontEndHooks::UpdateCheck updateCheck;
+    FrontEndHooks::OpenUrl openUrl;
+    FrontEndHooks::StartDetached startDetached;
+    FrontEndHooks::EndProcess endProcess;
+    FrontEndHooks::TerminateParent terminateParent;
+    QString programDirectory;
+};
+
+Hooks &hooks()
+{
+    static Hooks instance;
+    return instance;
+}
+
+} // namespace
+
+void FrontEndHooks::setDeviceSelection(DeviceSelection hook)
+{
+    hooks().deviceSelection = std::move(hook);
+}
+
+void FrontEndHooks::setUpdateCheck(UpdateCheck hook)
+{
+    hooks().updateCheck = std::move(hook);
+}
+
+void FrontEndHooks::setOpenUrl(OpenUrl hook)
+{
+    hooks().openUrl = std::move(hook);
+}
+
+void FrontEndHooks::setStartDetached(StartDetached hook)
+{
+    hooks().startDetached = std::move(hook);
+}
+
+void FrontEndHooks::setEndProcess(EndProcess hook)
+{
+    hooks().endProcess = std::move(hook);
+}
+
+void FrontEndHooks::setTerminateParent(TerminateParent hook)
+{
+    hooks().terminateParent = std::move(hook);
+}
+
+void FrontEndHooks::setProgramDirectory(const QString &folder)
+{
+    hooks().programDirectory = folder;
+}
+
+bool FrontEndHooks::runDeviceSelection(FrontEnd *frontEnd)
+{
+    // The connect and select dialogs arrive with the device detection; until then every start
+    // goes on as if a scanner had been chosen.
+    return hooks().deviceSelection ? hooks().deviceSelection(frontEnd) : true;
+}
+
+bool FrontEndHooks::runUpdateCheck(FrontEnd *frontEnd)
+{
+    return hooks().updateCheck ? hooks().updateCheck(frontEnd) : true;
+}
+
+bool FrontEndHooks::openUrl(const QUrl &url)
+{
+    return hooks().openUrl ? hooks().openUrl(url) : QDesktopServices::openUrl(url);
+}
+
+bool FrontEndHooks::startDetached(const QString &program, const QString &argument)
+{
+    if (hooks().startDetached)
+        return hooks().startDetached(program, argument);
+    // The platform layer finds the program as Windows would and, on the simulated machine,
+    // hands explorer.exe to the desktop's file manager, which needs the folder as the host
+    // names it (on Windows the mapping leaves the path as it is). The process object only lets
+    // go of the child; nobody waits for it.
+    sys::Process process;
+    const std::wstring commandLine = sys::quoteArgument(program.toStdWString()) + L" "
+                                     + sys::quoteArgument(hostPath(argument).toStdWString());
+    return process.start(commandLine);
+}
+
+void FrontEndHooks::endProcess(int exitCode)
+{
+    if (hooks().endProcess) {
+        hooks().endProcess(exitCode);
+        return;
+    }
+    // Nothing of this process may run on: no window was shown and nothing needs saving.
+    std::_Exit(exitCode);
+}
+
+QString FrontEndHooks::programDirectory()
+{
+    if (!hooks().programDirectory.isEmpty())
+        return hooks().programDirectory;
+    return QCoreApplication::applicationDirPath();
+}
+
+QString FrontEndHooks::hostPath(const QString &windowsPath)
+{
+    return QString::fromStdString(sys::toHostPath(windowsPath.toStdWString()));
+}
+
+bool FrontEndHooks::terminateParent()
+{
+    if (hooks().terminateParent)
+        return hooks().terminateParent();
+    const uint32_t parent = sys::parentProcessId();
+    return parent != 0 && sys::terminateProcess(parent, 0);
+}

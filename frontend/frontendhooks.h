@@ -1,0 +1,49 @@
+#pragma once
+
+// The points where the front end reaches outside itself: work that arrives with later pieces
+// (device selection, the online update check), the desktop (opening URLs, starting the file
+// manager) and ending the process. Each answers as the program needs by default; tests put in
+// their own answers.
+
+#include <QString>
+
+#include <functional>
+
+class FrontEnd;
+class QUrl;
+
+class FrontEndHooks
+{
+public:
+    // Device selection before the language picker (true: go on; false: end with 0).
+    using DeviceSelection = std::function<bool(FrontEnd *)>;
+    // The online check of a disc-only catalogue (true: go on; false: the window closes).
+    using UpdateCheck = std::function<bool(FrontEnd *)>;
+    using OpenUrl = std::function<bool(const QUrl &)>;
+    // Starts program with one argument, not waiting for it.
+    using StartDetached = std::function<bool(const QString &program, const QString &argument)>;
+    using EndProcess = std::function<void(int exitCode)>;
+    // Ends the parent process (the older front end that started this copy).
+    using TerminateParent = std::function<bool()>;
+
+    static void setDeviceSelection(DeviceSelection hook);
+    static void setUpdateCheck(UpdateCheck hook);
+    static void setOpenUrl(OpenUrl hook);
+    static void setStartDetached(StartDetached hook);
+    static void setEndProcess(EndProcess hook);
+    static void setTerminateParent(TerminateParent hook);
+    // The folder the program runs from (empty: the real one).
+    static void setProgramDirectory(const QString &folder);
+
+    static bool runDeviceSelection(FrontEnd *frontEnd);
+    static bool runUpdateCheck(FrontEnd *frontEnd);
+    static bool openUrl(const QUrl &url);
+    static bool startDetached(const QString &program, const QString &argument);
+    // Ends the process at once; returns only when a test has put in its own hook.
+    static void endProcess(int exitCode);
+    // The program's folder with "/" separators, as QCoreApplication reports it.
+    static QString programDirectory();
+    static bool terminateParent();
+    // A Windows-form path ("\home\u\disc\x", "C:\Log") as the host's file system knows it.
+    static QString hostPath(const QString &windowsPath);
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+// Shows the message seam's boxes as real message boxes.
+
+class MessageBoxHandler
+{
+public:
+    static void install();
+};

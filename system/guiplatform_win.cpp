@@ -1,0 +1,10 @@
+#include "guiplatform.h"
+
+namespace sys {
+
+std::vector<std::string> qtPlatformArguments()
+{
+    return {"-platform", "windows:dpiawareness=0"};
+}
+
+} // namespace sys

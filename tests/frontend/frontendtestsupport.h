@@ -1,0 +1,168 @@
+#pragma once
+
+// Shared by the front end's tests: message boxes answered and recorded, a private temporary
+// folder and simulated machine (so the single-instance segment and the registry are our own),
+// and a disc folder with a product description and a skin.
+
+#include "frontendhooks.h"
+#include "machine.h"
+#include "messageseam.h"
+#include "setupsettings.h"
+#include "startupplan.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QVector>
+
+struct RecordedMessage
+{
+    MessageSeam::Icon icon;
+    QString title;
+    QString text;
+};
+
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        MessageSeam::setHandler([this](QObject *,
+                                       MessageSeam::Icon icon,
+                                       const QString &title,
+                                       const QString &text,
+                                       int buttons,
+                                       int) {
+            messages.append({icon, title, text});
+            if (onShow)
+                onShow();
+            return (buttons & answer) ? answer : MessageSeam::Ok;
+        });
+    }
+    ~MessageRecorder() { MessageSeam::setHandler({}); }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const RecordedMessage &message : messages)
+            result << message.text;
+        return result;
+    }
+    // Messages other than the warnings every test skin gives (no skin translation, no .rcc).
+    QStringList significantTexts() const
+    {
+        QStringList result;
+        for (const QString &text : texts()) {
+            if (!text.startsWith(QLatin1String("Unable to load translation file for qstrSkin"))
+                && !text.startsWith(QLatin1String("Unable to load resource file for qstrSkin")))
+                result << text;
+        }
+        return result;
+    }
+
+    QVector<RecordedMessage> messages;
+    int answer = MessageSeam::Ok;
+    std::function<void()> onShow;
+};
+
+// Everything a test run of the window may touch lies below one temporary folder.
+class TestEnvironment
+{
+public:
+    TestEnvironment()
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_root.path() + QStringLiteral("/tmp")));
+        QDir().mkpath(m_root.path() + QStringLiteral("/tmp"));
+        sys::setMachineRoot(
+                QFile::encodeName(m_root.path() + QStringLiteral("/machine")).toStdString());
+        FrontEndHooks::setOpenUrl([this](const QUrl &url) {
+            openedUrls << url;
+            return true;
+        });
+        FrontEndHooks::setStartDetached([this](const QString &program, const QString &argument) {
+            started << program + QLatin1Char(' ') + argument;
+            return true;
+        });
+        FrontEndHooks::setEndProcess([this](int code) { endCodes << code; });
+        FrontEndHooks::setTerminateParent([] { return true; });
+    }
+    ~TestEnvironment()
+    {
+        FrontEndHooks::setOpenUrl({});
+        FrontEndHooks::setStartDetached({});
+        FrontEndHooks::setEndProcess({});
+        FrontEndHooks::setTerminateParent({});
+        FrontEndHooks::setProgramDirectory(QString());
+    }
+
+    QString path(const QString &relative = QString()) const
+    {
+        return relative.isEmpty() ? m_root.path() : m_root.path() + QLatin1Char('/') + relative;
+    }
+
+    QList<QUrl> openedUrls;
+    QStringList started;
+    QList<int> endCodes;
+
+private:
+    QTemporaryDir m_root;
+};
+
+struct ProductOptions
+{
+    QString skin = QStringLiteral("FramedSkin.ui");
+    QStringList languages = {QStringLiteral("de")};
+    QString longName = QStringLiteral("Test Scanner 100");
+    QString readme = QStringLiteral("readme.txt");
+    QString website = QStringLiteral("https://support.example/scanner");
+};
+
+inline QString productXml(const ProductOptions &options)
+{
+    QString languages;
+    for (const QString &code : options.languages)
+        languages += QStringLiteral("<language IsoCode=\"%1\"/>").arg(code);
+    const QString readme
+            = options.readme.isEmpty()
+                      ? QString()
+                      : QStringLiteral("<scannerreadme FileName=\"%1\"/>").arg(options.readme);
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<Scanner ShortName=\"T100\" LongName=\"%1\" PID=\"0a99\" Skin=\"%2\" "
+                          "Brand=\"Tamberlin\" Website=\"%3\">\n"
+                          "<supportedlanguages>%4</supportedlanguages>\n%5\n</Scanner>\n")
+            .arg(options.longName, options.skin, options.website, languages, readme);
+}
+
+inline bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Lays out a disc in folder: the product description (as scanner_win.xml, or as update.xml
+// when updateOnly) and every fixture skin, and points the process-wide paths at it.
+inline void
+prepareDisc(const QString &folder, const ProductOptions &options, bool updateOnly = false)
+{
+    QDir().mkpath(folder);
+    const QDir skins(QStringLiteral(TAM_FIXTURE_SKINS));
+    for (const QString &file : skins.entryList({QStringLiteral("*.ui")}, QDir::Files)) {
+        QFile::remove(folder + QLatin1Char('/') + file);
+        QFile::copy(skins.filePath(file), folder + QLatin1Char('/') + file);
+    }
+    writeFile(folder
+                      + (updateOnly ? QStringLiteral("/update.xml")
+                                    : QStringLiteral("/scanner_win.xml")),
+              productXml(options).toUtf8());
+    FrontEndHooks::setProgramDirectory(folder);
+    QDir::setCurrent(folder);
+    const QString setupPath = updateOnly ? folder + QStringLiteral("/elsewhere") : folder;
+    SetupSettings::setSetupPath(SetupSettings::withBackslashes(setupPath));
+    SetupSettings::setDownloadPath(
+            SetupSettings::withBackslashes(folder + QStringLiteral("/TamDownload")));
+    SetupSettings::setUpdatePath(
+            SetupSettings::withBackslashes(folder + QStringLiteral("/TamUpdate")));
+    StartupPlan::setUpdateXmlDir(QString());
+}
