@@ -6,6 +6,7 @@
 #include "pathvariables.h"
 
 #include <QList>
+#include <QNetworkReply>
 #include <QObject>
 #include <QStringList>
 
@@ -27,6 +28,11 @@ public:
                 QObject *parent = nullptr);
     // A combined entry offering webEntry and discEntry; it owns neither.
     Application(Application *webEntry, Application *discEntry, QObject *parent = nullptr);
+    // The run-list form (setup_runner): one "Application" element as setup wrote it. An element
+    // of another name gives an entry without installers.
+    Application(const QDomElement &runListElement, QObject *parent);
+    // The run-list text of this entry; order -1 leaves the Order attribute out.
+    QString toRunList(int order);
 
     // Whether an "application" element's Language attribute admits this language.
     static bool appliesToLanguage(const QString &languageAttribute,
@@ -82,7 +88,53 @@ public:
     QList<Installer *> twinDiscInstallers() const { return m_twinDiscInstallers; }
     QList<Installer *> twinWebInstallers() const { return m_twinWebInstallers; }
 
+    // Installing (setup_runner): runs the effective installers in order, asking before one that
+    // is already installed; installComplete() follows the last.
+    void install();
+    void installNext();
+    // The index of the next installer to examine; -1 before install().
+    int nextInstallerIndex() const { return m_nextInstaller; }
+
+    // Downloading (setup): fetches the payloads still missing, one after another.
+    void startDownloads(int applicationIndex);
+    void downloadNext();
+    QList<Installer *> installersToDownload() const { return m_installersToDownload; }
+    qint64 totalDownloadSize() const { return m_totalDownloadSize; }
+    qint64 finishedDownloadBytes() const { return m_finishedDownloadBytes; }
+    int applicationIndex() const { return m_applicationIndex; }
+    // The row's download status ("42 %").
+    QString downloadStatusText() const { return m_downloadStatusText; }
+
+signals:
+    void installComplete();
+    void showPleaseWait(QString _qstrImage);
+    void hidePleaseWait();
+    void changedDownloadState();
+    void downloadStatusTextChanged(const QString &text);
+    void sigDownloadComplete(int iAppIndex);
+    void sigDownloadProgress(
+            int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64 iBytesTotal);
+    void sigDownloadError(int, QNetworkReply::NetworkError code);
+    void sigDownloadTimeout(int);
+    void sigDownloadCanBePaused(int, bool bCanBePaused);
+
+public slots:
+    void installerDone();
+    void stateCheckBoxChanged(int iState);
+    void clickedDVD(bool bChecked);
+    void clickedWEB(bool bChecked);
+    void sltDownloadComplete(int iInstIndex);
+    void sltDownloadProgress(int, qint64, qint64, qint64, qint64);
+    void sltDownloadError(int, QNetworkReply::NetworkError);
+    void sltDownloadTimeout(int);
+    void sltDownloadCanBePaused(int, bool);
+
 private:
+    Installer *takeNextInstaller();
+    QString questionName(Installer *installer) const;
+    void connectDownload(Installer *installer);
+    void disconnectDownload(Installer *installer);
+
     void readInstallationPlatform(const QDomElement &group);
     bool groupApplies(const QDomElement &group) const;
     void readInstaller(const QDomElement &element);
@@ -120,4 +172,12 @@ private:
     bool m_needsWeb = false;
     QList<Installer *> m_twinDiscInstallers;
     QList<Installer *> m_twinWebInstallers;
+    int m_nextInstaller = -1;
+    int m_downloadIndex = 0;
+    int m_applicationIndex = -1;
+    qint64 m_totalDownloadSize = 0;
+    qint64 m_finishedDownloadBytes = 0;
+    QList<Installer *> m_installersToDownload;
+    Installer *m_downloadingInstaller = nullptr;
+    QString m_downloadStatusText;
 };

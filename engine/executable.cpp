@@ -61,6 +61,3 @@ void Executable::setCommandLine(const QString &text)
         m_arguments.append(argument);
     }
 }
-
-void Executable::run()
-{}

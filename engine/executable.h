@@ -55,9 +55,17 @@ public:
     int waitAfterInstall() const { return m_waitAfterInstall; }
     void setWaitAfterInstall(int seconds) { m_waitAfterInstall = seconds; }
 
+    // The program as the command line names it, the command line itself, and the text of the
+    // debug box, all as run() uses them.
+    QString program() const;
+    QString commandLine() const;
+    QString debugText() const;
+    // The directory made absolute; a Windows drive path counts as absolute on every host.
+    QString absoluteDirectory() const;
+
 protected:
-    // The program run itself belongs to the installation helper and is added with it; until
-    // then a started executable finishes at once.
+    // Stops the scan utility's monitor when asked, removes an older version when configured,
+    // runs the program and waits for it, then opens the post process.
     void run() override;
 
 private:

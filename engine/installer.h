@@ -6,9 +6,11 @@
 #include "checker.h"
 
 #include <QList>
+#include <QNetworkReply>
 #include <QObject>
 #include <QStringList>
 
+class DownloadManager;
 class Executable;
 
 class Installer : public QObject
@@ -59,7 +61,45 @@ public:
     // True without a URL; otherwise when the file at the download path has exactly size bytes.
     bool isDownloaded() const;
 
+    // Runs pre-install, main and post-install programs one after another; installComplete()
+    // follows the last.
+    void install();
+    int step() const { return m_step; }
+    Executable *runningExecutable() const { return m_runningExecutable; }
+    // Only setup_runner unpacks cabinet payloads; its main turns this on.
+    static void setExtractsCabinets(bool extract);
+    static bool extractsCabinets();
+
+    // The payload download; the signals carry this installer's index.
+    void download(int index);
+    void pause();
+    void resume();
+    DownloadManager *downloader() const { return m_downloader; }
+
+signals:
+    void installComplete();
+    void showPleaseWait(QString _qstrImage);
+    void hidePleaseWait();
+    void sigDownloadComplete(int iInstIndex);
+    void sigDownloadProgress(
+            int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64 iBytesTotal);
+    void sigDownloadError(int, QNetworkReply::NetworkError code);
+    void sigDownloadTimeout(int);
+    void sigDownloadCanBePaused(int, bool bCanBePaused);
+
+public slots:
+    void execution_complete();
+    void sltDownloadComplete();
+    void sltDownloadProgress(qint64, qint64, qint64, qint64);
+    void sltDownloadError(QNetworkReply::NetworkError);
+    void sltDownloadTimeout();
+    void sltDownloadCanBePaused(bool);
+
 private:
+    void finish();
+    void disconnectDownloader();
+    void extractPayload(Executable *executable);
+
     Executable *m_mainInstallStep;
     QList<Executable *> m_preInstallSteps;
     QList<Executable *> m_postInstallSteps;
@@ -80,4 +120,5 @@ private:
     QStringList m_prerequisiteOf;
     bool m_primary = false;
     int m_index = 0;
+    DownloadManager *m_downloader = nullptr;
 };

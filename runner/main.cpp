@@ -1,14 +1,35 @@
+#include "frontendhelper.h"
+#include "helpermessages.h"
+#include "installer.h"
+#include "urlopener.h"
+
+#include "guiplatform.h"
+
 #include <QApplication>
+#include <QDesktopServices>
+#include <QTranslator>
 #include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
     // The helper never takes Qt options from its real command line: its two arguments are the
     // segment key and the language.
-    static int fixedArgc = 1;
-    static char programName[] = "Tamberlin";
-    static char *fixedArgv[] = {programName, nullptr};
-    QApplication app(fixedArgc, fixedArgv);
+    static std::vector<std::string> fixedArguments = [] {
+        std::vector<std::string> arguments{"Tamberlin"};
+        for (const std::string &argument : sys::qtPlatformArguments())
+            arguments.push_back(argument);
+        return arguments;
+    }();
+    static std::vector<char *> fixedArgv;
+    for (std::string &argument : fixedArguments)
+        fixedArgv.push_back(argument.data());
+    fixedArgv.push_back(nullptr);
+    static int fixedArgc = int(fixedArguments.size());
+    QApplication app(fixedArgc, fixedArgv.data());
 
     QWidget placeholder;
     placeholder.resize(1, 1);
@@ -16,5 +37,44 @@ int main(int argc, char *argv[])
 
     if (argc != 3)
         return -1;
-    return 0;
+    const QString key = QString::fromLatin1(argv[1]);
+    const QString language = QString::fromUtf8(argv[2]);
+
+    HelperMessages::install();
+    UrlOpener::setHandler([](const QUrl &url) { return HelperMessages::openUrl(url); });
+    Installer::setExtractsCabinets(true);
+
+    auto helperTranslator = std::make_unique<QTranslator>();
+    if (helperTranslator->load(QStringLiteral("setup_runner_") + language,
+                               QStringLiteral(":/HelperTranslations/Translations"))) {
+        QCoreApplication::installTranslator(helperTranslator.get());
+    } else {
+        HelperMessages::warning(
+                QStringLiteral("Design Error"),
+                QStringLiteral("Unable to load default translation file for front end."));
+    }
+    auto qtTranslator = std::make_unique<QTranslator>();
+    if (qtTranslator->load(QStringLiteral("qt_") + language,
+                           QStringLiteral(":/QtTranslations/Translations/"))) {
+        QCoreApplication::installTranslator(qtTranslator.get());
+    } else {
+        HelperMessages::warning(QStringLiteral("Design Error"),
+                                QStringLiteral("Unable to load default translation file for Qt."));
+    }
+
+    int exitCode = 0;
+    {
+        FrontEndHelper helper;
+        if (!helper.readRunList(key)) {
+            HelperMessages::critical(
+                    QCoreApplication::translate("FrontEndHelper", "Error"),
+                    QCoreApplication::translate(
+                            "FrontEndHelper",
+                            "Error occurred while attempting to initialize the installers."));
+            exitCode = -1;
+        } else if (helper.startRun()) {
+            exitCode = QApplication::exec();
+        }
+    }
+    return exitCode;
 }

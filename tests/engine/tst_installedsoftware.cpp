@@ -170,6 +170,21 @@ TEST_F(InstalledQueries, ProductByCodeSearchesBothViewsThirtyTwoBitFirst)
     EXPECT_TRUE(InstalledSoftware::findProductByCode({uniqueGuid()}).empty());
 }
 
+TEST_F(InstalledQueries, ThirtyTwoBitWindowsIsSearchedOnce)
+{
+    if (!TestMachine::isSimulated())
+        GTEST_SKIP() << "the bitness of a real Windows is what it is";
+    RegKey nt = create(RegRoot::LocalMachine,
+                       L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                       RegAccess::Wow64_64Key);
+    nt.setDword(L"TamSimulatedBitness", 32);
+    ASSERT_EQ(InstalledSoftware::views().size(), 1u);
+    const std::wstring code = uniqueGuid();
+    addEntry(RegistryView::Bits32, code, L"Only once", L"1.0");
+    EXPECT_EQ(InstalledSoftware::findProductByCode({code}).size(), 1u);
+    nt.deleteValue(L"TamSimulatedBitness");
+}
+
 TEST_F(InstalledQueries, VersionThatIsNotAStringReadsUnknown)
 {
     const std::wstring code = uniqueGuid();

@@ -1,0 +1,114 @@
+#include "frontendhelper.h"
+
+#include "application.h"
+#include "segmentprotocol.h"
+
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QSharedMemory>
+#include <QTextStream>
+
+FrontEndHelper::FrontEndHelper() = default;
+
+FrontEndHelper::~FrontEndHelper()
+{
+    if (m_running)
+        post(RunInterrupted);
+    if (m_segment) {
+        m_segment->detach();
+        delete m_segment;
+    }
+    qDeleteAll(m_applications);
+    m_applications.clear();
+}
+
+void FrontEndHelper::post(int type, int value1, int value2)
+{
+    // A lost message (lock failure, full queue) is not fatal: setup polls on regardless.
+    if (m_segment)
+        HelperSegment::post(*m_segment, static_cast<HelperMessage>(type), value1, value2);
+}
+
+bool FrontEndHelper::readRunList(const QString &key)
+{
+    delete m_segment;
+    m_segment = new QSharedMemory(key);
+    const QString text = HelperSegment::readRunList(*m_segment);
+    if (text.isEmpty())
+        return false;
+    QDomDocument document;
+    if (!document.setContent(text))
+        return false;
+    for (QDomElement element
+         = document.documentElement().firstChildElement(QStringLiteral("Application"));
+         !element.isNull();
+         element = element.nextSiblingElement(QStringLiteral("Application"))) {
+        auto *application = new Application(element, nullptr);
+        m_applications.append(application);
+        connect(application, &Application::showPleaseWait, this, &FrontEndHelper::show_please_wait);
+        connect(application, &Application::hidePleaseWait, this, &FrontEndHelper::hide_please_wait);
+    }
+    HelperSegment::clear(*m_segment);
+    return true;
+}
+
+void FrontEndHelper::startApplication(int index)
+{
+    Application *application = m_applications.at(index);
+    connect(application,
+            &Application::installComplete,
+            this,
+            &FrontEndHelper::continue_installation,
+            Qt::UniqueConnection);
+    post(AppStarted, index);
+    m_running = true;
+    application->install();
+}
+
+bool FrontEndHelper::startRun()
+{
+    if (m_applications.isEmpty()) {
+        post(RunFinished);
+        return false;
+    }
+    m_current = 0;
+    startApplication(0);
+    return !m_quitRequested;
+}
+
+void FrontEndHelper::continue_installation()
+{
+    if (m_current < 0 || m_current >= m_applications.size())
+        return;
+    disconnect(m_applications.at(m_current),
+               &Application::installComplete,
+               this,
+               &FrontEndHelper::continue_installation);
+    post(AppFinished, m_current);
+    ++m_current;
+    if (m_current < m_applications.size()) {
+        startApplication(m_current);
+        return;
+    }
+    m_running = false;
+    // Deleted later: this slot may run inside a signal of the last application.
+    for (Application *application : qAsConst(m_applications))
+        application->deleteLater();
+    m_applications.clear();
+    m_current = -1;
+    post(RunFinished);
+    QCoreApplication::quit();
+    m_quitRequested = true;
+}
+
+void FrontEndHelper::show_please_wait(QString)
+{
+    if (m_current < 0 || m_current >= m_applications.size())
+        return;
+    post(ShowWait, m_current, m_applications.at(m_current)->nextInstallerIndex() - 1);
+}
+
+void FrontEndHelper::hide_please_wait()
+{
+    post(HideWait);
+}

@@ -1,0 +1,289 @@
+// setup_runner end to end, with this test in the front end's part: it creates the segment,
+// writes the run list for a selection from a catalogue on a scratch disc, starts the helper with
+// key and language through the shell as setup does, and polls the segment every 100 ms.
+
+#include "application.h"
+#include "catalogtestsupport.h"
+#include "process.h"
+#include "registry.h"
+#include "scannerinfo.h"
+#include "segmentprotocol.h"
+#include "setupsettings.h"
+
+#include <QProcess>
+#include <QSharedMemory>
+#include <QtTest>
+
+namespace {
+
+const QString helperProgram = QStringLiteral(TAM_SETUP_RUNNER);
+const QString demoInstaller = QStringLiteral(TAM_DEMOINSTALLER);
+
+const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Scanner ShortName="T-1" LongName="Test Scanner" PID="0a42" Skin="None" Brand="Tamberlin">
+  <supportedlanguages><language IsoCode="en"/><language IsoCode="de"/></supportedlanguages>
+  <application ShortName="Driver">
+    <displayname><string Language="*" Value="Test Driver"/></displayname>
+    <installationplatform Value="all">
+      <installer DisplayName="Test driver" NeedsWaitScreen="true" WaitScreenImage="wait.png"
+                 Executable="$SetupPath$\Drivers\DriverSetup.exe"
+                 CommandLine="/code={11111111-2222-3333-4444-555555555555} /name=&quot;Test Driver&quot; /version=2.0">
+        <checker Type="installer" QueryValue="{11111111-2222-3333-4444-555555555555}"
+                 MatchValue="2.0" MatchMode="isequalornewer"/>
+      </installer>
+    </installationplatform>
+  </application>
+  <application ShortName="Utility">
+    <displayname><string Language="*" Value="Test &amp; Utility &lt;2&gt;"/></displayname>
+    <installationplatform Value="all">
+      <installer Order="1" DisplayName="Runtime"
+                 Executable="$SetupPath$\Software\RuntimeSetup.exe"
+                 CommandLine="/code={AAAAAAAA-2222-3333-4444-555555555555} /name=Runtime">
+        <checker Type="installer" QueryValue="{AAAAAAAA-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+      <installer Order="2" DisplayName="Utility"
+                 Executable="$SetupPath$\Software\UtilitySetup.exe"
+                 CommandLine="/code={BBBBBBBB-2222-3333-4444-555555555555} /name=Utility">
+        <checker Type="installer" QueryValue="{BBBBBBBB-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+  <application ShortName="Other">
+    <displayname><string Language="*" Value="Not selected"/></displayname>
+    <installationplatform Value="all">
+      <installer Executable="$SetupPath$\Software\UtilitySetup.exe" CommandLine="/code={CCCCCCCC-2222-3333-4444-555555555555} /name=Other">
+        <checker Type="installer" QueryValue="{CCCCCCCC-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+</Scanner>
+)";
+
+struct Message
+{
+    int type;
+    int value1;
+    int value2;
+    bool operator==(const Message &other) const
+    {
+        return type == other.type && value1 == other.value1 && value2 == other.value2;
+    }
+};
+
+char *toString(const Message &m)
+{
+    return qstrdup(QByteArray("(" + QByteArray::number(m.type) + "," + QByteArray::number(m.value1)
+                              + "," + QByteArray::number(m.value2) + ")")
+                           .constData());
+}
+
+bool isUninstallEntry(const QString &code)
+{
+    const sys::RegKey key = sys::RegKey::open(
+            sys::RegRoot::LocalMachine,
+            (QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + code)
+                    .toStdWString(),
+            sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
+    return key.isOpen();
+}
+
+} // namespace
+
+class TestSetupRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void installsSelection();
+    void asksInTheUsersLanguage();
+    void emptyRunList();
+    void unparsableRunListStaysUnread();
+    void wrongArgumentCount_data();
+    void wrongArgumentCount();
+
+private:
+    QString runListFor(const QStringList &selection);
+    QList<Message> pollUntilEnd(int timeoutMs);
+    QStringList loggedMessages() const;
+
+    QScopedPointer<ScratchMachine> m_machine;
+    QSharedMemory *m_segment = nullptr;
+    QString m_key;
+    QString m_log;
+};
+
+void TestSetupRunner::init()
+{
+    m_machine.reset(new ScratchMachine);
+    qputenv("TAM_MACHINE", m_machine->path(QStringLiteral("machine")).toLocal8Bit());
+    m_log = m_machine->path(QStringLiteral("messages.txt"));
+    qputenv("TAM_MESSAGE_LOG", m_log.toLocal8Bit());
+    const QString disc = m_machine->discPath();
+    for (const QString &name : {QStringLiteral("Drivers/DriverSetup.exe"),
+                                QStringLiteral("Software/RuntimeSetup.exe"),
+                                QStringLiteral("Software/UtilitySetup.exe")}) {
+        QDir().mkpath(QFileInfo(disc + QLatin1Char('/') + name).absolutePath());
+        QVERIFY(QFile::copy(demoInstaller, disc + QLatin1Char('/') + name));
+    }
+    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), catalogue);
+    m_key = QStringLiteral("TamRunnerTest-%1").arg(QCoreApplication::applicationPid());
+    m_segment = new QSharedMemory(m_key);
+    QCOMPARE(FrontEndSegment::create(*m_segment), FrontEndSegment::CreateResult::Created);
+}
+
+void TestSetupRunner::cleanup()
+{
+    delete m_segment;
+    m_segment = nullptr;
+    qunsetenv("TAM_MESSAGE_LOG");
+    m_machine.reset();
+}
+
+QString TestSetupRunner::runListFor(const QStringList &selection)
+{
+    MessageRecorder recorder;
+    ScannerInfo info;
+    info.setLanguage(QStringLiteral("en_us"));
+    const QString product = m_machine->path(QStringLiteral("disc/scanner_win.xml"));
+    info.loadLanguages(product);
+    if (!info.load(product, true, false))
+        return QString();
+    QString elements;
+    int order = 0;
+    for (Application *application : info.applications()) {
+        if (selection.contains(application->shortName()))
+            elements += application->toRunList(++order);
+    }
+    return elements;
+}
+
+QList<Message> TestSetupRunner::pollUntilEnd(int timeoutMs)
+{
+    QList<Message> messages;
+    QElapsedTimer timer;
+    timer.start();
+    bool ended = false;
+    while (!ended && timer.elapsed() < timeoutMs) {
+        QTest::qWait(100);
+        FrontEndSegment::consumeMessages(m_segment, [&](const MessageSlot &slot) {
+            messages.append({slot.type, slot.value1, slot.value2});
+            ended = ended || slot.type == RunFinished || slot.type == RunInterrupted;
+        });
+    }
+    return messages;
+}
+
+QStringList TestSetupRunner::loggedMessages() const
+{
+    QFile file(m_log);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void TestSetupRunner::installsSelection()
+{
+    const QString elements = runListFor({QStringLiteral("Driver"), QStringLiteral("Utility")});
+    QVERIFY(elements.contains(QStringLiteral("DisplayName=\"Test &amp; Utility &lt;2&gt;\"")));
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
+             FrontEndSegment::WriteResult::Written);
+    const intptr_t started = sys::shellExecute(nullptr,
+                                               L"runas",
+                                               helperProgram.toStdWString(),
+                                               (m_key + QStringLiteral(" en_us")).toStdWString(),
+                                               {},
+                                               sys::ShowCommand::Hidden);
+    QVERIFY(started > 32);
+    const QList<Message> messages = pollUntilEnd(60000);
+    const QList<Message> expected{{AppStarted, 0, -1},
+                                  {ShowWait, 0, 0},
+                                  {HideWait, -1, -1},
+                                  {AppFinished, 0, -1},
+                                  {AppStarted, 1, -1},
+                                  {AppFinished, 1, -1},
+                                  {RunFinished, -1, -1}};
+    QCOMPARE(messages, expected);
+    QVERIFY(isUninstallEntry(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
+    QVERIFY(isUninstallEntry(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
+    QVERIFY(isUninstallEntry(QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}")));
+    QVERIFY(!isUninstallEntry(QStringLiteral("{CCCCCCCC-2222-3333-4444-555555555555}")));
+    // Only the missing Qt translations were reported; en_us found setup_runner_en.
+    for (const QString &line : loggedMessages())
+        QVERIFY2(line
+                         == QStringLiteral(
+                                 "Design Error|Unable to load default translation file for Qt."),
+                 qPrintable(line));
+}
+
+// An installed driver makes the helper ask, in German, whether to run it again; the unattended
+// answer No skips it and the run goes on.
+void TestSetupRunner::asksInTheUsersLanguage()
+{
+    ScratchMachine::addUninstallEntry(false,
+                                      QStringLiteral("{11111111-2222-3333-4444-555555555555}"),
+                                      QStringLiteral("Test Driver"),
+                                      QStringLiteral("2.0"));
+    const QString elements = runListFor({QStringLiteral("Driver")});
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
+             FrontEndSegment::WriteResult::Written);
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("de")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 0);
+    QCOMPARE(pollUntilEnd(1000),
+             (QList<Message>{{AppStarted, 0, -1}, {AppFinished, 0, -1}, {RunFinished, -1, -1}}));
+    QVERIFY2(loggedMessages().contains(QStringLiteral(
+                     "Test Driver ist bereits installiert|Test Driver ist bereits installiert. "
+                     "Möchten Sie das Installationsprogramm erneut ausführen?")),
+             qPrintable(loggedMessages().join(QLatin1Char('\n'))));
+}
+
+void TestSetupRunner::emptyRunList()
+{
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QString()),
+             FrontEndSegment::WriteResult::Written);
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("de")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 0);
+    QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunFinished, -1, -1}}));
+}
+
+void TestSetupRunner::unparsableRunListStaysUnread()
+{
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QStringLiteral("<Application")),
+             FrontEndSegment::WriteResult::Written);
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 255); // -1
+    QVERIFY(m_segment->lock());
+    const char16_t first = *static_cast<const char16_t *>(m_segment->constData());
+    m_segment->unlock();
+    QCOMPARE(first, SegmentProtocol::RunListMarker);
+    QVERIFY(loggedMessages().contains(
+            QStringLiteral("Error|Error occurred while attempting to initialize the installers.")));
+}
+
+void TestSetupRunner::wrongArgumentCount_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("one argument") << QStringList{QStringLiteral("TamFrontEnd")};
+    QTest::newRow("three arguments") << QStringList{
+            QStringLiteral("TamFrontEnd"), QStringLiteral("en"), QStringLiteral("x")};
+}
+
+void TestSetupRunner::wrongArgumentCount()
+{
+    QFETCH(QStringList, arguments);
+    QProcess helper;
+    helper.start(helperProgram, arguments);
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 255);
+    QVERIFY(loggedMessages().isEmpty());
+}
+
+QTEST_MAIN(TestSetupRunner)
+#include "tst_setuprunner.moc"

@@ -1,0 +1,103 @@
+// disctool runlist: the run list setup would hand to setup_runner for a selection of a product's
+// applications on a given machine, wrapped as it goes into the segment.
+
+#include "disctoolcommand.h"
+
+#include "application.h"
+#include "hostpath.h"
+#include "machine.h"
+#include "messageseam.h"
+#include "scannerinfo.h"
+#include "segmentprotocol.h"
+#include "setupsettings.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+int usage()
+{
+    QTextStream(stderr) << "usage: disctool runlist PRODUCT.xml --select SHORTNAME... "
+                           "[--language CODE] [--machine DIR]\n";
+    return 2;
+}
+
+int runRunList(const QStringList &arguments)
+{
+    QString product;
+    QString language = QStringLiteral("en_us");
+    QStringList selected;
+    bool selecting = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == QLatin1String("--select")) {
+            selecting = true;
+        } else if (argument == QLatin1String("--language") && hasValue) {
+            language = arguments.at(++i).toLower();
+            selecting = false;
+        } else if (argument == QLatin1String("--machine") && hasValue) {
+            sys::setMachineRoot(QFileInfo(arguments.at(++i)).absoluteFilePath().toStdString());
+            selecting = false;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return usage();
+        } else if (selecting) {
+            selected << argument;
+        } else if (product.isEmpty()) {
+            product = argument;
+        } else {
+            return usage();
+        }
+    }
+    if (product.isEmpty() || selected.isEmpty())
+        return usage();
+
+    QTextStream err(stderr);
+    MessageSeam::setHandler([&err](QObject *,
+                                   MessageSeam::Icon,
+                                   const QString &title,
+                                   const QString &text,
+                                   int buttons,
+                                   int) {
+        err << title << ": " << text << '\n';
+        return (buttons & MessageSeam::Ok) ? int(MessageSeam::Ok) : int(MessageSeam::No);
+    });
+    SetupSettings::setSetupPath(QString::fromStdWString(
+            sys::fromHostPath(QFileInfo(product).absolutePath().toStdString())));
+    SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
+    SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
+
+    ScannerInfo info;
+    info.setLanguage(language);
+    info.loadLanguages(product);
+    if (!info.load(product, true, false)) {
+        MessageSeam::setHandler(nullptr);
+        return 1;
+    }
+    // The selection keeps the catalogue's order, as the Install page lists it.
+    QString elements;
+    int order = 0;
+    QStringList missing = selected;
+    for (Application *application : info.applications()) {
+        if (!selected.contains(application->shortName()))
+            continue;
+        missing.removeAll(application->shortName());
+        elements += application->toRunList(++order);
+    }
+    MessageSeam::setHandler(nullptr);
+    if (!missing.isEmpty()) {
+        err << "disctool runlist: no application named " << missing.join(QStringLiteral(", "))
+            << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << FrontEndSegment::wrapRunList(elements) << '\n';
+    return 0;
+}
+
+const DiscToolCommand command("runlist",
+                              "PRODUCT.xml --select SHORTNAME... [--language CODE] "
+                              "[--machine DIR]",
+                              runRunList);
+
+} // namespace
