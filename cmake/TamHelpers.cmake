@@ -21,21 +21,91 @@ function(tam_platform_sources var dir)
     set(${var} ${result} PARENT_SCOPE)
 endfunction()
 
-# tam_gtest(NAME SOURCES... LIBS ...): a GoogleTest program registered with CTest. Under a
-# cross build CTest runs it through CMAKE_CROSSCOMPILING_EMULATOR (Wine).
+# tam_find_linguist_tools(): lrelease and lupdate run on the build machine. A cross build's Qt
+# (the static Qt for Windows) brings no Linguist tools, so it takes the host's.
+macro(tam_find_linguist_tools)
+    if(CMAKE_CROSSCOMPILING)
+        file(GLOB _tamHostLinguist /usr/lib/*/cmake/Qt5LinguistTools)
+        find_package(Qt5LinguistTools REQUIRED CONFIG NO_CMAKE_FIND_ROOT_PATH
+                     PATHS ${_tamHostLinguist})
+    else()
+        find_package(Qt5LinguistTools REQUIRED)
+    endif()
+endmacro()
+
+# What a tree cannot build or run (a test that needs a Linux-only peer, a program that needs a
+# Qt module this Qt lacks) is left out with a line in the configure output, and listed in
+# tam-left-out.txt in the build folder (written by tam_write_left_out() at the end of the
+# top-level CMakeLists.txt), which the test scripts print with the counts.
+set_property(GLOBAL PROPERTY TAM_LEFT_OUT "")
+function(tam_leave_out what reason)
+    message(STATUS "Left out of this tree: ${what} (${reason})")
+    set_property(GLOBAL APPEND PROPERTY TAM_LEFT_OUT "${what}: ${reason}")
+endfunction()
+function(tam_write_left_out)
+    get_property(leftOut GLOBAL PROPERTY TAM_LEFT_OUT)
+    set(text "")
+    foreach(line IN LISTS leftOut)
+        string(APPEND text "${line}\n")
+    endforeach()
+    file(WRITE ${CMAKE_BINARY_DIR}/tam-left-out.txt "${text}")
+endfunction()
+
+# Whether a test marked LINUX_ONLY <reason> (it needs a Linux-only peer such as nginx, or tests
+# the simulated machine) belongs in this tree. Sets SKIP in the caller when it does not.
+macro(_tam_test_applies name)
+    set(SKIP FALSE)
+    if(T_LINUX_ONLY AND WIN32)
+        tam_leave_out(${name} "Linux only: ${T_LINUX_ONLY}")
+        set(SKIP TRUE)
+    endif()
+endmacro()
+
+# tam_gtest(NAME SOURCES... LIBS ... [LINUX_ONLY <reason>]): a GoogleTest program registered
+# with CTest. Under a cross build CTest runs it through CMAKE_CROSSCOMPILING_EMULATOR (Wine).
 function(tam_gtest name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "LINUX_ONLY" "SOURCES;LIBS" ${ARGN})
+    _tam_test_applies(${name})
+    if(SKIP)
+        return()
+    endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
     set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     add_test(NAME ${name} COMMAND ${name})
 endfunction()
 
-# tam_qtest(NAME SOURCES... LIBS ...): a QtTest program registered with CTest, run offscreen.
+# The environment a QtTest program runs in: the offscreen platform everywhere. On Windows,
+# QtTest and qDebug() write to the debugger instead of stdout when the program has no console
+# window (as under ctest), so they are told to use the standard streams; the offscreen platform
+# finds no fonts of its own there and gets the host's through Wine's Z: drive. Wine passes no
+# QT_* variable on to the program but turns WINEQT_* into QT_*.
+set(TAM_QTEST_ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+if(WIN32)
+    set(_tamFontDir "Z:\\usr\\share\\fonts\\truetype\\dejavu")
+    foreach(_tamPrefix "" "WINE")
+        list(APPEND TAM_QTEST_ENVIRONMENT "${_tamPrefix}QT_QPA_PLATFORM=offscreen"
+             "${_tamPrefix}QT_FORCE_STDERR_LOGGING=1" "${_tamPrefix}QT_QPA_FONTDIR=${_tamFontDir}")
+    endforeach()
+    list(REMOVE_DUPLICATES TAM_QTEST_ENVIRONMENT)
+    unset(_tamFontDir)
+endif()
+
+# tam_qtest(NAME SOURCES... LIBS ... [LINUX_ONLY <reason>]): a QtTest program registered with
+# CTest, run offscreen. With a static Qt the offscreen platform is linked in (it only takes
+# effect in programs that link Qt5::Gui).
 function(tam_qtest name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "LINUX_ONLY" "SOURCES;LIBS" ${ARGN})
+    _tam_test_applies(${name})
+    if(SKIP)
+        return()
+    endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} Qt5::Test)
+    get_target_property(qtType Qt5::Core TYPE)
+    if(qtType STREQUAL "STATIC_LIBRARY")
+        qt5_import_plugins(${name} INCLUDE Qt5::QOffscreenIntegrationPlugin)
+    endif()
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TAM_QTEST_ENVIRONMENT}")
 endfunction()

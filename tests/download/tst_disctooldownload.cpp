@@ -1,6 +1,7 @@
 #include "testhttpserver.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,8 +60,10 @@ void TestDiscToolDownload::run()
     QVERIFY(QTest::qWaitFor([&] { return disctool.state() == QProcess::NotRunning; }, 20000));
     QCOMPARE(disctool.exitCode(), exitCode);
 
-    const QStringList lines = QString::fromUtf8(disctool.readAllStandardOutput())
-                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // A Windows console program ends its lines with CR LF.
+    const QStringList lines
+            = QString::fromUtf8(disctool.readAllStandardOutput())
+                      .split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts);
     if (lastLine.isEmpty()) {
         QVERIFY(lines.isEmpty());
         return;

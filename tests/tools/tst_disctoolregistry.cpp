@@ -51,8 +51,9 @@ TestDiscToolRegistry::Result TestDiscToolRegistry::run(const QStringList &argume
     if (!process.waitForFinished(30000))
         return result;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
+    // A Windows console program ends its lines with CR LF; the expectations use LF.
+    result.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
+    result.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
     return result;
 }
 
