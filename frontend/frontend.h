@@ -3,8 +3,8 @@
 // The main window of setup. Its behaviour is split by concern over several files:
 // frontend_startup.cpp (construction, single-instance guard, clean-up), frontend_language.cpp
 // (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
-// frontend_navigation.cpp (pages, menu entries, window handling) and frontend_installpage.cpp
-// (the Install Software page).
+// frontend_navigation.cpp (pages, menu entries, window handling), frontend_installpage.cpp
+// (the Install Software page) and frontend_guides.cpp (the user-guide pages).
 
 #include <QMainWindow>
 #include <QPoint>

@@ -7,9 +7,6 @@
 void FrontEnd::buildInstallRows()
 {}
 
-void FrontEnd::buildGuidePages()
-{}
-
 void FrontEnd::navigate_IS()
 {
     showPage(QStringLiteral("IS"));
