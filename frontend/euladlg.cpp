@@ -12,8 +12,10 @@ EULADlg::EULADlg(QWidget *parent, Qt::WindowFlags flags, const QString &htmlPath
     , ui(new Ui::EULA_dlg)
 {
     ui->setupUi(this);
-    // Only the two answers may close the dialog.
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowSystemMenuHint);
+    // No help button and no system menu: a plain question with a title. Without the customize
+    // hint Qt would put the system menu of a titled window back.
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowContextHelpButtonHint
+                   & ~Qt::WindowSystemMenuHint);
     ui->textBrowser->setAcceptRichText(true);
     showLicence(htmlPath);
 }
