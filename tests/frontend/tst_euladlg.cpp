@@ -3,6 +3,7 @@
 
 #include "euladlg.h"
 #include "frontendtestsupport.h"
+#include "scannerinfo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,6 +28,8 @@ private slots:
     void answersTheCaller();
     void findsLicenceOnDisc_data();
     void findsLicenceOnDisc();
+    void demoDiscHasLicences_data();
+    void demoDiscHasLicences();
 
 private:
     QTemporaryDir m_folder;
@@ -222,6 +225,32 @@ void TestEulaDlg::findsLicenceOnDisc()
     const QString path = EULADlg::licencePath(EULADlg::Licence(licence), language);
     FrontEndHooks::setProgramDirectory(QString());
     QCOMPARE(path, QStringLiteral("/media/disc") + file);
+}
+
+void TestEulaDlg::demoDiscHasLicences_data()
+{
+    QTest::addColumn<QString>("language");
+    MessageRecorder recorder;
+    ScannerInfo demo;
+    QVERIFY(demo.loadLanguages(
+            SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR "/scanner_win.xml"))));
+    for (const QString &language : demo.supportedLanguages())
+        QTest::newRow(qPrintable(language)) << language.toLower();
+}
+
+void TestEulaDlg::demoDiscHasLicences()
+{
+    QFETCH(QString, language);
+    FrontEndHooks::setProgramDirectory(QStringLiteral(TAM_DEMO_DISC_DIR));
+    for (EULADlg::Licence licence : {EULADlg::BrandLicence, EULADlg::MakerLicence}) {
+        const QString path = FrontEndHooks::hostPath(EULADlg::licencePath(licence, language));
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        // Every licence names its charset, so it reads alike under any code page.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QTextCodec::codecForHtml(file.readAll(), nullptr)->name(), QByteArray("UTF-8"));
+    }
+    FrontEndHooks::setProgramDirectory(QString());
 }
 
 QTEST_MAIN(TestEulaDlg)

@@ -6,6 +6,7 @@
 #include "frontend.h"
 #include "frontendtestsupport.h"
 #include "scannerinfo.h"
+#include "userguide.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -63,6 +64,8 @@ private slots:
     void emptyReadmeHidesReadmeRow();
     void reportsSkinFaults_data();
     void reportsSkinFaults();
+    void demoDiscCarriesItsGuides_data();
+    void demoDiscCarriesItsGuides();
 
 private:
     FrontEnd *build(TestEnvironment &environment,
@@ -432,6 +435,45 @@ void TestGuidePages::reportsSkinFaults()
     QCOMPARE(rowNames(window.data(), "SWD_List"), softwareRows);
     auto *flag = window->findChild<QLabel *>("UG_InstallingFlag");
     QCOMPARE(flag && flag->text() == QStringLiteral("Wird installiert..."), flagSet);
+}
+
+void TestGuidePages::demoDiscCarriesItsGuides_data()
+{
+    QTest::addColumn<QString>("language");
+    MessageRecorder recorder;
+    ScannerInfo demo;
+    QVERIFY(demo.loadLanguages(
+            SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR "/scanner_win.xml"))));
+    for (const QString &language : demo.supportedLanguages())
+        QTest::newRow(qPrintable(language)) << language.toLower();
+}
+
+void TestGuidePages::demoDiscCarriesItsGuides()
+{
+    QFETCH(QString, language);
+    MessageRecorder recorder;
+    const QString disc = SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR));
+    SetupSettings::setSetupPath(disc);
+    ScannerInfo demo;
+    demo.setLanguage(language);
+    QVERIFY(demo.load(disc + QStringLiteral("\\scanner_win.xml"), true, false));
+    QCOMPARE(recorder.texts(), QStringList());
+    int scanner = 0;
+    int software = 0;
+    for (Application *application : demo.applications()) {
+        for (UserGuide *guide : application->userGuides()) {
+            QVERIFY(!guide->displayName().isEmpty());
+            (guide->type() == UserGuide::Scanner ? scanner : software)++;
+            if (guide->fileName().isEmpty())
+                continue;
+            const QString file = FrontEndHooks::hostPath(guide->fileName());
+            QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+        }
+    }
+    // Enough of each kind that the demo shows both document pages rather than a shortcut.
+    QVERIFY(scanner >= 2);
+    QVERIFY(software >= 2);
+    QVERIFY(QFileInfo(FrontEndHooks::hostPath(demo.readme())).isFile());
 }
 
 QTEST_MAIN(TestGuidePages)
