@@ -86,7 +86,8 @@ void FrontEnd::lockPage()
 void FrontEnd::unlockRows()
 {
     for (const InstallRow &row : qAsConst(m_rows)) {
-        row.checkBox->setEnabled(true);
+        // A row with nothing to install was never enabled.
+        row.checkBox->setEnabled(!row.application->installers().isEmpty());
         row.checkBox->blockSignals(false);
         for (QRadioButton *source : {row.dvd.data(), row.web.data()}) {
             if (!source->isHidden())

@@ -68,6 +68,13 @@ bool isPartlyInstalled(Application *application)
     return pending < application->installers().size();
 }
 
+// An entry with nothing to install counts as installed by the check, yet nothing of it was
+// ever installed: its row stays as built, disabled and without a status.
+bool offersNothing(const InstallRow &row)
+{
+    return row.application->installers().isEmpty();
+}
+
 } // namespace
 
 void FrontEnd::buildInstallRows()
@@ -338,6 +345,8 @@ void FrontEnd::navigate_IS_Setup()
             mainMenu->move(clearCache->pos());
     }
     for (const InstallRow &row : qAsConst(m_rows)) {
+        if (offersNothing(row))
+            continue;
         if (row.application->isInstalled())
             refreshInstalledRow(row);
         else
@@ -357,6 +366,8 @@ void FrontEnd::navigate_IS_Update()
     m_downloadPending = false;
     for (const InstallRow &row : qAsConst(m_rows)) {
         row.dvd->hide();
+        if (offersNothing(row))
+            continue;
         if (row.application->isInstalled())
             refreshInstalledRow(row);
         else
@@ -375,6 +386,8 @@ void FrontEnd::navigate_IS_SetupUpdate()
     m_downloadPending = false;
     for (const InstallRow &row : qAsConst(m_rows)) {
         Application *application = row.application;
+        if (offersNothing(row))
+            continue;
         if (!application->isCombined()) {
             if (application->isInstalled())
                 refreshInstalledRow(row);
