@@ -123,8 +123,10 @@ struct ProductOptions
     // The readme's display name ("*" string) and its FixedPointSize; empty: no displayname.
     QString readmeDisplayName;
     double readmePointSize = 0;
-    // "application" elements of the catalogue, as they stand in the product file.
+    // "application" elements of the disc's product description and of an update description
+    // beside it (written only when not empty).
     QString applications;
+    QString updateApplications;
 };
 
 inline QString productXml(const ProductOptions &options)
@@ -178,6 +180,11 @@ prepareDisc(const QString &folder, const ProductOptions &options, bool updateOnl
                       + (updateOnly ? QStringLiteral("/update.xml")
                                     : QStringLiteral("/scanner_win.xml")),
               productXml(options).toUtf8());
+    if (!options.updateApplications.isEmpty()) {
+        ProductOptions update = options;
+        update.applications = options.updateApplications;
+        writeFile(folder + QStringLiteral("/update.xml"), productXml(update).toUtf8());
+    }
     FrontEndHooks::setProgramDirectory(folder);
     QDir::setCurrent(folder);
     const QString setupPath = updateOnly ? folder + QStringLiteral("/elsewhere") : folder;

@@ -68,10 +68,8 @@ private slots:
     void demoDiscCarriesItsGuides();
 
 private:
-    FrontEnd *build(TestEnvironment &environment,
-                    ProductOptions options,
-                    const SkinEdits &edits = {},
-                    const QString &updateApplications = QString());
+    FrontEnd *
+    build(TestEnvironment &environment, ProductOptions options, const SkinEdits &edits = {});
     static QStringList rowNames(FrontEnd *window, const char *listWidget);
     static QUrl discFile(TestEnvironment &environment, const QString &relative)
     {
@@ -79,10 +77,8 @@ private:
     }
 };
 
-FrontEnd *TestGuidePages::build(TestEnvironment &environment,
-                                ProductOptions options,
-                                const SkinEdits &edits,
-                                const QString &updateApplications)
+FrontEnd *
+TestGuidePages::build(TestEnvironment &environment, ProductOptions options, const SkinEdits &edits)
 {
     const QString disc = environment.path(QStringLiteral("disc"));
     if (!edits.isEmpty())
@@ -101,11 +97,6 @@ FrontEnd *TestGuidePages::build(TestEnvironment &environment,
             form.replace(pattern, edit.second);
         }
         writeFile(disc + QStringLiteral("/Edited.ui"), form.toUtf8());
-    }
-    if (!updateApplications.isEmpty()) {
-        ProductOptions update = options;
-        update.applications = updateApplications;
-        writeFile(disc + QStringLiteral("/update.xml"), productXml(update).toUtf8());
     }
     auto *window = new FrontEnd(0);
     window->prepareLanguages();
@@ -266,13 +257,10 @@ void TestGuidePages::combinedEntryOffersChosenVariantsGuides()
     ProductOptions options;
     options.applications
             = application("Capture", guide("software", "Disc help", "Manuals\\disc.pdf"));
-    QScopedPointer<FrontEnd> window(build(
-            environment,
-            options,
-            {},
-            application("Capture",
-                        webOnlyInstaller()
-                                + guide("software", "Web help", "", "https://help.example/web"))));
+    options.updateApplications = application(
+            "Capture",
+            webOnlyInstaller() + guide("software", "Web help", "", "https://help.example/web"));
+    QScopedPointer<FrontEnd> window(build(environment, options));
     QCOMPARE(window->sourceMode(), 3);
     const QList<Application *> applications = window->scannerInfo()->applications();
     QCOMPARE(applications.size(), 1);
