@@ -116,6 +116,10 @@ struct ProductOptions
     QString longName = QStringLiteral("Test Scanner 100");
     QString readme = QStringLiteral("readme.txt");
     QString website = QStringLiteral("https://support.example/scanner");
+    // "application" elements of the disc's product description and of an update description
+    // beside it (written only when not empty).
+    QString applications;
+    QString updateApplications;
 };
 
 inline QString productXml(const ProductOptions &options)
@@ -130,8 +134,13 @@ inline QString productXml(const ProductOptions &options)
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<Scanner ShortName=\"T100\" LongName=\"%1\" PID=\"0a99\" Skin=\"%2\" "
                           "Brand=\"Tamberlin\" Website=\"%3\">\n"
-                          "<supportedlanguages>%4</supportedlanguages>\n%5\n</Scanner>\n")
-            .arg(options.longName, options.skin, options.website, languages, readme);
+                          "<supportedlanguages>%4</supportedlanguages>\n%5\n%6\n</Scanner>\n")
+            .arg(options.longName,
+                 options.skin,
+                 options.website,
+                 languages,
+                 readme,
+                 options.applications);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &content)
@@ -156,6 +165,11 @@ prepareDisc(const QString &folder, const ProductOptions &options, bool updateOnl
                       + (updateOnly ? QStringLiteral("/update.xml")
                                     : QStringLiteral("/scanner_win.xml")),
               productXml(options).toUtf8());
+    if (!options.updateApplications.isEmpty()) {
+        ProductOptions update = options;
+        update.applications = options.updateApplications;
+        writeFile(folder + QStringLiteral("/update.xml"), productXml(update).toUtf8());
+    }
     FrontEndHooks::setProgramDirectory(folder);
     QDir::setCurrent(folder);
     const QString setupPath = updateOnly ? folder + QStringLiteral("/elsewhere") : folder;

@@ -46,7 +46,11 @@ int main(int argc, char *argv[])
     app.processEvents();
     int saved = 0;
     for (const char *page : {"MM", "IS", "UG", "SD", "SWD", "D2", "TY"}) {
-        window.showPage(QLatin1String(page));
+        // The install page shows its rows only once they were refreshed.
+        if (qstrcmp(page, "IS") == 0)
+            window.navigate_IS();
+        else
+            window.showPage(QLatin1String(page));
         app.processEvents();
         const QString file = output + QLatin1Char('/') + QLatin1String(page) + QLatin1Char('_')
                              + language + QStringLiteral(".png");
