@@ -4,8 +4,9 @@
 // frontend_startup.cpp (construction, single-instance guard, clean-up), frontend_language.cpp
 // (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
 // frontend_navigation.cpp (pages, menu entries, window handling), frontend_installpage.cpp (the
-// Install Software page's rows), frontend_download.cpp (its action button and downloads) and
-// frontend_installation.cpp (handing the selection to setup_runner and following it).
+// Install Software page's rows), frontend_download.cpp (its action button and downloads),
+// frontend_installation.cpp (handing the selection to setup_runner and following it) and
+// frontend_guides.cpp (the user-guide pages).
 
 #include "installrow.h"
 

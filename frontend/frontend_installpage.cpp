@@ -481,6 +481,3 @@ void FrontEnd::hide_please_wait()
 {
     ui->WaitScreen->hide();
 }
-
-void FrontEnd::buildGuidePages()
-{}
