@@ -5,6 +5,7 @@
 #include "ui_frontend.h"
 
 #include "application.h"
+#include "euladlg.h"
 #include "frontendhooks.h"
 #include "installer.h"
 #include "messageseam.h"
@@ -39,7 +40,18 @@ void uncheck(QRadioButton *button)
 
 bool FrontEnd::agreeToLicences()
 {
-    return true;
+    bool brand = false;
+    bool maker = false;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (!row.checkBox->isChecked())
+            continue;
+        brand = brand || row.application->needsBrandLicence();
+        maker = maker || row.application->needsMakerLicence();
+    }
+    if (brand && !EULADlg::agree(this, EULADlg::licencePath(EULADlg::BrandLicence, m_languageCode)))
+        return false;
+    return !maker
+           || EULADlg::agree(this, EULADlg::licencePath(EULADlg::MakerLicence, m_languageCode));
 }
 
 bool FrontEnd::mayStartInstallation()

@@ -3,6 +3,7 @@
 // local server. Runs offscreen; message boxes are answered by a recorder.
 
 #include "application.h"
+#include "euladlg.h"
 #include "frontend.h"
 #include "frontendtestsupport.h"
 #include "installer.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSharedMemory>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -60,6 +62,17 @@ void markInstalled(const QString &key, const QString &version = QStringLiteral("
     entry.setString(L"Version", version.toStdWString());
 }
 
+QString recoveryValue()
+{
+    sys::RegKey key = sys::RegKey::open(sys::RegRoot::CurrentUser,
+                                        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                                        sys::RegAccess::QueryValue);
+    std::wstring text;
+    if (!key.isOpen() || !key.readString(L"TamRecoverInstall", text))
+        return QString();
+    return QString::fromStdWString(text);
+}
+
 template<typename T>
 T *object(FrontEnd *window, const QString &name)
 {
@@ -103,6 +116,8 @@ private slots:
     void updatesLabelsAtMostOnceASecond();
     void downloadErrorEndsTheSession();
 
+    void asksForLicencesBeforeInstalling_data();
+    void asksForLicencesBeforeInstalling();
     void refusesRunListTooLargeForTheSegment();
     void followsTheHelpersMessages();
 
@@ -151,14 +166,16 @@ void TestInstallPage::listsPendingComponents()
     driver.checker().setMatchValue(QStringLiteral("2.1"));
     Installer manual;
     manual.setDisplayName(QStringLiteral("Manual"));
-    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>{&driver}, QList<Installer *>{&manual}),
+    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>{&driver},
+                                                 QList<Installer *>{&manual}),
              QStringLiteral("<table><tr><td colspan='1' style='white-space:pre'><b>Select to "
                             "install the following components:</b></td></tr>"
                             "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Driver"
                             "&nbsp;ver: 2.1</td></tr>"
                             "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual"
                             "</td></tr></table>"));
-    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()), QStringLiteral("Installed"));
+    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()),
+             QStringLiteral("Installed"));
 }
 
 void TestInstallPage::buildsRowsFromTemplates_data()
@@ -474,6 +491,66 @@ void TestInstallPage::downloadErrorEndsTheSession()
     QVERIFY(action->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isEnabled());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_SPEED"))->isHidden());
+}
+
+void TestInstallPage::asksForLicencesBeforeInstalling_data()
+{
+    QTest::addColumn<QString>("licenceAttributes");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("installs");
+    QTest::newRow("brand licence rejected") << "Corvex=\"true\"" << QList<int>{QDialog::Rejected}
+                                            << QStringList{QStringLiteral("brand")} << false;
+    QTest::newRow("maker licence rejected after the brand's was accepted")
+            << "Corvex=\"true\" Tamberlin=\"true\""
+            << QList<int>{QDialog::Accepted, QDialog::Rejected}
+            << QStringList{QStringLiteral("brand"), QStringLiteral("maker")} << false;
+    QTest::newRow("both accepted")
+            << "Corvex=\"true\" Tamberlin=\"true\""
+            << QList<int>{QDialog::Accepted, QDialog::Accepted}
+            << QStringList{QStringLiteral("brand"), QStringLiteral("maker")} << true;
+    QTest::newRow("no licence asked") << QString() << QList<int>() << QStringList() << true;
+}
+
+void TestInstallPage::asksForLicencesBeforeInstalling()
+{
+    QFETCH(QString, licenceAttributes);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, installs);
+
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications
+            = application(QStringLiteral("Desk"),
+                          installer(QStringLiteral("Desk"), QStringLiteral("Desk")),
+                          QStringLiteral("IsSelectedByDefault=\"true\" ") + licenceAttributes);
+    const QString eula = environment.path(QStringLiteral("disc/EULA/"));
+    QVERIFY(writeFile(eula + QStringLiteral("en_COR_EULA.htm"), "<p>brand</p>"));
+    QVERIFY(writeFile(eula + QStringLiteral("en_TAM_EULA.htm"), "<p>maker</p>"));
+    QStringList seen;
+    FrontEndHooks::setLicenceDialog([&](EULADlg *dialog) {
+        seen << dialog->findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->toPlainText();
+        return answers.value(seen.size() - 1, QDialog::Rejected);
+    });
+    qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+    FrontEndHooks::setLicenceDialog({});
+
+    QCOMPARE(seen, shown);
+    QCOMPARE(window->isInstalling(), installs);
+    // A refusal leaves the page as it was: usable, and nothing handed over or recorded.
+    QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled(),
+             !installs);
+    QCOMPARE(window->installRows().first().checkBox->isEnabled(), !installs);
+    if (!installs)
+        QCOMPARE(recoveryValue(), QString());
+    QCOMPARE(recorder.significantTexts(), QStringList());
 }
 
 void TestInstallPage::refusesRunListTooLargeForTheSegment()
