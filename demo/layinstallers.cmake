@@ -1,7 +1,9 @@
 # Puts the stand-in installer on the laid-out demo disc: over every placeholder program, and
 # packed as the text-recognition cabinet, whose size the catalogue then states (it counts as
-# already downloaded only with its exact size).
+# already downloaded only with its exact size). The cloud connector is downloaded as the
+# stand-in installer itself (layweb.cmake), so its size is the installer's.
 #   cmake -DDISC=<disc folder> -DINSTALLER=<demoinstaller> -DGCAB=<gcab> -P layinstallers.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/downloadsizes.cmake)
 file(GLOB_RECURSE placeholders "${DISC}/*.exe")
 foreach(placeholder ${placeholders})
     get_filename_component(folder ${placeholder} DIRECTORY)
@@ -32,4 +34,6 @@ file(SIZE ${cabinet} cabinet_size)
 file(READ ${DISC}/scanner_win.xml catalogue)
 string(REGEX REPLACE "(TextRecognition\\.cab\" compression=\"cab\" size=\")[0-9]*\""
        "\\1${cabinet_size}\"" catalogue "${catalogue}")
+file(SIZE ${INSTALLER} installer_size)
+tam_set_download_size(catalogue CloudConnectSetup.exe ${installer_size})
 file(WRITE ${DISC}/scanner_win.xml "${catalogue}")
