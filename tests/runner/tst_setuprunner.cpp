@@ -99,6 +99,7 @@ private slots:
     void installsSelection();
     void asksInTheUsersLanguage();
     void emptyRunList();
+    void unparsableRunListStaysUnread_data();
     void unparsableRunListStaysUnread();
     void wrongArgumentCount_data();
     void wrongArgumentCount();
@@ -251,9 +252,21 @@ void TestSetupRunner::emptyRunList()
     QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunFinished, -1, -1}}));
 }
 
+void TestSetupRunner::unparsableRunListStaysUnread_data()
+{
+    QTest::addColumn<QString>("elements");
+    QTest::newRow("unclosed element") << QStringLiteral("<Application");
+    // Nesting that would exhaust the helper's stack while the DOM is built or freed.
+    QTest::newRow("nested too deeply") << QStringLiteral("<Application>")
+                                                  + QStringLiteral("<Installer>").repeated(20000)
+                                                  + QStringLiteral("</Installer>").repeated(20000)
+                                                  + QStringLiteral("</Application>");
+}
+
 void TestSetupRunner::unparsableRunListStaysUnread()
 {
-    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QStringLiteral("<Application")),
+    QFETCH(QString, elements);
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
              FrontEndSegment::WriteResult::Written);
     QProcess helper;
     helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
