@@ -109,7 +109,8 @@ void record(const Options &options, const std::vector<std::wstring> &arguments)
     }
     if (file.empty())
         return;
-    std::ofstream out(sys::toHostPath(file), std::ios::app);
+    // Binary: the same bytes on every platform (text mode would write CR LF on Windows).
+    std::ofstream out(sys::toHostPath(file), std::ios::app | std::ios::binary);
     for (const std::wstring &argument : arguments)
         out << sys::toUtf8(argument) << '\n';
     out << "--\n";
