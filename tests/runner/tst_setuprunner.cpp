@@ -87,6 +87,13 @@ bool isUninstallEntry(const QString &code)
     return key.isOpen();
 }
 
+// setup_runner's main() returns -1 for a refused start: a Windows parent reads all 32 bits of
+// that, a POSIX parent only the low eight.
+int minusOneExitCode()
+{
+    return QSysInfo::kernelType() == QLatin1String("winnt") ? -1 : 255;
+}
+
 } // namespace
 
 class TestSetupRunner : public QObject
@@ -271,7 +278,7 @@ void TestSetupRunner::unparsableRunListStaysUnread()
     QProcess helper;
     helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
     QVERIFY(helper.waitForFinished(30000));
-    QCOMPARE(helper.exitCode(), 255); // -1
+    QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(m_segment->lock());
     const char16_t first = *static_cast<const char16_t *>(m_segment->constData());
     m_segment->unlock();
@@ -294,7 +301,7 @@ void TestSetupRunner::wrongArgumentCount()
     QProcess helper;
     helper.start(helperProgram, arguments);
     QVERIFY(helper.waitForFinished(30000));
-    QCOMPARE(helper.exitCode(), 255);
+    QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(loggedMessages().isEmpty());
 }
 
