@@ -32,7 +32,7 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
     <installationplatform Value="all">
       <installer DisplayName="Test driver" NeedsWaitScreen="true" WaitScreenImage="wait.png"
                  Executable="$SetupPath$\Drivers\DriverSetup.exe"
-                 CommandLine="/code={11111111-2222-3333-4444-555555555555} /name=&quot;Test Driver&quot; /version=2.0">
+                 CommandLine="/code={11111111-2222-3333-4444-555555555555} /name=&quot;Test Driver é Сканер&quot; /version=2.0">
         <checker Type="installer" QueryValue="{11111111-2222-3333-4444-555555555555}"
                  MatchValue="2.0" MatchMode="isequalornewer"/>
       </installer>
@@ -93,14 +93,25 @@ char *toString(const Message &m)
                            .constData());
 }
 
-bool isUninstallEntry(const QString &code)
+sys::RegKey uninstallEntry(const QString &code)
 {
-    const sys::RegKey key = sys::RegKey::open(
+    return sys::RegKey::open(
             sys::RegRoot::LocalMachine,
             (QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + code)
                     .toStdWString(),
             sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
-    return key.isOpen();
+}
+
+bool isUninstallEntry(const QString &code)
+{
+    return uninstallEntry(code).isOpen();
+}
+
+QString uninstallDisplayName(const QString &code)
+{
+    std::wstring name;
+    return uninstallEntry(code).readString(L"DisplayName", name) ? QString::fromStdWString(name)
+                                                                 : QString();
 }
 
 // setup_runner's main() returns -1 for a refused start: a Windows parent reads all 32 bits of
@@ -256,7 +267,9 @@ void TestSetupRunner::installsSelection()
                                   {AppFinished, 2, -1},
                                   {RunFinished, -1, -1}};
     QCOMPARE(messages, expected);
-    QVERIFY(isUninstallEntry(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
+    // Every character of the command line reached the installer.
+    QCOMPARE(uninstallDisplayName(QStringLiteral("{11111111-2222-3333-4444-555555555555}")),
+             QStringLiteral(u"Test Driver \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440"));
     QVERIFY(isUninstallEntry(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
     QVERIFY(isUninstallEntry(QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}")));
     QVERIFY(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")));

@@ -14,6 +14,7 @@
 
 #include "hostpath.h"
 #include "installedsoftware.h"
+#include "process.h"
 #include "registry.h"
 
 #include <chrono>
@@ -160,9 +161,9 @@ int remove(const Options &options)
 
 int main(int argc, char *argv[])
 {
-    std::vector<std::wstring> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.push_back(sys::fromUtf8(argv[i]));
+    std::vector<std::wstring> arguments = sys::programArguments(argc, argv);
+    if (!arguments.empty())
+        arguments.erase(arguments.begin());
 
     Options options;
     if (!parse(arguments, options)) {
