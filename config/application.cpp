@@ -56,11 +56,15 @@ Application::Application(const QDomElement &element,
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName().toLower();
-        if (tag == QLatin1String("displayname"))
-            m_displayName = LocalizedText::read(child, languageCode, countryCode).text();
-        else if (tag == QLatin1String("description"))
-            m_description = LocalizedText::read(child, languageCode, countryCode).text();
-        else if (tag == QLatin1String("tooltip"))
+        if (tag == QLatin1String("displayname")) {
+            const LocalizedText text = LocalizedText::read(child, languageCode, countryCode);
+            m_displayName = text.text();
+            m_displayNamePointSize = text.pointSize();
+        } else if (tag == QLatin1String("description")) {
+            const LocalizedText text = LocalizedText::read(child, languageCode, countryCode);
+            m_description = text.text();
+            m_descriptionPointSize = text.pointSize();
+        } else if (tag == QLatin1String("tooltip"))
             m_tooltip = LocalizedText::read(child, languageCode, countryCode).text();
         else if (tag == QLatin1String("installationplatform"))
             readInstallationPlatform(child);
@@ -78,7 +82,9 @@ Application::Application(Application *webEntry, Application *discEntry, QObject 
     , m_language(webEntry->m_language)
     , m_shortName(webEntry->m_shortName)
     , m_displayName(webEntry->m_displayName)
+    , m_displayNamePointSize(webEntry->m_displayNamePointSize)
     , m_description(webEntry->m_description)
+    , m_descriptionPointSize(webEntry->m_descriptionPointSize)
     , m_tooltip(webEntry->m_tooltip)
     , m_selectedByDefault(webEntry->m_selectedByDefault)
     , m_usbOnly(webEntry->m_usbOnly)

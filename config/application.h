@@ -49,6 +49,9 @@ public:
     QString shortName() const { return m_shortName; }
     QString displayName() const { return m_displayName; }
     QString description() const { return m_description; }
+    // The catalogue's fixed point sizes of the two texts; 0 keeps the skin's font.
+    double displayNamePointSize() const { return m_displayNamePointSize; }
+    double descriptionPointSize() const { return m_descriptionPointSize; }
     QString tooltip() const { return m_tooltip; }
     bool isSelectedByDefault() const { return m_selectedByDefault; }
     bool isReadOnly() const { return m_readOnly; }
@@ -97,6 +100,12 @@ public:
 
     // Downloading (setup): fetches the payloads still missing, one after another.
     void startDownloads(int applicationIndex);
+    // The payload download in flight, if any, kept or continued where it stopped.
+    bool hasCurrentDownload() const { return m_downloadingInstaller != nullptr; }
+    void pauseDownload();
+    void resumeDownload();
+    // Drops the connections of the download in flight (its file stays as far as it got).
+    void abandonDownload();
     void downloadNext();
     QList<Installer *> installersToDownload() const { return m_installersToDownload; }
     qint64 totalDownloadSize() const { return m_totalDownloadSize; }
@@ -148,7 +157,9 @@ private:
     LanguageFields m_language;
     QString m_shortName;
     QString m_displayName;
+    double m_displayNamePointSize = 0;
     QString m_description;
+    double m_descriptionPointSize = 0;
     QString m_tooltip;
     bool m_selectedByDefault = false;
     bool m_readOnly = false;

@@ -204,3 +204,24 @@ void Application::sltDownloadCanBePaused(int, bool bCanBePaused)
 {
     emit sigDownloadCanBePaused(m_applicationIndex, bCanBePaused);
 }
+
+void Application::pauseDownload()
+{
+    if (m_downloadingInstaller)
+        m_downloadingInstaller->pause();
+}
+
+void Application::resumeDownload()
+{
+    if (m_downloadingInstaller)
+        m_downloadingInstaller->resume();
+}
+
+void Application::abandonDownload()
+{
+    if (!m_downloadingInstaller)
+        return;
+    m_downloadingInstaller->pause();
+    disconnectDownload(m_downloadingInstaller);
+    m_downloadingInstaller = nullptr;
+}

@@ -168,13 +168,14 @@ void ScannerInfo::readScannerReadme(const QDomElement &element)
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName().toLower();
-        const QString text
-                = LocalizedText::read(child, m_language.languageCode, m_language.countryCode)
-                          .text();
-        if (tag == QLatin1String("displayname"))
+        const LocalizedText localized
+                = LocalizedText::read(child, m_language.languageCode, m_language.countryCode);
+        const QString text = localized.text();
+        if (tag == QLatin1String("displayname")) {
             m_readmeDisplayName = text;
-        else if ((tag == QLatin1String("filename") || tag == QLatin1String("url"))
-                 && !text.isEmpty())
+            m_readmePointSize = localized.pointSize();
+        } else if ((tag == QLatin1String("filename") || tag == QLatin1String("url"))
+                   && !text.isEmpty())
             m_readme = PathVariables::substituteProductFile(text, m_language);
     }
 }

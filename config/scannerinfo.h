@@ -50,6 +50,8 @@ public:
     QString website() const { return m_website; }
     QString readme() const { return m_readme; }
     QString readmeDisplayName() const { return m_readmeDisplayName; }
+    // The display name's fixed point size; 0 keeps the skin's font.
+    double readmePointSize() const { return m_readmePointSize; }
     QString updateUrl() const { return m_updateUrl; }
     QString bundleType() const { return m_bundleType; }
     QString bundleVersion() const { return m_bundleVersion; }
@@ -84,6 +86,7 @@ private:
     QString m_website;
     QString m_readme;
     QString m_readmeDisplayName;
+    double m_readmePointSize = 0;
     QString m_updateUrl;
     QString m_bundleType;
     QString m_bundleVersion;

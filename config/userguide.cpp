@@ -1,5 +1,12 @@
 #include "userguide.h"
 
+#include "hostpath.h"
+#include "urlopener.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 UserGuide::UserGuide(QObject *parent)
     : QObject(parent)
 {}
@@ -12,4 +19,16 @@ int UserGuide::typeFromString(const QString &spelling)
     if (lower == QLatin1String("software"))
         return Software;
     return NoType;
+}
+
+void UserGuide::view_document()
+{
+    if (!m_fileName.isEmpty()) {
+        // Catalogue paths keep the Windows form ("$SetupPath$\Manuals\x.pdf").
+        const QString hostName = QString::fromStdString(sys::toHostPath(m_fileName.toStdWString()));
+        UrlOpener::open(
+                QUrl::fromLocalFile(QFileInfo(QDir::current(), hostName).absoluteFilePath()));
+    } else if (!m_url.isEmpty()) {
+        UrlOpener::open(QUrl(m_url, QUrl::TolerantMode));
+    }
 }

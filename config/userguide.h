@@ -30,6 +30,11 @@ public:
     QString url() const { return m_url; }
     void setUrl(const QString &url) { m_url = url; }
 
+public slots:
+    // Opens the file (resolved against the current directory) when there is one, else the web
+    // address, with the desktop's handler (UrlOpener); what the handler does is not checked.
+    void view_document();
+
 private:
     QString m_displayName;
     double m_pointSize = 0;

@@ -3,15 +3,23 @@
 // The main window of setup. Its behaviour is split by concern over several files:
 // frontend_startup.cpp (construction, single-instance guard, clean-up), frontend_language.cpp
 // (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
-// frontend_navigation.cpp (pages, menu entries, window handling) and frontend_installpage.cpp
-// (the Install Software page).
+// frontend_navigation.cpp (pages, menu entries, window handling), frontend_installpage.cpp (the
+// Install Software page's rows), frontend_download.cpp (its action button and downloads),
+// frontend_installation.cpp (handing the selection to setup_runner and following it) and
+// frontend_guides.cpp (the user-guide pages).
 
+#include "installrow.h"
+
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QNetworkReply>
 #include <QPoint>
 #include <QStringList>
 
+class Application;
 class QIcon;
 class QLayout;
+class QNetworkAccessManager;
 class QSharedMemory;
 class QTimer;
 class QTranslator;
@@ -71,6 +79,14 @@ public:
     bool isInstalling() const { return m_installing; }
     void setInstalling(bool installing) { m_installing = installing; }
     bool isCloseConfirmOpen() const { return m_closeConfirmOpen; }
+    // The Install Software page's rows, in catalogue order, and its state.
+    QList<InstallRow> installRows() const { return m_rows; }
+    QList<Application *> runList() const { return m_runList; }
+    QList<Application *> downloadList() const { return m_downloadList; }
+    quint64 downloadTotal() const { return m_downloadTotal; }
+    bool isDownloadPending() const { return m_downloadPending; }
+    bool isPauseRequested() const { return m_pauseRequested; }
+    QTimer *pollTimer() const { return m_pollTimer; }
     // True when the constructor found another copy running (only seen when a test keeps the
     // process alive).
     bool endedAtStart() const { return m_endedAtStart; }
@@ -105,6 +121,16 @@ public slots:
     void handle_message();
     void complete_installation();
 
+    void sltDownloadComplete(int iAppIndex, qint64 nReceivedBytes);
+    void sltDownloadProgress(int iAppIndex,
+                             qint64 nSpeed,
+                             qint64 iBytesAtPause,
+                             qint64 iBytesReceived,
+                             qint64 iBytesTotal);
+    void sltDownloadError(int iAppIndex, QNetworkReply::NetworkError code);
+    void sltDownloadTimeout(int iAppIndex);
+    void sltDownloadCanBePaused(int iAppIndex, bool bCanBePaused);
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -130,9 +156,40 @@ private:
     bool compactMenu();
     void applyBindingTable();
     void applyTrademarkNotice();
-    // install page and guides (filled by their own work)
+    // install page and guides
     void buildInstallRows();
     void buildGuidePages();
+    void wireRows();
+    void refreshInstalledRow(const InstallRow &row);
+    void refreshDiscRow(const InstallRow &row, bool firstRefresh);
+    void refreshWebRow(const InstallRow &row, bool firstRefresh);
+    void refreshPairRow(const InstallRow &row, bool firstRefresh);
+    void countDownload(const InstallRow &row);
+    void finishRefresh(bool countsDownloads);
+    void updateInstallClearCacheButton();
+    void setActionText(const QString &text);
+    bool actionTextIs(const QString &text) const;
+    bool agreeToLicences();
+    void lockPage();
+    void unlockRows();
+    void startDownloadSession();
+    void connectDownload(Application *application);
+    void disconnectDownload(Application *application);
+    bool startNextDownload(int from);
+    void finishDownloads();
+    bool mayStartInstallation();
+    void writeRecoveryValue();
+    void abandonInstallation(const QString &text);
+    void endDownloadSession();
+    void refreshRowsByMode();
+    void startInstallation();
+    void sendInstallReport();
+    void handleHelperMessage(int type, int value1, int value2);
+    void markRowInstalling(int runIndex);
+    void updateRowAfterInstall(int runIndex);
+    void showWaitOf(int runIndex, int installerIndex);
+    void stopPolling();
+    InstallRow *rowOf(Application *application);
 
     QString m_productXmlPath;
     QString m_updateXmlPath;
@@ -157,5 +214,20 @@ private:
     bool m_dragging = false;
     QPoint m_dragOffset;
     QTimer *m_pollTimer = nullptr;
+
+    QList<InstallRow> m_rows;
+    bool m_rowsWired = false;
+    quint64 m_downloadTotal = 0;
+    bool m_downloadPending = false;
+    quint64 m_downloadDone = 0;
+    QList<Application *> m_downloadList;
+    int m_downloadIndex = 0;
+    bool m_pauseRequested = false;
+    int m_progressMillis = 0;
+    QElapsedTimer m_progressClock;
+    QList<QMetaObject::Connection> m_downloadConnections;
+    QList<Application *> m_runList;
+    int m_runIndex = -1;
+    QNetworkAccessManager *m_network = nullptr;
     bool m_endedAtStart = false;
 };

@@ -6,7 +6,7 @@
 
 #include "frontendhooks.h"
 #include "messageseam.h"
-#include "registry.h"
+#include "recoveryentry.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
 #include "setupsettings.h"
@@ -23,9 +23,6 @@
 #include <QTranslator>
 
 namespace {
-
-const wchar_t RunOnceKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-const wchar_t RecoveryValue[] = L"TamRecoverInstall";
 
 // After the older front end was ended its segment goes away with it; give that a few seconds
 // rather than waiting for ever on a segment that some other process holds.
@@ -130,11 +127,7 @@ void FrontEnd::acquireSingleInstance()
 
 void FrontEnd::deleteRecoveryValue()
 {
-    sys::RegKey key = sys::RegKey::open(sys::RegRoot::CurrentUser,
-                                        RunOnceKey,
-                                        sys::RegAccess::QueryValue | sys::RegAccess::SetValue);
-    if (key.isOpen())
-        key.deleteValue(RecoveryValue);
+    RecoveryEntry::remove();
 }
 
 void FrontEnd::resumeInLanguage(const QString &languageCode, int step)

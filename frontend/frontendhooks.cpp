@@ -1,5 +1,7 @@
 #include "frontendhooks.h"
 
+#include "euladlg.h"
+
 #include "hostpath.h"
 #include "process.h"
 
@@ -19,6 +21,7 @@ struct Hooks
     FrontEndHooks::StartDetached startDetached;
     FrontEndHooks::EndProcess endProcess;
     FrontEndHooks::TerminateParent terminateParent;
+    FrontEndHooks::LicenceDialog licenceDialog;
     QString programDirectory;
 };
 
@@ -58,6 +61,11 @@ void FrontEndHooks::setEndProcess(EndProcess hook)
 void FrontEndHooks::setTerminateParent(TerminateParent hook)
 {
     hooks().terminateParent = std::move(hook);
+}
+
+void FrontEndHooks::setLicenceDialog(LicenceDialog hook)
+{
+    hooks().licenceDialog = std::move(hook);
 }
 
 void FrontEndHooks::setProgramDirectory(const QString &folder)
@@ -124,4 +132,9 @@ bool FrontEndHooks::terminateParent()
         return hooks().terminateParent();
     const uint32_t parent = sys::parentProcessId();
     return parent != 0 && sys::terminateProcess(parent, 0);
+}
+
+int FrontEndHooks::runLicenceDialog(EULADlg *dialog)
+{
+    return hooks().licenceDialog ? hooks().licenceDialog(dialog) : dialog->exec();
 }

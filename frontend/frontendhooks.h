@@ -2,13 +2,14 @@
 
 // The points where the front end reaches outside itself: work that arrives with later pieces
 // (device selection, the online update check), the desktop (opening URLs, starting the file
-// manager) and ending the process. Each answers as the program needs by default; tests put in
-// their own answers.
+// manager), modal dialogs that wait for the user and ending the process. Each answers as the
+// program needs by default; tests put in their own answers.
 
 #include <QString>
 
 #include <functional>
 
+class EULADlg;
 class FrontEnd;
 class QUrl;
 
@@ -25,6 +26,9 @@ public:
     using EndProcess = std::function<void(int exitCode)>;
     // Ends the parent process (the older front end that started this copy).
     using TerminateParent = std::function<bool()>;
+    // Runs the built licence dialog in place of exec() and returns its result (QDialog::
+    // Accepted or Rejected); a test may look at the dialog and press its buttons.
+    using LicenceDialog = std::function<int(EULADlg *)>;
 
     static void setDeviceSelection(DeviceSelection hook);
     static void setUpdateCheck(UpdateCheck hook);
@@ -32,6 +36,7 @@ public:
     static void setStartDetached(StartDetached hook);
     static void setEndProcess(EndProcess hook);
     static void setTerminateParent(TerminateParent hook);
+    static void setLicenceDialog(LicenceDialog hook);
     // The folder the program runs from (empty: the real one).
     static void setProgramDirectory(const QString &folder);
 
@@ -44,6 +49,8 @@ public:
     // The program's folder with "/" separators, as QCoreApplication reports it.
     static QString programDirectory();
     static bool terminateParent();
+    // The licence dialog's modal run: exec() unless a test put in its own.
+    static int runLicenceDialog(EULADlg *dialog);
     // A Windows-form path ("\home\u\disc\x", "C:\Log") as the host's file system knows it.
     static QString hostPath(const QString &windowsPath);
 };

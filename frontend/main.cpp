@@ -6,6 +6,7 @@
 #include "guiplatform.h"
 #include "messageboxhandler.h"
 #include "startupplan.h"
+#include "urlopener.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
     MessageBoxHandler::install();
+    // User guides open through the engine's opener; here it is the desktop's.
+    UrlOpener::setHandler(&FrontEndHooks::openUrl);
 
     // The volume is that of the program's own path, which only the application knows fully.
     discLock.lock(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString());

@@ -24,7 +24,7 @@ bool isWindowsUpdateBusy()
     IUpdateSession *session = nullptr;
     if (SUCCEEDED(CoCreateInstance(UpdateSessionClass,
                                    nullptr,
-                                   CLSCTX_ALL,
+                                   CLSCTX_SERVER,
                                    UpdateSessionInterface,
                                    reinterpret_cast<void **>(&session)))
         && session) {

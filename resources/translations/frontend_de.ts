@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Lizenzvereinbarung</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Ich stimme zu</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Ich stimme nicht zu</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

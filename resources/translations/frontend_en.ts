@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>License agreement</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>I agree</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>I do not agree</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Contrato de licencia</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Acepto</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>No acepto</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Contrat de licence</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>J'accepte</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Je n'accepte pas</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

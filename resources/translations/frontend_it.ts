@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Contratto di licenza</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Accetto</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Non accetto</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

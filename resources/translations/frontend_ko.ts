@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>사용권 계약</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>동의함</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>동의 안 함</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Contrato de licença</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Concordo</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Não concordo</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

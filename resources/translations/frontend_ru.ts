@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Принимаю</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Не принимаю</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

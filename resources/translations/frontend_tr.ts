@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>Lisans sözleşmesi</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>Kabul ediyorum</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>Kabul etmiyorum</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>EULA_dlg</name>
+    <message>
+        <source>License agreement</source>
+        <translation>许可协议</translation>
+    </message>
+    <message>
+        <source>I agree</source>
+        <translation>我同意</translation>
+    </message>
+    <message>
+        <source>I do not agree</source>
+        <translation>我不同意</translation>
+    </message>
+</context>
+<context>
     <name>FrontEnd</name>
     <message>
         <source>English</source>

@@ -127,7 +127,8 @@ void TestScannerInfo::readmeAndLocalizedElements()
             product("Website=\"http://www.tamberlin.com/a\"",
                     "<scannerreadme FileName=\"$SetupPath$\\readme.txt\" "
                     "url=\"https://example.test/$LangCode$/readme\">"
-                    "<displayname><string Language=\"de\" Value=\"Lies mich\"/>"
+                    "<displayname><string Language=\"de\" Value=\"Lies mich\" "
+                    "FixedPointSize=\"11.5\"/>"
                     "<string Language=\"en\" Value=\"Read me\"/></displayname></scannerreadme>"
                     "<website><string Language=\"fr\" Value=\"https://fr.example.test\"/>"
                     "</website>"
@@ -138,6 +139,7 @@ void TestScannerInfo::readmeAndLocalizedElements()
     QVERIFY(info.load(file, true, false));
     QCOMPARE(info.readme(), QStringLiteral("https://example.test/de/readme"));
     QCOMPARE(info.readmeDisplayName(), QStringLiteral("Lies mich"));
+    QCOMPARE(info.readmePointSize(), 11.5);
     // No German web site: the attribute stays, rewritten to the update host.
     QCOMPARE(info.website(), QStringLiteral("https://%1/a").arg(SetupSettings::updateHost()));
     QCOMPARE(info.updateUrl(), QStringLiteral("https://u.example.test/1031"));

@@ -9,6 +9,7 @@
 #include "messageseam.h"
 #include "setupsettings.h"
 #include "startupplan.h"
+#include "urlopener.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,8 @@ public:
             openedUrls << url;
             return true;
         });
+        // As setup's main does: what the catalogue's objects open goes through the hook too.
+        UrlOpener::setHandler(&FrontEndHooks::openUrl);
         FrontEndHooks::setStartDetached([this](const QString &program, const QString &argument) {
             started << program + QLatin1Char(' ') + argument;
             return true;
@@ -89,6 +92,7 @@ public:
     }
     ~TestEnvironment()
     {
+        UrlOpener::setHandler({});
         FrontEndHooks::setOpenUrl({});
         FrontEndHooks::setStartDetached({});
         FrontEndHooks::setEndProcess({});
@@ -116,6 +120,13 @@ struct ProductOptions
     QString longName = QStringLiteral("Test Scanner 100");
     QString readme = QStringLiteral("readme.txt");
     QString website = QStringLiteral("https://support.example/scanner");
+    // The readme's display name ("*" string) and its FixedPointSize; empty: no displayname.
+    QString readmeDisplayName;
+    double readmePointSize = 0;
+    // "application" elements of the disc's product description and of an update description
+    // beside it (written only when not empty).
+    QString applications;
+    QString updateApplications;
 };
 
 inline QString productXml(const ProductOptions &options)
@@ -123,15 +134,28 @@ inline QString productXml(const ProductOptions &options)
     QString languages;
     for (const QString &code : options.languages)
         languages += QStringLiteral("<language IsoCode=\"%1\"/>").arg(code);
-    const QString readme
-            = options.readme.isEmpty()
+    const QString displayName
+            = options.readmeDisplayName.isEmpty()
                       ? QString()
-                      : QStringLiteral("<scannerreadme FileName=\"%1\"/>").arg(options.readme);
+                      : QStringLiteral("<displayname><string Language=\"*\" Value=\"%1\" "
+                                       "FixedPointSize=\"%2\"/></displayname>")
+                                .arg(options.readmeDisplayName)
+                                .arg(options.readmePointSize);
+    const QString readme
+            = options.readme.isEmpty() && displayName.isEmpty()
+                      ? QString()
+                      : QStringLiteral("<scannerreadme FileName=\"%1\">%2</scannerreadme>")
+                                .arg(options.readme, displayName);
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                           "<Scanner ShortName=\"T100\" LongName=\"%1\" PID=\"0a99\" Skin=\"%2\" "
                           "Brand=\"Tamberlin\" Website=\"%3\">\n"
-                          "<supportedlanguages>%4</supportedlanguages>\n%5\n</Scanner>\n")
-            .arg(options.longName, options.skin, options.website, languages, readme);
+                          "<supportedlanguages>%4</supportedlanguages>\n%5\n%6\n</Scanner>\n")
+            .arg(options.longName,
+                 options.skin,
+                 options.website,
+                 languages,
+                 readme,
+                 options.applications);
 }
 
 inline bool writeFile(const QString &path, const QByteArray &content)
@@ -156,6 +180,11 @@ prepareDisc(const QString &folder, const ProductOptions &options, bool updateOnl
                       + (updateOnly ? QStringLiteral("/update.xml")
                                     : QStringLiteral("/scanner_win.xml")),
               productXml(options).toUtf8());
+    if (!options.updateApplications.isEmpty()) {
+        ProductOptions update = options;
+        update.applications = options.updateApplications;
+        writeFile(folder + QStringLiteral("/update.xml"), productXml(update).toUtf8());
+    }
     FrontEndHooks::setProgramDirectory(folder);
     QDir::setCurrent(folder);
     const QString setupPath = updateOnly ? folder + QStringLiteral("/elsewhere") : folder;

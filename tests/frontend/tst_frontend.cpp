@@ -315,6 +315,10 @@ void TestFrontEnd::compactsMenu()
     ProductOptions options;
     if (!hasReadme)
         options.readme.clear();
+    // With a user guide the guides entry stays; a product without guides loses it as well.
+    options.applications
+            = QStringLiteral("<application ShortName=\"Tool\"><userguide Type=\"software\" "
+                             "url=\"https://guide.example/tool\"/></application>");
     QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options, updateOnly));
     QCOMPARE(recorder.significantTexts(), QStringList());
     QCOMPARE(window->sourceMode(), updateOnly ? 2 : 1);

@@ -1,7 +1,8 @@
-// Renders the language picker and every page of a disc's skin to PNG files, for people to look
-// at. Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
+// Renders the language picker, every page of a disc's skin and the two licence dialogs to PNG
+// files, for people to look at. Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
 // The disc is used as setup would use it from its root; message boxes are printed, not shown.
 
+#include "euladlg.h"
 #include "frontend.h"
 #include "frontendhooks.h"
 #include "startupplan.h"
@@ -46,14 +47,32 @@ int main(int argc, char *argv[])
     app.processEvents();
     int saved = 0;
     for (const char *page : {"MM", "IS", "UG", "SD", "SWD", "D2", "TY"}) {
-        window.showPage(QLatin1String(page));
+        // The install page shows its rows only once they were refreshed.
+        if (qstrcmp(page, "IS") == 0)
+            window.navigate_IS();
+        else
+            window.showPage(QLatin1String(page));
         app.processEvents();
         const QString file = output + QLatin1Char('/') + QLatin1String(page) + QLatin1Char('_')
                              + language + QStringLiteral(".png");
         if (window.grab().save(file))
             ++saved;
     }
-    QTextStream(stdout) << saved << " pages of " << disc << " in " << language << " -> " << output
-                        << '\n';
-    return saved == 7 ? 0 : 1;
+    const struct
+    {
+        EULADlg::Licence licence;
+        const char *name;
+    } licences[] = {{EULADlg::BrandLicence, "EULA_COR"}, {EULADlg::MakerLicence, "EULA_TAM"}};
+    for (const auto &licence : licences) {
+        EULADlg dialog(&window, Qt::WindowFlags(), EULADlg::licencePath(licence.licence, language));
+        dialog.show();
+        app.processEvents();
+        const QString file = output + QLatin1Char('/') + QLatin1String(licence.name)
+                             + QLatin1Char('_') + language + QStringLiteral(".png");
+        if (dialog.grab().save(file))
+            ++saved;
+    }
+    QTextStream(stdout) << saved << " pictures of " << disc << " in " << language << " -> "
+                        << output << '\n';
+    return saved == 9 ? 0 : 1;
 }

@@ -1,0 +1,286 @@
+// The Install Software page's action button and its download session: web installers are
+// fetched one application after another, with pause, resume, speed and time remaining.
+
+#include "frontend.h"
+
+#include "application.h"
+#include "frontendhooks.h"
+#include "installpagetexts.h"
+#include "messageseam.h"
+#include "setupsettings.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+
+constexpr int LabelIntervalMs = 1000;
+
+} // namespace
+
+void FrontEnd::install_selected_apps()
+{
+    if (actionTextIs(tr("Pause"))) {
+        // Acted on at the next progress signal, when the downloader is between two reads.
+        m_pauseRequested = true;
+        return;
+    }
+    if (actionTextIs(tr("Resume"))) {
+        if (Application *current = m_downloadList.value(m_downloadIndex)) {
+            current->resumeDownload();
+            setActionText(tr("Pause"));
+            QWidget *clearCache = skinObject(QStringLiteral("IS_ClearCache"));
+            if (clearCache && clearCache->isVisible())
+                clearCache->setEnabled(false);
+            writeRecoveryValue();
+        }
+        return;
+    }
+
+    if (actionTextIs(tr("Install"))) {
+        if (!agreeToLicences() || !mayStartInstallation())
+            return;
+    }
+    writeRecoveryValue();
+    lockPage();
+
+    const bool fetchFirst = m_sourceMode != 1 && m_downloadPending;
+    m_runList.clear();
+    m_downloadList.clear();
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (!row.checkBox->isChecked())
+            continue;
+        qint64 bytes = 0;
+        if (!fetchFirst)
+            m_runList.append(row.application);
+        else if (!row.application->downloadSize(bytes))
+            m_downloadList.append(row.application);
+    }
+
+    if (fetchFirst)
+        startDownloadSession();
+    else
+        startInstallation();
+}
+
+void FrontEnd::lockPage()
+{
+    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
+        if (QWidget *widget = requireObject(QLatin1String(name)))
+            widget->setEnabled(false);
+    }
+    QWidget *clearCache = requireObject(QStringLiteral("IS_ClearCache"));
+    if (clearCache && clearCache->isVisible())
+        clearCache->setEnabled(false);
+    m_downloadDone = 0;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        row.checkBox->setEnabled(false);
+        row.checkBox->blockSignals(true);
+        for (QRadioButton *source : {row.dvd.data(), row.web.data()}) {
+            if (!source->isHidden())
+                source->setEnabled(false);
+        }
+    }
+}
+
+void FrontEnd::unlockRows()
+{
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        // A row with nothing to install was never enabled.
+        row.checkBox->setEnabled(!row.application->installers().isEmpty());
+        row.checkBox->blockSignals(false);
+        for (QRadioButton *source : {row.dvd.data(), row.web.data()}) {
+            if (!source->isHidden())
+                source->setEnabled(true);
+        }
+    }
+}
+
+void FrontEnd::startDownloadSession()
+{
+    if (m_downloadList.isEmpty()) {
+        endDownloadSession();
+        return;
+    }
+    if (auto *speed = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_SPEED")))) {
+        speed->setText(tr("Speed: calculating"));
+        speed->show();
+    }
+    if (auto *time = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_TIME")))) {
+        time->setText(tr("Time remaining: calculating"));
+        time->show();
+    }
+    QDir().mkpath(FrontEndHooks::hostPath(SetupSettings::downloadPath()));
+    m_progressClock.start();
+    m_progressMillis = 0;
+    if (!startNextDownload(0))
+        finishDownloads();
+}
+
+bool FrontEnd::startNextDownload(int from)
+{
+    for (int index = from; index < m_downloadList.size(); ++index) {
+        Application *application = m_downloadList.at(index);
+        // Files that arrived in an earlier session are not fetched again.
+        qint64 bytes = 0;
+        if (application->downloadSize(bytes))
+            continue;
+        connectDownload(application);
+        m_downloadIndex = index;
+        application->startDownloads(index);
+        if (application->hasCurrentDownload())
+            return true;
+        disconnectDownload(application);
+    }
+    return false;
+}
+
+void FrontEnd::connectDownload(Application *application)
+{
+    disconnectDownload(application);
+    m_downloadConnections << connect(application,
+                                     &Application::sigDownloadComplete,
+                                     this,
+                                     [this, application](int index) {
+                                         sltDownloadComplete(index,
+                                                             application->totalDownloadSize());
+                                     })
+                          << connect(application,
+                                     &Application::sigDownloadProgress,
+                                     this,
+                                     &FrontEnd::sltDownloadProgress)
+                          << connect(application,
+                                     &Application::sigDownloadError,
+                                     this,
+                                     &FrontEnd::sltDownloadError)
+                          << connect(application,
+                                     &Application::sigDownloadTimeout,
+                                     this,
+                                     &FrontEnd::sltDownloadTimeout)
+                          << connect(application,
+                                     &Application::sigDownloadCanBePaused,
+                                     this,
+                                     &FrontEnd::sltDownloadCanBePaused);
+}
+
+void FrontEnd::disconnectDownload(Application *)
+{
+    // Only one application downloads at a time, so its connections are all there are.
+    for (const QMetaObject::Connection &connection : qAsConst(m_downloadConnections))
+        disconnect(connection);
+    m_downloadConnections.clear();
+}
+
+void FrontEnd::sltDownloadProgress(int, qint64 nSpeed, qint64, qint64 iBytesReceived, qint64)
+{
+    Application *current = m_downloadList.value(m_downloadIndex);
+    if (m_pauseRequested && current) {
+        current->pauseDownload();
+        m_pauseRequested = false;
+        deleteRecoveryValue();
+        setActionText(tr("Resume"));
+        updateInstallClearCacheButton();
+    }
+
+    m_progressMillis += static_cast<int>(m_progressClock.restart());
+    if (m_progressMillis <= LabelIntervalMs)
+        return;
+    m_progressMillis = 0;
+
+    if (auto *speed = qobject_cast<QLabel *>(skinObject(QStringLiteral("IS_SPEED"))))
+        speed->setText(tr("Speed: ") + InstallPageTexts::speed(nSpeed));
+    const quint64 fetched = m_downloadDone + static_cast<quint64>(qMax<qint64>(0, iBytesReceived));
+    const quint64 remaining = m_downloadTotal > fetched ? m_downloadTotal - fetched : 0;
+    if (nSpeed > 0) {
+        if (auto *time = qobject_cast<QLabel *>(skinObject(QStringLiteral("IS_TIME"))))
+            time->setText(tr("Time remaining: ")
+                          + InstallPageTexts::duration(
+                                  static_cast<qint64>(remaining / static_cast<quint64>(nSpeed))));
+    }
+}
+
+void FrontEnd::sltDownloadCanBePaused(int, bool bCanBePaused)
+{
+    if (actionTextIs(tr("Resume")))
+        return;
+    auto *action = qobject_cast<QAbstractButton *>(skinObject(QStringLiteral("IS_InstallNow")));
+    if (!action)
+        return;
+    action->setEnabled(bCanBePaused);
+    action->setText(bCanBePaused ? tr("Pause") : tr("Download"));
+}
+
+void FrontEnd::sltDownloadComplete(int iAppIndex, qint64 nReceivedBytes)
+{
+    disconnectDownload(m_downloadList.value(iAppIndex));
+    m_downloadDone += static_cast<quint64>(qMax<qint64>(0, nReceivedBytes));
+    if (!startNextDownload(iAppIndex + 1))
+        finishDownloads();
+}
+
+void FrontEnd::finishDownloads()
+{
+    endDownloadSession();
+    QApplication::alert(this);
+    MessageSeam::show(this,
+                      MessageSeam::Information,
+                      tr("Download completed."),
+                      tr("To install a program, select it from the list and then click Install."));
+}
+
+void FrontEnd::sltDownloadError(int iAppIndex, QNetworkReply::NetworkError code)
+{
+    if (iAppIndex >= 0 && iAppIndex < m_downloadList.size())
+        disconnectDownload(m_downloadList.at(iAppIndex));
+    QApplication::alert(this);
+    MessageSeam::show(this,
+                      MessageSeam::Critical,
+                      tr("Download error"),
+                      tr("The network error code %1 occurs during the download process.")
+                              .arg(static_cast<int>(code)));
+    endDownloadSession();
+}
+
+void FrontEnd::sltDownloadTimeout(int iAppIndex)
+{
+    if (iAppIndex >= 0 && iAppIndex < m_downloadList.size())
+        disconnectDownload(m_downloadList.at(iAppIndex));
+    QApplication::alert(this);
+    MessageSeam::show(this,
+                      MessageSeam::Critical,
+                      tr("Download timeout"),
+                      tr("The server site does not respond during the download process."));
+    endDownloadSession();
+}
+
+void FrontEnd::endDownloadSession()
+{
+    m_downloadList.clear();
+    m_pauseRequested = false;
+    for (const char *name : {"IS_SPEED", "IS_TIME"}) {
+        if (QWidget *label = requireObject(QLatin1String(name)))
+            label->hide();
+    }
+    updateInstallClearCacheButton();
+    unlockRows();
+    deleteRecoveryValue();
+    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
+        if (QWidget *widget = requireObject(QLatin1String(name)))
+            widget->setEnabled(true);
+    }
+    refreshRowsByMode();
+}
+
+void FrontEnd::clear_cache()
+{
+    Application *current = m_downloadList.value(m_downloadIndex);
+    if (actionTextIs(tr("Resume")) && current) {
+        disconnectDownload(current);
+        current->abandonDownload();
+    }
+    QDir(FrontEndHooks::hostPath(SetupSettings::downloadPath())).removeRecursively();
+    if (QWidget *mainMenu = requireObject(QStringLiteral("IS_MainMenu")))
+        mainMenu->setEnabled(true);
+    endDownloadSession();
+    updateInstallClearCacheButton();
+}

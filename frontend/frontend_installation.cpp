@@ -1,0 +1,260 @@
+// Handing the ticked applications to setup_runner and following its progress through the
+// segment: the rows show which application is being installed and what is installed now.
+
+#include "frontend.h"
+#include "ui_frontend.h"
+
+#include "application.h"
+#include "euladlg.h"
+#include "frontendhooks.h"
+#include "installer.h"
+#include "messageseam.h"
+#include "process.h"
+#include "registry.h"
+#include "segmentprotocol.h"
+#include "setupsettings.h"
+#include "updateagent.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QSharedMemory>
+#include <QTimer>
+
+namespace {
+
+constexpr int PollIntervalMs = 100;
+
+// An exclusive group never lets its checked button go by itself.
+void uncheck(QRadioButton *button)
+{
+    QButtonGroup *group = button->group();
+    if (group)
+        group->setExclusive(false);
+    button->setChecked(false);
+    if (group)
+        group->setExclusive(true);
+}
+
+} // namespace
+
+bool FrontEnd::agreeToLicences()
+{
+    bool brand = false;
+    bool maker = false;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (!row.checkBox->isChecked())
+            continue;
+        brand = brand || row.application->needsBrandLicence();
+        maker = maker || row.application->needsMakerLicence();
+    }
+    if (brand && !EULADlg::agree(this, EULADlg::licencePath(EULADlg::BrandLicence, m_languageCode)))
+        return false;
+    return !maker
+           || EULADlg::agree(this, EULADlg::licencePath(EULADlg::MakerLicence, m_languageCode));
+}
+
+bool FrontEnd::mayStartInstallation()
+{
+    return !sys::isWindowsUpdateBusy() && !sys::isRestartPending();
+}
+
+void FrontEnd::writeRecoveryValue()
+{}
+
+void FrontEnd::startInstallation()
+{
+    m_runIndex = -1;
+    m_installing = true;
+
+    QString elements;
+    for (int i = 0; i < m_runList.size(); ++i)
+        elements += m_runList.at(i)->toRunList(i + 1);
+    switch (FrontEndSegment::writeRunList(m_segment, elements)) {
+    case FrontEndSegment::WriteResult::Written:
+        break;
+    case FrontEndSegment::WriteResult::NoSegment:
+        abandonInstallation(QStringLiteral("The shared memory object is unexpectedly NULL!"));
+        return;
+    case FrontEndSegment::WriteResult::NullData:
+        abandonInstallation(QStringLiteral("The shared memory is unexpectedly NULL!"));
+        return;
+    case FrontEndSegment::WriteResult::TooLarge:
+        abandonInstallation(tr("The selected applications are too many to be installed at once. "
+                               "Please select fewer applications and try again."));
+        return;
+    case FrontEndSegment::WriteResult::LockFailed:
+        abandonInstallation(tr("The installation could not be prepared. Please try again."));
+        return;
+    }
+
+    const std::wstring parameters = QString(QLatin1String(SegmentProtocol::DefaultKey)
+                                            + QLatin1Char(' ') + m_languageCode)
+                                            .toStdWString();
+    const intptr_t result = sys::shellExecute(reinterpret_cast<void *>(winId()),
+                                              std::wstring(),
+                                              L"setup_runner.exe",
+                                              parameters,
+                                              L".",
+                                              sys::ShowCommand::Hidden);
+    if (result < 32) {
+        MessageSeam::show(this,
+                          MessageSeam::Critical,
+                          m_errorTitle,
+                          QStringLiteral("Some unknown error occurred."));
+        complete_installation();
+        return;
+    }
+    sendInstallReport();
+    stopPolling();
+    m_pollTimer = new QTimer(this);
+    connect(m_pollTimer, &QTimer::timeout, this, &FrontEnd::handle_message);
+    m_pollTimer->start(PollIntervalMs);
+}
+
+void FrontEnd::abandonInstallation(const QString &text)
+{
+    // Nothing was handed over, so nothing is left to recover at the next logon either.
+    deleteRecoveryValue();
+    MessageSeam::show(this, MessageSeam::Critical, windowTitle(), text);
+    m_runList.clear();
+    m_installing = false;
+    unlockRows();
+    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
+        if (QWidget *widget = skinObject(QLatin1String(name)))
+            widget->setEnabled(true);
+    }
+    updateInstallClearCacheButton();
+    refreshRowsByMode();
+}
+
+void FrontEnd::sendInstallReport()
+{}
+
+void FrontEnd::stopPolling()
+{
+    if (!m_pollTimer)
+        return;
+    m_pollTimer->stop();
+    // The timer may be the sender of the slot that stops it.
+    m_pollTimer->deleteLater();
+    m_pollTimer = nullptr;
+}
+
+void FrontEnd::handle_message()
+{
+    if (!m_segment)
+        return;
+    QList<MessageSlot> messages;
+    const FrontEndSegment::PollResult result = FrontEndSegment::consumeMessages(
+            m_segment, [&messages](const MessageSlot &slot) { messages.append(slot); });
+    if (result == FrontEndSegment::PollResult::NullData) {
+        MessageSeam::show(this,
+                          MessageSeam::Critical,
+                          windowTitle(),
+                          QStringLiteral("The shared memory is unexpectedly NULL!"));
+        stopPolling();
+        return;
+    }
+    // Acting after the lock is released keeps the helper's posts from waiting on the page.
+    for (const MessageSlot &message : qAsConst(messages))
+        handleHelperMessage(message.type, message.value1, message.value2);
+}
+
+void FrontEnd::handleHelperMessage(int type, int value1, int value2)
+{
+    switch (type) {
+    case AppStarted:
+        markRowInstalling(value1);
+        break;
+    case AppFinished:
+        updateRowAfterInstall(value1);
+        break;
+    case ShowWait:
+        showWaitOf(value1, value2);
+        break;
+    case HideWait:
+        hide_please_wait();
+        break;
+    case RunFinished:
+        if (!m_closeConfirmOpen)
+            deleteRecoveryValue();
+        complete_installation();
+        stopPolling();
+        break;
+    case RunInterrupted:
+        complete_installation();
+        stopPolling();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrontEnd::markRowInstalling(int runIndex)
+{
+    InstallRow *row = rowOf(m_runList.value(runIndex));
+    if (!row)
+        return;
+    m_runIndex = runIndex;
+    row->status->hide();
+    if (QWidget *busy = requireObject(QStringLiteral("IS_ANI"))) {
+        const QPoint statusTop = row->status->mapTo(busy->parentWidget(), QPoint(0, 0));
+        busy->move(busy->x(), statusTop.y());
+        busy->show();
+        busy->raise();
+    }
+}
+
+void FrontEnd::updateRowAfterInstall(int runIndex)
+{
+    if (QWidget *busy = requireObject(QStringLiteral("IS_ANI")))
+        busy->hide();
+    Application *application = m_runList.value(runIndex);
+    InstallRow *row = rowOf(application);
+    if (!row)
+        return;
+    if (application->isInstalled()) {
+        refreshInstalledRow(*row);
+        return;
+    }
+    if (!application->isCombined() || application->useWebVersion())
+        return;
+    if (application->isDiscVersionInstalled()) {
+        uncheck(row->web);
+        row->dvd->hide();
+        row->web->hide();
+    } else if (application->isWebVersionInstalled()) {
+        uncheck(row->dvd);
+        row->dvd->hide();
+        row->web->hide();
+    }
+}
+
+void FrontEnd::showWaitOf(int runIndex, int installerIndex)
+{
+    Application *application = m_runList.value(runIndex);
+    if (!application || installerIndex < 0)
+        return;
+    const QList<Installer *> installers = application->installers();
+    if (installerIndex >= installers.size())
+        return;
+    show_please_wait(installers.at(installerIndex)->waitScreenImage());
+    ui->WaitScreen->show();
+    ui->WaitScreen->raise();
+}
+
+void FrontEnd::complete_installation()
+{
+    m_runList.clear();
+    m_runIndex = -1;
+    hide_please_wait();
+    unlockRows();
+    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
+        if (QWidget *widget = requireObject(QLatin1String(name)))
+            widget->setEnabled(true);
+    }
+    updateInstallClearCacheButton();
+    navigate_MM();
+    m_installing = false;
+}

@@ -1,0 +1,38 @@
+#include "recoveryentry.h"
+
+#include "registry.h"
+
+namespace {
+
+sys::RegKey openRunOnce()
+{
+    return sys::RegKey::open(sys::RegRoot::CurrentUser,
+                             RecoveryEntry::KeyPath,
+                             sys::RegAccess::QueryValue | sys::RegAccess::SetValue);
+}
+
+} // namespace
+
+QString RecoveryEntry::commandLine(const QString &setupExecutablePath, const QString &languageCode)
+{
+    QString program = setupExecutablePath;
+    program.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (program.contains(QLatin1Char(' ')) || program.contains(QLatin1Char('\t')))
+        program = QLatin1Char('"') + program + QLatin1Char('"');
+    return QStringLiteral("%1 %2 %3").arg(program, languageCode).arg(ResumeStep);
+}
+
+void RecoveryEntry::write(const QString &setupExecutablePath, const QString &languageCode)
+{
+    sys::RegKey key = openRunOnce();
+    if (!key.isOpen())
+        return;
+    key.setString(ValueName, commandLine(setupExecutablePath, languageCode).toStdWString());
+}
+
+void RecoveryEntry::remove()
+{
+    sys::RegKey key = openRunOnce();
+    if (key.isOpen())
+        key.deleteValue(ValueName);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The command line in the current user's RunOnce key that brings setup back on the install page
+// in the same language when an installation did not end normally (the helper could not start or
+// crashed, an installer restarted Windows, the session ended). Written when an installation or a
+// download session starts and removed wherever one ends normally, so that Windows only runs it
+// at the next logon after an interruption.
+
+#include <QString>
+
+class RecoveryEntry
+{
+public:
+    static constexpr wchar_t KeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+    static constexpr wchar_t ValueName[] = L"TamRecoverInstall";
+    // setup started with a language and this step opens on the install page.
+    static constexpr int ResumeStep = 2;
+
+    // "<path with backslashes> <language> 2". A path containing blanks is quoted: unquoted,
+    // Windows would split it into several arguments and setup would not recognise the resume.
+    static QString commandLine(const QString &setupExecutablePath, const QString &languageCode);
+
+    // Stores commandLine() as REG_SZ under HKCU\KeyPath. A key that cannot be opened is
+    // skipped silently: the installation goes on without recovery.
+    static void write(const QString &setupExecutablePath, const QString &languageCode);
+    // Deletes the value; a missing value or key is not an error.
+    static void remove();
+};

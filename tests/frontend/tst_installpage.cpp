@@ -1,0 +1,637 @@
+// The Install Software page: rows built from the skin's templates, the refresh rules of the
+// three catalogue modes, the action button, and downloads with pause and resume against a
+// local server. Runs offscreen; message boxes are answered by a recorder.
+
+#include "application.h"
+#include "euladlg.h"
+#include "frontend.h"
+#include "frontendtestsupport.h"
+#include "installer.h"
+#include "installpagetexts.h"
+#include "registry.h"
+#include "segmentprotocol.h"
+#include "testhttpserver.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSharedMemory>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+
+// An installer that counts as installed once markInstalled(key) wrote its registry value.
+QString installer(const QString &name, const QString &key, const QString &extra = QString())
+{
+    return QStringLiteral("<installer DisplayName=\"%1\" Executable=\"%1.exe\" %3>"
+                          "<checker Type=\"registrykeyvalue\" "
+                          "QueryValue=\"SOFTWARE\\TamTest\\%2^Version\" MatchValue=\"1.0\" "
+                          "MatchMode=\"isequalornewer\"/></installer>")
+            .arg(name, key, extra);
+}
+
+QString webInstaller(const QString &name, const QString &key, const QString &url, qint64 size)
+{
+    return installer(name,
+                     key,
+                     QStringLiteral("url=\"%1\" size=\"%2\" TargetPath=\"$DownloadPath$\\%3.exe\"")
+                             .arg(url)
+                             .arg(size)
+                             .arg(name));
+}
+
+QString application(const QString &shortName,
+                    const QString &installers,
+                    const QString &attributes = QString())
+{
+    return QStringLiteral("<application ShortName=\"%1\" %3>"
+                          "<displayname><string Language=\"en\" Value=\"%1 name\"/></displayname>"
+                          "<description><string Language=\"en\" Value=\"About %1\"/></description>"
+                          "<installationplatform Value=\"all\">%2</installationplatform>"
+                          "</application>")
+            .arg(shortName, installers, attributes);
+}
+
+void markInstalled(const QString &key, const QString &version = QStringLiteral("1.0"))
+{
+    sys::RegKey entry
+            = sys::RegKey::create(sys::RegRoot::LocalMachine,
+                                  (QStringLiteral("SOFTWARE\\TamTest\\") + key).toStdWString(),
+                                  sys::RegAccess::AllAccess);
+    entry.setString(L"Version", version.toStdWString());
+}
+
+QString recoveryValue()
+{
+    sys::RegKey key = sys::RegKey::open(sys::RegRoot::CurrentUser,
+                                        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce",
+                                        sys::RegAccess::QueryValue);
+    std::wstring text;
+    if (!key.isOpen() || !key.readString(L"TamRecoverInstall", text))
+        return QString();
+    return QString::fromStdWString(text);
+}
+
+template<typename T>
+T *object(FrontEnd *window, const QString &name)
+{
+    return window->findChild<T *>(name);
+}
+
+QString statusText(const InstallRow &row)
+{
+    return row.status->isHidden() ? QStringLiteral("(hidden)") : row.status->text();
+}
+
+QString sources(const InstallRow &row)
+{
+    QString shown;
+    if (!row.dvd->isHidden())
+        shown += row.dvd->isChecked() ? QStringLiteral("[DVD]") : QStringLiteral("DVD");
+    if (!row.web->isHidden())
+        shown += row.web->isChecked() ? QStringLiteral("[WEB]") : QStringLiteral("WEB");
+    return shown.isEmpty() ? QStringLiteral("-") : shown;
+}
+
+} // namespace
+
+class TestInstallPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatsNumbers_data();
+    void formatsNumbers();
+    void listsPendingComponents();
+
+    void buildsRowsFromTemplates_data();
+    void buildsRowsFromTemplates();
+    void refreshesRowsByMode_data();
+    void refreshesRowsByMode();
+    void enablesInstallWhileSomethingIsTicked();
+    void offersDownloadOfTickedWebApplications();
+
+    void pausesAtTheNextProgressSignal();
+    void updatesLabelsAtMostOnceASecond();
+    void downloadErrorEndsTheSession();
+
+    void asksForLicencesBeforeInstalling_data();
+    void asksForLicencesBeforeInstalling();
+    void refusesRunListTooLargeForTheSegment();
+    void followsTheHelpersMessages();
+
+private:
+    FrontEnd *
+    openPage(TestEnvironment &environment, const ProductOptions &options, bool updateOnly = false);
+};
+
+FrontEnd *TestInstallPage::openPage(TestEnvironment &environment,
+                                    const ProductOptions &options,
+                                    bool updateOnly)
+{
+    prepareDisc(environment.path(QStringLiteral("disc")), options, updateOnly);
+    auto *window = new FrontEnd(0);
+    window->prepareLanguages();
+    window->navigate_IS();
+    return window;
+}
+
+void TestInstallPage::formatsNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("below a kilobyte") << InstallPageTexts::speed(1023) << "1023 B/s";
+    QTest::newRow("one kilobyte") << InstallPageTexts::speed(1024) << "1.0 KB/s";
+    QTest::newRow("just below a megabyte") << InstallPageTexts::speed(1048575) << "1024.0 KB/s";
+    QTest::newRow("one megabyte") << InstallPageTexts::speed(1048576) << "1.0 MB/s";
+    QTest::newRow("hours minutes seconds") << InstallPageTexts::duration(3725) << "01:02:05";
+    QTest::newRow("a hundred hours") << InstallPageTexts::duration(360000) << "100:00:00";
+    QTest::newRow("nothing left") << InstallPageTexts::duration(0) << "00:00:00";
+    QTest::newRow("one and a half MB") << InstallPageTexts::megabytes(1572864) << "1.5 MB";
+    QTest::newRow("zero MB") << InstallPageTexts::megabytes(0) << "0.0 MB";
+}
+
+void TestInstallPage::formatsNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
+void TestInstallPage::listsPendingComponents()
+{
+    Installer driver;
+    driver.setDisplayName(QStringLiteral("Driver"));
+    driver.checker().setMatchValue(QStringLiteral("2.1"));
+    Installer manual;
+    manual.setDisplayName(QStringLiteral("Manual"));
+    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>{&driver},
+                                                 QList<Installer *>{&manual}),
+             QStringLiteral("<table><tr><td colspan='1' style='white-space:pre'><b>Select to "
+                            "install the following components:</b></td></tr>"
+                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Driver"
+                            "&nbsp;ver: 2.1</td></tr>"
+                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual"
+                            "</td></tr></table>"));
+    QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()),
+             QStringLiteral("Installed"));
+}
+
+void TestInstallPage::buildsRowsFromTemplates_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("one application") << 1;
+    QTest::newRow("three applications") << 3;
+}
+
+void TestInstallPage::buildsRowsFromTemplates()
+{
+    QFETCH(int, count);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    for (int i = 1; i <= count; ++i)
+        options.applications += application(
+                QStringLiteral("App%1").arg(i),
+                installer(QStringLiteral("A%1").arg(i), QStringLiteral("A%1").arg(i)));
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCOMPARE(recorder.significantTexts(), QStringList());
+
+    const QList<InstallRow> rows = window->installRows();
+    QCOMPARE(rows.size(), count);
+    const QRect firstRow = rows.first().checkBox->geometry();
+    for (int n = 1; n <= count; ++n) {
+        const InstallRow &row = rows.at(n - 1);
+        QCOMPARE(row.checkBox->objectName(), QStringLiteral("IS_App%1").arg(n));
+        QCOMPARE(row.status->objectName(), QStringLiteral("IS_Status%1").arg(n));
+        QCOMPARE(row.dvd->objectName(), QStringLiteral("IS_DVD%1").arg(n));
+        QCOMPARE(row.web->objectName(), QStringLiteral("IS_WEB%1").arg(n));
+        QCOMPARE(row.description->objectName(), QStringLiteral("IS_Desc%1").arg(n));
+        QCOMPARE(row.checkBox->text(), QStringLiteral("App%1 name").arg(n));
+        QVERIFY(row.description->text().contains(QStringLiteral("About App%1").arg(n)));
+        QVERIFY(row.description->isHidden());
+        QVERIFY(row.checkBox->inherits("QCheckBoxEx"));
+        if (n > 1) {
+            QCOMPARE(row.checkBox->y(), 30 * (n - 1));
+            QCOMPARE(row.checkBox->x(), firstRow.x());
+            QCOMPARE(row.checkBox->size(), firstRow.size());
+            QCOMPARE(row.status->y(), 30 * (n - 1));
+        }
+        // Each pair excludes only itself.
+        QVERIFY(row.dvd->group());
+        QCOMPARE(row.dvd->group(), row.web->group());
+    }
+    QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_Widget"))->height(), 30 * count);
+}
+
+void TestInstallPage::refreshesRowsByMode_data()
+{
+    QTest::addColumn<QString>("discApplications");
+    QTest::addColumn<QString>("updateApplications");
+    QTest::addColumn<QStringList>("installedKeys");
+    // Per row: ticked/unticked/disabled, status text, source buttons ([X] = selected).
+    QTest::addColumn<QStringList>("expectedRows");
+    QTest::addColumn<bool>("updatesAvailable");
+
+    const QString url = QStringLiteral("http://127.0.0.1:9/x.exe");
+    QTest::newRow("disc: default tick, installed row, partly installed row")
+            << application(QStringLiteral("Driver"),
+                           installer(QStringLiteral("Driver"), QStringLiteral("D")),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+                       + application(QStringLiteral("Done"),
+                                     installer(QStringLiteral("Done"), QStringLiteral("Done")))
+                       + application(
+                               QStringLiteral("Half"),
+                               installer(QStringLiteral("H1"), QStringLiteral("H1"))
+                                       + installer(QStringLiteral("H2"), QStringLiteral("H2")))
+            << QString() << QStringList{QStringLiteral("Done"), QStringLiteral("H1")}
+            << QStringList{QStringLiteral("ticked|(hidden)|-"),
+                           QStringLiteral("disabled|Installed!|-"),
+                           QStringLiteral("unticked|Installed!|-")}
+            << false;
+    QTest::newRow("disc: an entry without installers cannot be ticked")
+            << application(QStringLiteral("Empty"), QString()) << QString() << QStringList()
+            << QStringList{QStringLiteral("disabled|(hidden)|-")} << false;
+    QTest::newRow("update: ticked web entry shows its size")
+            << QString()
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 1572864),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << QStringList() << QStringList{QStringLiteral("ticked|1.5 MB|[WEB]")} << true;
+    QTest::newRow("merged: newer web version offers both sources, web chosen")
+            << application(QStringLiteral("Capture"),
+                           installer(QStringLiteral("Capture"), QStringLiteral("Cap")))
+            << application(
+                       QStringLiteral("Capture"),
+                       webInstaller(QStringLiteral("Capture"), QStringLiteral("CapWeb"), url, 2048)
+                               .replace(QStringLiteral("MatchValue=\"1.0\""),
+                                        QStringLiteral("MatchValue=\"2.0\"")))
+            << QStringList() << QStringList{QStringLiteral("unticked|(hidden)|DVD[WEB]")} << true;
+    QTest::newRow("merged: disc version installed leaves only the web")
+            << application(QStringLiteral("Capture"),
+                           installer(QStringLiteral("Capture"), QStringLiteral("Cap")))
+            << application(
+                       QStringLiteral("Capture"),
+                       webInstaller(QStringLiteral("Capture"), QStringLiteral("CapWeb"), url, 2048)
+                               .replace(QStringLiteral("MatchValue=\"1.0\""),
+                                        QStringLiteral("MatchValue=\"2.0\"")))
+            << QStringList{QStringLiteral("Cap")}
+            << QStringList{QStringLiteral("unticked|(hidden)|[WEB]")} << true;
+    QTest::newRow("merged: entries without a pair show no source")
+            << application(QStringLiteral("Driver"),
+                           installer(QStringLiteral("Driver"), QStringLiteral("D")),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 1048576),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << QStringList()
+            << QStringList{QStringLiteral("ticked|(hidden)|-"), QStringLiteral("ticked|1.0 MB|-")}
+            << false;
+}
+
+void TestInstallPage::refreshesRowsByMode()
+{
+    QFETCH(QString, discApplications);
+    QFETCH(QString, updateApplications);
+    QFETCH(QStringList, installedKeys);
+    QFETCH(QStringList, expectedRows);
+    QFETCH(bool, updatesAvailable);
+
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    for (const QString &key : installedKeys)
+        markInstalled(key);
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    // Without disc applications the update description stands alone.
+    const bool updateOnly = discApplications.isEmpty();
+    options.applications = updateOnly ? updateApplications : discApplications;
+    options.updateApplications = updateOnly ? QString() : updateApplications;
+    QScopedPointer<FrontEnd> window(openPage(environment, options, updateOnly));
+    QCoreApplication::processEvents(); // the queued tick changes refresh once more
+
+    QStringList rows;
+    for (const InstallRow &row : window->installRows()) {
+        const QString tick = !row.checkBox->isEnabled()
+                                     ? QStringLiteral("disabled")
+                                     : (row.checkBox->isChecked() ? QStringLiteral("ticked")
+                                                                  : QStringLiteral("unticked"));
+        rows << tick + QLatin1Char('|') + statusText(row) + QLatin1Char('|') + sources(row);
+    }
+    QCOMPARE(rows, expectedRows);
+    QCOMPARE(!object<QWidget>(window.data(), QStringLiteral("IS_UPDATES_AVAILABLE"))->isHidden(),
+             updatesAvailable);
+    QCOMPARE(recorder.significantTexts(), QStringList());
+}
+
+void TestInstallPage::enablesInstallWhileSomethingIsTicked()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(QStringLiteral("One"),
+                                       installer(QStringLiteral("One"), QStringLiteral("One")))
+                           + application(QStringLiteral("Two"),
+                                         installer(QStringLiteral("Two"), QStringLiteral("Two")));
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    const QList<InstallRow> rows = window->installRows();
+
+    QVERIFY(!action->isEnabled());
+    rows.at(0).checkBox->setChecked(true);
+    QTRY_VERIFY(action->isEnabled());
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+    QCOMPARE(rows.at(0).checkBox->toolTip(),
+             InstallPageTexts::componentsToolTip(rows.at(0).application->pendingLocalInstallers(),
+                                                 {}));
+    rows.at(1).checkBox->setChecked(true);
+    rows.at(0).checkBox->setChecked(false);
+    QTRY_VERIFY(action->isEnabled());
+    rows.at(1).checkBox->setChecked(false);
+    QTRY_VERIFY(!action->isEnabled());
+}
+
+void TestInstallPage::offersDownloadOfTickedWebApplications()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(QStringLiteral("Cloud"),
+                                       webInstaller(QStringLiteral("Cloud"),
+                                                    QStringLiteral("C"),
+                                                    QStringLiteral("http://127.0.0.1:9/c.exe"),
+                                                    1572864));
+    QScopedPointer<FrontEnd> owner(openPage(environment, options, true));
+    FrontEnd *window = owner.data();
+    auto *action = object<QPushButton>(window, QStringLiteral("IS_InstallNow"));
+    auto *total = object<QLabel>(window, QStringLiteral("IS_Label_TS_MB"));
+
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+    QVERIFY(total->isHidden());
+    window->installRows().first().checkBox->setChecked(true);
+    QTRY_COMPARE(action->text(), QStringLiteral("Download"));
+    QVERIFY(action->isEnabled());
+    QVERIFY(!total->isHidden());
+    QCOMPARE(total->text(), QStringLiteral("1.5 MB"));
+    QCOMPARE(window->downloadTotal(), quint64(1572864));
+}
+
+namespace {
+
+// A window in download mode whose one ticked web application is served by server.
+FrontEnd *openDownloadPage(TestEnvironment &environment, TestHttpServer &server, qint64 size)
+{
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(
+            QStringLiteral("Cloud"),
+            webInstaller(
+                    QStringLiteral("Cloud"), QStringLiteral("C"), server.url().toString(), size),
+            QStringLiteral("IsSelectedByDefault=\"true\""));
+    prepareDisc(environment.path(QStringLiteral("disc")), options, true);
+    auto *window = new FrontEnd(0);
+    window->prepareLanguages();
+    window->navigate_IS();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+} // namespace
+
+void TestInstallPage::pausesAtTheNextProgressSignal()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(256 * 1024, 'x');
+    server.behaviour().bytesPerSecond = 64 * 1024;
+    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, 256 * 1024));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+
+    action->click();
+    QCOMPARE(window->downloadList().size(), 1);
+    QTRY_COMPARE(action->text(), QStringLiteral("Pause"));
+    QVERIFY(action->isEnabled());
+
+    action->click();
+    // Nothing happens until the downloader reports again.
+    QVERIFY(window->isPauseRequested());
+    QCOMPARE(action->text(), QStringLiteral("Pause"));
+    QTRY_COMPARE(action->text(), QStringLiteral("Resume"));
+    QVERIFY(!window->isPauseRequested());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_ClearCache"))->isEnabled());
+
+    server.behaviour().bytesPerSecond = 0;
+    action->click();
+    QCOMPARE(action->text(), QStringLiteral("Pause"));
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains(QStringLiteral(
+                                     "To install a program, select it from the list and then "
+                                     "click Install.")),
+                             15000);
+    QVERIFY(window->downloadList().isEmpty());
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+    QVERIFY(action->isEnabled());
+    // The resumed request asked only for what was missing.
+    bool ranged = false;
+    for (const TestHttpServer::Request &request : server.requests())
+        ranged = ranged || !request.range.isEmpty();
+    QVERIFY(ranged);
+    QCOMPARE(QFileInfo(environment.path(QStringLiteral("disc/TamDownload/Cloud.exe"))).size(),
+             qint64(256 * 1024));
+}
+
+void TestInstallPage::updatesLabelsAtMostOnceASecond()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(64, 'x');
+    server.behaviour().stallAt = 0;
+    server.behaviour().stallMs = 5000;
+    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, 3 * 1048576));
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    auto *speed = object<QLabel>(window.data(), QStringLiteral("IS_SPEED"));
+    auto *time = object<QLabel>(window.data(), QStringLiteral("IS_TIME"));
+    QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
+    QCOMPARE(time->text(), QStringLiteral("Time remaining: calculating"));
+
+    window->sltDownloadProgress(0, 1024, 0, 1048576, 3 * 1048576);
+    QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
+    QTest::qWait(1100);
+    window->sltDownloadProgress(0, 1048576, 0, 1048576, 3 * 1048576);
+    QCOMPARE(speed->text(), QStringLiteral("Speed: 1.0 MB/s"));
+    QCOMPARE(time->text(), QStringLiteral("Time remaining: 00:00:02"));
+    window->sltDownloadProgress(0, 1, 0, 2 * 1048576, 3 * 1048576);
+    QCOMPARE(speed->text(), QStringLiteral("Speed: 1.0 MB/s"));
+}
+
+void TestInstallPage::downloadErrorEndsTheSession()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(1024, 'x');
+    server.behaviour().getStatus = 404;
+    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, 1024));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    action->click();
+    QTRY_VERIFY(window->downloadList().isEmpty());
+    QCOMPARE(recorder.messages.last().title, QStringLiteral("Download error"));
+    QVERIFY(recorder.messages.last().text.startsWith(QStringLiteral("The network error code ")));
+    // The page is usable again and still offers the download.
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+    QVERIFY(action->isEnabled());
+    QVERIFY(window->installRows().first().checkBox->isEnabled());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_SPEED"))->isHidden());
+}
+
+void TestInstallPage::asksForLicencesBeforeInstalling_data()
+{
+    QTest::addColumn<QString>("licenceAttributes");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("installs");
+    QTest::newRow("brand licence rejected") << "Corvex=\"true\"" << QList<int>{QDialog::Rejected}
+                                            << QStringList{QStringLiteral("brand")} << false;
+    QTest::newRow("maker licence rejected after the brand's was accepted")
+            << "Corvex=\"true\" Tamberlin=\"true\""
+            << QList<int>{QDialog::Accepted, QDialog::Rejected}
+            << QStringList{QStringLiteral("brand"), QStringLiteral("maker")} << false;
+    QTest::newRow("both accepted")
+            << "Corvex=\"true\" Tamberlin=\"true\""
+            << QList<int>{QDialog::Accepted, QDialog::Accepted}
+            << QStringList{QStringLiteral("brand"), QStringLiteral("maker")} << true;
+    QTest::newRow("no licence asked") << QString() << QList<int>() << QStringList() << true;
+}
+
+void TestInstallPage::asksForLicencesBeforeInstalling()
+{
+    QFETCH(QString, licenceAttributes);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, installs);
+
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications
+            = application(QStringLiteral("Desk"),
+                          installer(QStringLiteral("Desk"), QStringLiteral("Desk")),
+                          QStringLiteral("IsSelectedByDefault=\"true\" ") + licenceAttributes);
+    const QString eula = environment.path(QStringLiteral("disc/EULA/"));
+    QVERIFY(writeFile(eula + QStringLiteral("en_COR_EULA.htm"), "<p>brand</p>"));
+    QVERIFY(writeFile(eula + QStringLiteral("en_TAM_EULA.htm"), "<p>maker</p>"));
+    QStringList seen;
+    FrontEndHooks::setLicenceDialog([&](EULADlg *dialog) {
+        seen << dialog->findChild<QTextBrowser *>(QStringLiteral("textBrowser"))->toPlainText();
+        return answers.value(seen.size() - 1, QDialog::Rejected);
+    });
+    qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+    FrontEndHooks::setLicenceDialog({});
+
+    QCOMPARE(seen, shown);
+    QCOMPARE(window->isInstalling(), installs);
+    // A refusal leaves the page as it was: usable, and nothing handed over or recorded.
+    QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled(),
+             !installs);
+    QCOMPARE(window->installRows().first().checkBox->isEnabled(), !installs);
+    if (!installs)
+        QCOMPARE(recoveryValue(), QString());
+    QCOMPARE(recorder.significantTexts(), QStringList());
+}
+
+void TestInstallPage::refusesRunListTooLargeForTheSegment()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    // Long enough that the run list outgrows the 1 MiB segment.
+    const QString longName = QString(300000, QLatin1Char('n'));
+    options.applications = application(QStringLiteral("Big"),
+                                       installer(longName, QStringLiteral("Big")),
+                                       QStringLiteral("IsSelectedByDefault=\"true\""));
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QVERIFY(action->isEnabled());
+    action->click();
+
+    QVERIFY(!window->isInstalling());
+    QVERIFY(!window->pollTimer());
+    QVERIFY(recorder.messages.last().text.contains(QStringLiteral("too many")));
+    QVERIFY(action->isEnabled());
+    QVERIFY(window->installRows().first().checkBox->isEnabled());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_MainMenu"))->isEnabled());
+    // Nothing was handed over: the segment still holds no run list.
+    QSharedMemory *segment = window->segment();
+    segment->lock();
+    const auto *units = static_cast<const char16_t *>(segment->constData());
+    const bool untouched = units[0] == 0;
+    segment->unlock();
+    QVERIFY(untouched);
+}
+
+void TestInstallPage::followsTheHelpersMessages()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(QStringLiteral("One"),
+                                       installer(QStringLiteral("One"), QStringLiteral("One")),
+                                       QStringLiteral("IsSelectedByDefault=\"true\""))
+                           + application(QStringLiteral("Two"),
+                                         installer(QStringLiteral("Two"), QStringLiteral("Two")),
+                                         QStringLiteral("IsSelectedByDefault=\"true\""));
+    // The helper is not found, so the messages are posted by the test instead.
+    qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+    QVERIFY(window->isInstalling());
+    QCOMPARE(window->runList().size(), 2);
+    QVERIFY(window->pollTimer());
+
+    QSharedMemory helperSide(QString::fromLatin1(SegmentProtocol::DefaultKey));
+    QVERIFY(!HelperSegment::readRunList(helperSide).isEmpty());
+    QVERIFY(HelperSegment::clear(helperSide));
+    const QList<InstallRow> rows = window->installRows();
+    auto *busy = object<QLabel>(window.data(), QStringLiteral("IS_ANI"));
+
+    QVERIFY(HelperSegment::post(helperSide, AppStarted, 1));
+    QTRY_VERIFY(!busy->isHidden());
+    QVERIFY(rows.at(1).status->isHidden());
+    QCOMPARE(busy->mapTo(window.data(), QPoint(0, 0)).y(),
+             rows.at(1).status->mapTo(window.data(), QPoint(0, 0)).y());
+
+    markInstalled(QStringLiteral("Two"));
+    QVERIFY(HelperSegment::post(helperSide, AppFinished, 1));
+    QTRY_VERIFY(busy->isHidden());
+    QCOMPARE(rows.at(1).status->text(), QStringLiteral("Installed!"));
+    QVERIFY(!rows.at(1).checkBox->isChecked());
+    QCOMPARE(rows.at(1).checkBox->toolTip(), QStringLiteral("Installed"));
+
+    QVERIFY(HelperSegment::post(helperSide, RunFinished));
+    QTRY_VERIFY(!window->isInstalling());
+    QVERIFY(!window->pollTimer());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("MM"))->isVisibleTo(window.data()));
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
+}
+
+QTEST_MAIN(TestInstallPage)
+#include "tst_installpage.moc"
