@@ -141,7 +141,6 @@ protected:
 private:
     // start-up
     void acquireSingleInstance();
-    void deleteRecoveryValue();
     // languages
     void loadInitialTranslators();
     void reloadTranslators();
@@ -177,7 +176,6 @@ private:
     void disconnectDownload(Application *application);
     bool startNextDownload(int from);
     void finishDownloads();
-    bool mayStartInstallation();
     void writeRecoveryValue();
     void abandonInstallation(const QString &text);
     void endDownloadSession();

@@ -2,10 +2,12 @@
 // fetched one application after another, with pause, resume, speed and time remaining.
 
 #include "frontend.h"
+#include "recoveryentry.h"
 
 #include "application.h"
 #include "frontendhooks.h"
 #include "installpagetexts.h"
+#include "installpreconditions.h"
 #include "messageseam.h"
 #include "setupsettings.h"
 
@@ -38,7 +40,7 @@ void FrontEnd::install_selected_apps()
     }
 
     if (actionTextIs(tr("Install"))) {
-        if (!agreeToLicences() || !mayStartInstallation())
+        if (!agreeToLicences() || !InstallPreconditions::check(this, m_errorTitle))
             return;
     }
     writeRecoveryValue();
@@ -177,7 +179,7 @@ void FrontEnd::sltDownloadProgress(int, qint64 nSpeed, qint64, qint64 iBytesRece
     if (m_pauseRequested && current) {
         current->pauseDownload();
         m_pauseRequested = false;
-        deleteRecoveryValue();
+        RecoveryEntry::remove();
         setActionText(tr("Resume"));
         updateInstallClearCacheButton();
     }
@@ -263,7 +265,7 @@ void FrontEnd::endDownloadSession()
     }
     updateInstallClearCacheButton();
     unlockRows();
-    deleteRecoveryValue();
+    RecoveryEntry::remove();
     for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
         if (QWidget *widget = requireObject(QLatin1String(name)))
             widget->setEnabled(true);

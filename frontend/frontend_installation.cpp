@@ -7,17 +7,16 @@
 #include "application.h"
 #include "euladlg.h"
 #include "frontendhooks.h"
+#include "helperlauncher.h"
 #include "installer.h"
+#include "installreport.h"
 #include "messageseam.h"
-#include "process.h"
-#include "registry.h"
+#include "recoveryentry.h"
 #include "segmentprotocol.h"
-#include "setupsettings.h"
-#include "updateagent.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QDir>
+#include <QNetworkAccessManager>
 #include <QSharedMemory>
 #include <QTimer>
 
@@ -54,13 +53,10 @@ bool FrontEnd::agreeToLicences()
            || EULADlg::agree(this, EULADlg::licencePath(EULADlg::MakerLicence, m_languageCode));
 }
 
-bool FrontEnd::mayStartInstallation()
-{
-    return !sys::isWindowsUpdateBusy() && !sys::isRestartPending();
-}
-
 void FrontEnd::writeRecoveryValue()
-{}
+{
+    RecoveryEntry::write(QCoreApplication::applicationFilePath(), m_languageCode);
+}
 
 void FrontEnd::startInstallation()
 {
@@ -88,20 +84,8 @@ void FrontEnd::startInstallation()
         return;
     }
 
-    const std::wstring parameters = QString(QLatin1String(SegmentProtocol::DefaultKey)
-                                            + QLatin1Char(' ') + m_languageCode)
-                                            .toStdWString();
-    const intptr_t result = sys::shellExecute(reinterpret_cast<void *>(winId()),
-                                              std::wstring(),
-                                              L"setup_runner.exe",
-                                              parameters,
-                                              L".",
-                                              sys::ShowCommand::Hidden);
-    if (result < 32) {
-        MessageSeam::show(this,
-                          MessageSeam::Critical,
-                          m_errorTitle,
-                          QStringLiteral("Some unknown error occurred."));
+    if (!HelperLauncher::launch(
+                reinterpret_cast<void *>(winId()), this, m_languageCode, m_errorTitle)) {
         complete_installation();
         return;
     }
@@ -115,7 +99,7 @@ void FrontEnd::startInstallation()
 void FrontEnd::abandonInstallation(const QString &text)
 {
     // Nothing was handed over, so nothing is left to recover at the next logon either.
-    deleteRecoveryValue();
+    RecoveryEntry::remove();
     MessageSeam::show(this, MessageSeam::Critical, windowTitle(), text);
     m_runList.clear();
     m_installing = false;
@@ -129,7 +113,16 @@ void FrontEnd::abandonInstallation(const QString &text)
 }
 
 void FrontEnd::sendInstallReport()
-{}
+{
+    QList<Application *> ticked;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (row.checkBox->isChecked())
+            ticked << row.application;
+    }
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    InstallReport::send(m_network, InstallReport::queryText(*m_scannerInfo, ticked));
+}
 
 void FrontEnd::stopPolling()
 {
@@ -178,7 +171,7 @@ void FrontEnd::handleHelperMessage(int type, int value1, int value2)
         break;
     case RunFinished:
         if (!m_closeConfirmOpen)
-            deleteRecoveryValue();
+            RecoveryEntry::remove();
         complete_installation();
         stopPolling();
         break;

@@ -1,6 +1,7 @@
 // Pages, the main menu's own entries, and the frameless window's handling.
 
 #include "frontend.h"
+#include "recoveryentry.h"
 #include "ui_frontend.h"
 
 #include "dvdpath.h"
@@ -80,7 +81,7 @@ void FrontEnd::navigate_TY()
 
 void FrontEnd::TY_Exit_clicked()
 {
-    deleteRecoveryValue();
+    RecoveryEntry::remove();
     close();
 }
 
@@ -113,7 +114,7 @@ void FrontEnd::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    deleteRecoveryValue();
+    RecoveryEntry::remove();
     close();
     event->accept();
 }

@@ -74,7 +74,7 @@ FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
 
     ui->setupUi(this);
 
-    deleteRecoveryValue();
+    RecoveryEntry::remove();
 }
 
 FrontEnd::~FrontEnd()
@@ -123,11 +123,6 @@ void FrontEnd::acquireSingleInstance()
                                      "it and start the setup program again."));
     m_endedAtStart = true;
     FrontEndHooks::endProcess(0);
-}
-
-void FrontEnd::deleteRecoveryValue()
-{
-    RecoveryEntry::remove();
 }
 
 void FrontEnd::resumeInLanguage(const QString &languageCode, int step)

@@ -118,6 +118,10 @@ private slots:
 
     void asksForLicencesBeforeInstalling_data();
     void asksForLicencesBeforeInstalling();
+    void stopsOrRecoversWhenTheHelperCannotStart_data();
+    void stopsOrRecoversWhenTheHelperCannotStart();
+    void keepsRecoveryWhileExitIsBeingConfirmed();
+    void resumesOnTheInstallPage();
     void refusesRunListTooLargeForTheSegment();
     void followsTheHelpersMessages();
 
@@ -416,6 +420,7 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
 
     action->click();
     QCOMPARE(window->downloadList().size(), 1);
+    QVERIFY(!recoveryValue().isEmpty());
     QTRY_COMPARE(action->text(), QStringLiteral("Pause"));
     QVERIFY(action->isEnabled());
 
@@ -426,10 +431,12 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QTRY_COMPARE(action->text(), QStringLiteral("Resume"));
     QVERIFY(!window->isPauseRequested());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_ClearCache"))->isEnabled());
+    QVERIFY(recoveryValue().isEmpty());
 
     server.behaviour().bytesPerSecond = 0;
     action->click();
     QCOMPARE(action->text(), QStringLiteral("Pause"));
+    QVERIFY(!recoveryValue().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains(QStringLiteral(
                                      "To install a program, select it from the list and then "
                                      "click Install.")),
@@ -437,6 +444,7 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QVERIFY(window->downloadList().isEmpty());
     QCOMPARE(action->text(), QStringLiteral("Install"));
     QVERIFY(action->isEnabled());
+    QVERIFY(recoveryValue().isEmpty());
     // The resumed request asked only for what was missing.
     bool ranged = false;
     for (const TestHttpServer::Request &request : server.requests())
@@ -551,6 +559,126 @@ void TestInstallPage::asksForLicencesBeforeInstalling()
     if (!installs)
         QCOMPARE(recoveryValue(), QString());
     QCOMPARE(recorder.significantTexts(), QStringList());
+}
+
+void TestInstallPage::stopsOrRecoversWhenTheHelperCannotStart_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QByteArray>("shellResult");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("handedOver");
+    QTest::newRow("Windows Update busy") << "busy" << QByteArray()
+                                         << "Windows Update is currently installing other updates. "
+                                            "Please try again in a few minutes."
+                                         << false;
+    QTest::newRow("restart pending")
+            << "restart" << QByteArray()
+            << "Pending restart. Please reboot your computer and try again." << false;
+    QTest::newRow("helper missing") << QString() << QByteArray("2")
+                                    << "Unable to locate setup_runner.exe in directory \"" << true;
+    QTest::newRow("consent refused")
+            << QString() << QByteArray("5")
+            << "You do not currently have permission to install software" << true;
+}
+
+void TestInstallPage::stopsOrRecoversWhenTheHelperCannotStart()
+{
+    QFETCH(QString, situation);
+    QFETCH(QByteArray, shellResult);
+    QFETCH(QString, message);
+    QFETCH(bool, handedOver);
+
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    if (situation == QLatin1String("busy"))
+        QVERIFY(writeFile(environment.path(QStringLiteral("machine/windows-update-busy")), ""));
+    if (situation == QLatin1String("restart")) {
+        sys::RegKey::create(sys::RegRoot::LocalMachine,
+                            L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\WindowsUpdate\\Auto "
+                            L"Update\\RebootRequired",
+                            sys::RegAccess::AllAccess | sys::RegAccess::Wow64_64Key)
+                .setDword(L"{0D1A2B3C-0000-0000-0000-000000000001}", 1);
+    }
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(QStringLiteral("One"),
+                                       installer(QStringLiteral("One"), QStringLiteral("One")),
+                                       QStringLiteral("IsSelectedByDefault=\"true\""));
+    if (!shellResult.isEmpty())
+        qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", shellResult);
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    recorder.messages.clear();
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY2(recorder.messages.first().text.startsWith(message),
+             qPrintable(recorder.messages.first().text));
+    QCOMPARE(recorder.messages.first().icon, MessageSeam::Critical);
+    QCOMPARE(recorder.messages.first().title, QStringLiteral("Front End Error"));
+    // Either way the page is usable again and no poll is left running.
+    QVERIFY(!window->isInstalling());
+    QVERIFY(!window->pollTimer());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
+    QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_MainMenu"))->isEnabled());
+    QVERIFY(window->installRows().first().checkBox->isEnabled());
+    // A failed start keeps the way back after a restart; a refused check wrote nothing at all.
+    QCOMPARE(!recoveryValue().isEmpty(), handedOver);
+    QSharedMemory *segment = window->segment();
+    segment->lock();
+    const char16_t first = static_cast<const char16_t *>(segment->constData())[0];
+    segment->unlock();
+    QCOMPARE(first == u'<', handedOver);
+}
+
+void TestInstallPage::keepsRecoveryWhileExitIsBeingConfirmed()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = application(QStringLiteral("One"),
+                                       installer(QStringLiteral("One"), QStringLiteral("One")),
+                                       QStringLiteral("IsSelectedByDefault=\"true\""));
+    qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
+    qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+    QVERIFY(!recoveryValue().isEmpty());
+
+    QSharedMemory helperSide(QString::fromLatin1(SegmentProtocol::DefaultKey));
+    QVERIFY(!HelperSegment::readRunList(helperSide).isEmpty());
+    QVERIFY(HelperSegment::clear(helperSide));
+    // The helper ends while the user is asked whether to leave; the user stays.
+    recorder.answer = MessageSeam::No;
+    recorder.onShow = [&] {
+        HelperSegment::post(helperSide, RunFinished);
+        window->handle_message();
+    };
+    window->close();
+    QVERIFY(!window->isInstalling());
+    QVERIFY(!recoveryValue().isEmpty());
+}
+
+void TestInstallPage::resumesOnTheInstallPage()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en"), QStringLiteral("de")};
+    options.applications = application(QStringLiteral("One"),
+                                       installer(QStringLiteral("One"), QStringLiteral("One")));
+    prepareDisc(environment.path(QStringLiteral("disc")), options);
+    // What Windows runs at the next logon: setup with the language and step 2.
+    FrontEnd window(2);
+    window.prepareLanguages();
+    window.resumeInLanguage(QStringLiteral("de"), 2);
+    QVERIFY(object<QWidget>(&window, QStringLiteral("IS"))->isVisibleTo(&window));
+    QVERIFY(!object<QWidget>(&window, QStringLiteral("MM"))->isVisibleTo(&window));
+    QCOMPARE(window.installRows().size(), 1);
+    QCOMPARE(window.languageCode(), QStringLiteral("de"));
 }
 
 void TestInstallPage::refusesRunListTooLargeForTheSegment()

@@ -1,7 +1,10 @@
-// Renders the language picker, every page of a disc's skin and the two licence dialogs to PNG
-// files, for people to look at. Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
+// Renders the language picker, every page of a disc's skin, the two licence dialogs and an
+// installation from the disc (before, during and after) to PNG files, for people to look at.
+// Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
 // The disc is used as setup would use it from its root; message boxes are printed, not shown.
+// The installation runs the disc's setup_runner on the machine that TAM_MACHINE names.
 
+#include "application.h"
 #include "euladlg.h"
 #include "frontend.h"
 #include "frontendhooks.h"
@@ -9,8 +12,70 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTextStream>
+#include <QThread>
+
+#include <functional>
+
+namespace {
+
+// Lets the window work until condition holds or timeoutMs have passed.
+bool waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+// Installs two applications (one with a wait screen) from the disc through its setup_runner and takes the install page
+// before, while and after it runs. Returns the number of pictures saved.
+int installFromDisc(FrontEnd &window, const QString &output, const QString &language)
+{
+    const auto save = [&](const char *name) {
+        return window.grab().save(output + QLatin1Char('/') + QLatin1String(name) + QLatin1Char('_')
+                                  + language + QStringLiteral(".png"))
+                       ? 1
+                       : 0;
+    };
+    window.navigate_IS();
+    QCoreApplication::processEvents();
+    for (const InstallRow &row : window.installRows()) {
+        const QString name = row.application->shortName();
+        if (row.checkBox->isEnabled())
+            row.checkBox->setChecked(name == QLatin1String("ButtonManager")
+                                     || name == QLatin1String("ScanUtility"));
+    }
+    QCoreApplication::processEvents();
+    int saved = save("IS_ticked");
+
+    FrontEndHooks::setLicenceDialog([](EULADlg *) { return int(QDialog::Accepted); });
+    qputenv("TAM_MESSAGE_LOG", QFile::encodeName(output + QStringLiteral("/helper-messages.log")));
+    window.findChild<QPushButton *>(QStringLiteral("IS_InstallNow"))->click();
+    QWidget *busy = window.findChild<QWidget *>(QStringLiteral("IS_ANI"));
+    if (busy && waitFor([busy] { return busy->isVisible(); }, 20000))
+        saved += save("IS_installing");
+    QWidget *waitScreen = window.findChild<QWidget *>(QStringLiteral("WaitScreen"));
+    if (waitScreen && waitFor([waitScreen] { return waitScreen->isVisible(); }, 5000))
+        saved += save("IS_waitscreen");
+    if (waitFor([&window] { return !window.isInstalling(); }, 60000)) {
+        window.navigate_IS();
+        QCoreApplication::processEvents();
+        saved += save("IS_installed");
+    }
+    return saved;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -72,7 +137,8 @@ int main(int argc, char *argv[])
         if (dialog.grab().save(file))
             ++saved;
     }
+    saved += installFromDisc(window, output, language);
     QTextStream(stdout) << saved << " pictures of " << disc << " in " << language << " -> "
                         << output << '\n';
-    return saved == 9 ? 0 : 1;
+    return saved == 13 ? 0 : 1;
 }
