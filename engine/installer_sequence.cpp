@@ -19,6 +19,15 @@ std::atomic<bool> &extractFlag()
     return flag;
 }
 
+// Windows runs any file; the simulated machine needs the execute bits that neither cabinets
+// nor downloads carry. On Windows this changes nothing.
+void makeRunnable(const QString &hostPath)
+{
+    QFile::setPermissions(hostPath,
+                          QFile::permissions(hostPath) | QFile::ExeOwner | QFile::ExeUser
+                                  | QFile::ExeGroup | QFile::ExeOther);
+}
+
 } // namespace
 
 void Installer::setExtractsCabinets(bool extract)
@@ -97,13 +106,8 @@ void Installer::extractPayload(Executable *executable)
     QString cabinet = executable->srcPath();
     cabinet.replace(QLatin1Char('/'), QLatin1Char('\\'));
     Cabinet::CExtract extract;
-    // Windows runs any file; the simulated machine needs the execute bits that cabinets do not
-    // carry. On Windows this changes nothing.
     extract.setFileWritten([](const std::wstring &path) {
-        const QString host = QString::fromStdString(sys::toHostPath(path));
-        QFile::setPermissions(host,
-                              QFile::permissions(host) | QFile::ExeOwner | QFile::ExeUser
-                                      | QFile::ExeGroup | QFile::ExeOther);
+        makeRunnable(QString::fromStdString(sys::toHostPath(path)));
     });
     extract.Extract(cabinet.toStdWString());
 }
@@ -164,6 +168,8 @@ void Installer::disconnectDownloader()
 void Installer::sltDownloadComplete()
 {
     disconnectDownloader();
+    // setup_runner starts the downloaded program itself.
+    makeRunnable(QString::fromStdString(sys::toHostPath(m_downloadPath.toStdWString())));
     emit sigDownloadComplete(m_index);
 }
 

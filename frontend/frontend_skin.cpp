@@ -533,7 +533,12 @@ void FrontEnd::set_up_main_ui()
         ui->MinimizeButton->hide();
     }
 
+    // Moving a styled tree makes Qt resolve the style of every widget in it again; moved bare
+    // and styled again in its new place, the unpolished widgets cost next to nothing.
+    const QString styleSheet = root->styleSheet();
+    root->setStyleSheet(QString());
     root->setParent(ui->centralWidget);
+    root->setStyleSheet(styleSheet);
     root->move(0, 0);
     ui->centralWidget->move(0, 0);
     root->show();

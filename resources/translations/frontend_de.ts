@@ -62,5 +62,133 @@ Möchten Sie wirklich beenden?</translation>
         <source>Installing...</source>
         <translation>Wird installiert...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Geschwindigkeit: wird berechnet</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Verbleibende Zeit: wird berechnet</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Geschwindigkeit: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Verbleibende Zeit: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Download abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Um ein Programm zu installieren, wählen Sie es in der Liste aus und klicken Sie dann auf „Installieren“.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Downloadfehler</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>Beim Herunterladen ist der Netzwerkfehler %1 aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Zeitüberschreitung beim Download</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>Der Server antwortet beim Herunterladen nicht.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Es sind zu viele Anwendungen ausgewählt, um sie in einem Durchgang zu installieren. Bitte wählen Sie weniger Anwendungen aus und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>Die Installation konnte nicht vorbereitet werden. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Installiert!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Zum Installieren der folgenden Komponenten auswählen:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Wenn Sie diese Meldung sehen, liegt ein schwerwiegender Fehler vor.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Nicht genügend Arbeitsspeicher. Bitte starten Sie den Computer neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Die Datei setup_runner.exe wurde im Verzeichnis "%1" nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Der Pfad "." wurde nicht gefunden; er sollte "%1" sein, ist es aber nicht.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Sie haben derzeit keine Berechtigung, Software und/oder Treiber zu installieren. Wenn Sie von der Windows-Benutzerkontensteuerung gefragt werden, erlauben Sie setup_runner.exe bitte, auf Ihren Computer zuzugreifen oder Änderungen daran vorzunehmen. Wenden Sie sich andernfalls an Ihren Systemadministrator oder Ihre IT-Abteilung, um Hilfe bei der Installation zu erhalten.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>Das Programm setup_runner.exe ist ungültig (d. h. keine Win32-EXE-Datei von Microsoft oder ein Fehler im EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Ein unbekannter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update installiert gerade andere Updates. Bitte versuchen Sie es in einigen Minuten erneut.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Ein Neustart steht aus. Bitte starten Sie den Computer neu und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Do you want to exit?</translation>
         <source>Installing...</source>
         <translation>Installing...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Speed: calculating</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Time remaining: calculating</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Speed: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Time remaining: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Download completed.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>To install a program, select it from the list and then click Install.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Download error</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>The network error code %1 occurs during the download process.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Download timeout</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>The server site does not respond during the download process.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>The selected applications are too many to be installed at once. Please select fewer applications and try again.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>The installation could not be prepared. Please try again.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Installed!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installed</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Select to install the following components:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>If you see this message, something is seriously wrong.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Low on memory. Please reboot your computer and try again.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Unable to locate setup_runner.exe in directory "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Unable to locate path ".", which should be "%1" but isn't.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Some unknown error occurred.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update is currently installing other updates. Please try again in a few minutes.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Pending restart. Please reboot your computer and try again.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>Instalando...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Velocidad: calculando</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Tiempo restante: calculando</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Velocidad: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Tiempo restante: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Descarga completada.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Para instalar un programa, selecciónelo en la lista y, a continuación, haga clic en Instalar.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Error de descarga</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>Se produjo el error de red %1 durante la descarga.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Tiempo de espera de descarga agotado</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>El servidor no responde durante la descarga.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Hay demasiadas aplicaciones seleccionadas para instalarlas a la vez. Seleccione menos aplicaciones e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>No se pudo preparar la instalación. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>¡Instalado!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Seleccione para instalar los siguientes componentes:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Si ve este mensaje, se ha producido un error grave.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Memoria insuficiente. Reinicie el equipo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>No se encuentra setup_runner.exe en el directorio "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>No se encuentra la ruta ".", que debería ser "%1" pero no lo es.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Actualmente no tiene permiso para instalar software y/o controladores. Si el Control de cuentas de usuario de Windows se lo solicita, permita que setup_runner.exe acceda al equipo o realice cambios en él. De lo contrario, póngase en contacto con el administrador del sistema o el departamento de TI para obtener ayuda con la instalación.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>El programa setup_runner.exe no es válido (es decir, no es un archivo .exe Win32 de Microsoft o hay un error en la imagen .exe).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Se produjo un error desconocido.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update está instalando otras actualizaciones. Inténtelo de nuevo dentro de unos minutos.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Hay un reinicio pendiente. Reinicie el equipo e inténtelo de nuevo.</translation>
+    </message>
 </context>
 </TS>

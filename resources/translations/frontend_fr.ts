@@ -62,5 +62,133 @@ Voulez-vous quitter ?</translation>
         <source>Installing...</source>
         <translation>Installation...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Suspendre</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Vitesse : calcul en cours</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Temps restant : calcul en cours</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Vitesse : </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Temps restant : </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Téléchargement terminé.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Pour installer un programme, sélectionnez-le dans la liste, puis cliquez sur Installer.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Erreur de téléchargement</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>L'erreur réseau %1 s'est produite pendant le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Délai de téléchargement dépassé</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>Le serveur ne répond pas pendant le téléchargement.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Les applications sélectionnées sont trop nombreuses pour être installées en une seule fois. Sélectionnez moins d'applications, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>L'installation n'a pas pu être préparée. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Installé !</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 o/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 Ko/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 Mo/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Sélectionnez pour installer les composants suivants :</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Si vous voyez ce message, un problème grave est survenu.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Mémoire insuffisante. Redémarrez votre ordinateur, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Impossible de trouver setup_runner.exe dans le répertoire "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Impossible de trouver le chemin ".", qui devrait être "%1" mais ne l'est pas.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Vous n'avez actuellement pas l'autorisation d'installer des logiciels et/ou des pilotes. Si le Contrôle de compte d'utilisateur de Windows vous le demande, autorisez setup_runner.exe à accéder à votre ordinateur ou à y apporter des modifications. Sinon, contactez votre administrateur système ou votre service informatique pour obtenir de l'aide sur l'installation.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>Le programme setup_runner.exe n'est pas valide (c.-à-d. ce n'est pas un fichier .exe Win32 de Microsoft ou l'image .exe contient une erreur).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Une erreur inconnue s'est produite.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update est en train d'installer d'autres mises à jour. Veuillez réessayer dans quelques minutes.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Un redémarrage est en attente. Redémarrez votre ordinateur, puis réessayez.</translation>
+    </message>
 </context>
 </TS>

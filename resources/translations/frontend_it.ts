@@ -62,5 +62,133 @@ Uscire comunque?</translation>
         <source>Installing...</source>
         <translation>Installazione in corso...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Velocità: calcolo in corso</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Tempo rimanente: calcolo in corso</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Velocità: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Tempo rimanente: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Download completato.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Per installare un programma, selezionarlo nell'elenco e fare clic su Installa.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Errore di download</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>Durante il download si è verificato l'errore di rete %1.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Timeout del download</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>Il server non risponde durante il download.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Le applicazioni selezionate sono troppe per essere installate in una sola volta. Selezionare meno applicazioni e riprovare.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>Impossibile preparare l'installazione. Riprovare.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Installato!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installato</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Selezionare per installare i seguenti componenti:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Se viene visualizzato questo messaggio, si è verificato un problema grave.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Memoria insufficiente. Riavviare il computer e riprovare.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Impossibile trovare setup_runner.exe nella cartella "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Impossibile trovare il percorso ".", che dovrebbe essere "%1" ma non lo è.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Al momento non si dispone dell'autorizzazione per installare software e/o driver. Se viene visualizzata una richiesta di Controllo account utente di Windows, consentire a setup_runner.exe di accedere al computer o di apportarvi modifiche. In alternativa, rivolgersi all'amministratore di sistema o al reparto IT per assistenza con l'installazione.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>Il programma setup_runner.exe non è valido (ovvero non è un file .exe Win32 di Microsoft oppure l'immagine .exe contiene un errore).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Si è verificato un errore sconosciuto.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update sta installando altri aggiornamenti. Riprovare tra qualche minuto.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Riavvio in sospeso. Riavviare il computer e riprovare.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>설치하는 중...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>일시 중지</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>설치</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>속도: 계산 중</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>남은 시간: 계산 중</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>속도: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>남은 시간: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>다운로드가 완료되었습니다.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>프로그램을 설치하려면 목록에서 선택한 다음 [설치]를 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>다운로드 오류</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>다운로드 중에 네트워크 오류(코드 %1)가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>다운로드 시간 초과</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>다운로드 중에 서버가 응답하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>선택한 응용 프로그램이 너무 많아 한 번에 설치할 수 없습니다. 응용 프로그램을 더 적게 선택한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>설치를 준비할 수 없습니다. 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>설치됨!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>설치됨</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>다음 구성 요소를 설치하려면 선택하십시오:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>이 메시지가 표시되면 심각한 문제가 발생한 것입니다.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>메모리가 부족합니다. 컴퓨터를 다시 시작한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>"%1" 디렉터리에서 setup_runner.exe를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>"." 경로를 찾을 수 없습니다. 이 경로는 "%1"이어야 하지만 그렇지 않습니다.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>현재 소프트웨어 및/또는 드라이버를 설치할 권한이 없습니다. Windows 사용자 계정 컨트롤에서 확인을 요청하면 setup_runner.exe가 컴퓨터에 액세스하거나 변경할 수 있도록 허용하십시오. 또는 시스템 관리자나 IT 부서에 설치 지원을 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>setup_runner.exe 프로그램이 올바르지 않습니다(즉, Microsoft Win32 .exe 파일이 아니거나 .exe 이미지에 오류가 있습니다).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>알 수 없는 오류가 발생했습니다.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows 업데이트에서 다른 업데이트를 설치하고 있습니다. 몇 분 후에 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>다시 시작이 보류 중입니다. 컴퓨터를 다시 시작한 후 다시 시도하십시오.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Deseja sair?</translation>
         <source>Installing...</source>
         <translation>Instalando...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Retomar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Velocidade: calculando</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Tempo restante: calculando</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Velocidade: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Tempo restante: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Download concluído.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Para instalar um programa, selecione-o na lista e clique em Instalar.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Erro de download</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>Ocorreu o erro de rede %1 durante o download.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Tempo limite do download esgotado</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>O servidor não está respondendo durante o download.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Há aplicativos demais selecionados para instalar de uma só vez. Selecione menos aplicativos e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>Não foi possível preparar a instalação. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Instalado!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Selecione para instalar os seguintes componentes:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Se você está vendo esta mensagem, algo está muito errado.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Memória insuficiente. Reinicie o computador e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Não foi possível localizar setup_runner.exe no diretório "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Não foi possível localizar o caminho ".", que deveria ser "%1", mas não é.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>No momento, você não tem permissão para instalar software e/ou drivers. Se o Controle de Conta de Usuário do Windows solicitar, permita que setup_runner.exe acesse ou faça alterações no seu computador. Como alternativa, entre em contato com o administrador do sistema ou com o departamento de TI para obter ajuda com a instalação.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>O programa setup_runner.exe é inválido (ou seja, não é um .exe Win32 da Microsoft ou há um erro na imagem .exe).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Ocorreu um erro desconhecido.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>O Windows Update está instalando outras atualizações no momento. Tente novamente em alguns minutos.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Reinicialização pendente. Reinicie o computador e tente novamente.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>Установка...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Установить</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Скорость: вычисляется</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Оставшееся время: вычисляется</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Скорость: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Оставшееся время: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>Загрузка завершена.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Чтобы установить программу, выберите её в списке и нажмите кнопку «Установить».</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>Ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>Во время загрузки произошла сетевая ошибка с кодом %1.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>Время ожидания загрузки истекло</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>Сервер не отвечает во время загрузки.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Выбрано слишком много приложений, чтобы установить их за один раз. Выберите меньше приложений и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>Не удалось подготовить установку. Повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Установлено!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Установлено</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 Б/с</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 КБ/с</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 МБ/с</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Выберите, чтобы установить следующие компоненты:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Если вы видите это сообщение, произошла серьёзная ошибка.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Недостаточно памяти. Перезагрузите компьютер и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>Не удалось найти setup_runner.exe в каталоге "%1".</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>Не удалось найти путь ".": он должен быть "%1", но это не так.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Сейчас у вас нет прав на установку программ и/или драйверов. Если появился запрос контроля учётных записей Windows, разрешите setup_runner.exe получить доступ к компьютеру или внести в него изменения. В противном случае обратитесь за помощью с установкой к системному администратору или в ИТ-отдел.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>Программа setup_runner.exe недопустима (т. е. не является файлом .exe Win32 от Microsoft или образ .exe содержит ошибку).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Произошла неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Центр обновления Windows сейчас устанавливает другие обновления. Повторите попытку через несколько минут.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Ожидается перезагрузка. Перезагрузите компьютер и повторите попытку.</translation>
+    </message>
 </context>
 </TS>

@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>Kuruluyor...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Duraklat</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Sürdür</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Kur</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>Hız: hesaplanıyor</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>Kalan süre: hesaplanıyor</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Hız: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>Kalan süre: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>İndirme tamamlandı.</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>Bir programı kurmak için listeden seçin ve ardından Kur düğmesine tıklayın.</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>İndirme hatası</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>İndirme sırasında %1 kodlu ağ hatası oluştu.</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>İndirme zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>İndirme sırasında sunucu yanıt vermiyor.</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>Seçilen uygulamalar bir kerede kurulamayacak kadar çok. Lütfen daha az uygulama seçip yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>Kurulum hazırlanamadı. Lütfen yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>Kuruldu!</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Kuruldu</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/sn</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/sn</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/sn</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>Aşağıdaki bileşenleri kurmak için seçin:</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>Bu iletiyi görüyorsanız ciddi bir sorun var demektir.</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>Bellek yetersiz. Lütfen bilgisayarınızı yeniden başlatıp tekrar deneyin.</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>setup_runner.exe, "%1" dizininde bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>"." yolu bulunamadı; bu yol "%1" olmalıydı, ancak değil.</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>Şu anda yazılım ve/veya sürücü kurma izniniz yok. Windows Kullanıcı Hesabı Denetimi size soru soruyorsa, lütfen setup_runner.exe'nin bilgisayarınıza erişmesine veya değişiklik yapmasına izin verin. Aksi takdirde kurulum konusunda yardım için sistem yöneticinize veya BT biriminize başvurun.</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>setup_runner.exe programı geçersiz (yani Microsoft Win32 .exe dosyası değil veya .exe görüntüsünde hata var).</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>Bilinmeyen bir hata oluştu.</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update şu anda başka güncelleştirmeleri yüklüyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>Bekleyen bir yeniden başlatma var. Lütfen bilgisayarınızı yeniden başlatıp tekrar deneyin.</translation>
+    </message>
 </context>
 </TS>

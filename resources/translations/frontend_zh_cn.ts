@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>正在安装...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>速度: 正在计算</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>剩余时间: 正在计算</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>速度: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>剩余时间: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>下载完成。</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>要安装程序，请在列表中选中它，然后单击“安装”。</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>下载错误</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>下载过程中发生网络错误，错误代码为 %1。</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>下载超时</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>下载过程中服务器没有响应。</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>所选应用程序过多，无法一次全部安装。请减少所选的应用程序，然后重试。</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>无法准备安装。请重试。</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>已安装！</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>选择以安装以下组件：</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>如果您看到此消息，说明出现了严重错误。</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>内存不足。请重新启动计算机，然后重试。</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>在目录“%1”中找不到 setup_runner.exe。</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>找不到路径“.”，该路径应为“%1”，但实际并非如此。</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>您当前没有安装软件和/或驱动程序的权限。如果 Windows 用户帐户控制向您发出提示，请允许 setup_runner.exe 访问您的计算机或对其进行更改。或者，请联系您的系统管理员或 IT 部门以获取安装帮助。</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>程序 setup_runner.exe 无效（即不是 Microsoft Win32 .exe 文件，或 .exe 映像中有错误）。</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>发生未知错误。</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows 更新正在安装其他更新。请几分钟后重试。</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>计算机正在等待重新启动。请重新启动计算机，然后重试。</translation>
+    </message>
 </context>
 </TS>

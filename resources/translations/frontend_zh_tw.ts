@@ -62,5 +62,133 @@ Do you want to exit?</source>
         <source>Installing...</source>
         <translation>正在安裝...</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安裝</translation>
+    </message>
+    <message>
+        <source>Speed: calculating</source>
+        <translation>速度: 計算中</translation>
+    </message>
+    <message>
+        <source>Time remaining: calculating</source>
+        <translation>剩餘時間: 計算中</translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>速度: </translation>
+    </message>
+    <message>
+        <source>Time remaining: </source>
+        <translation>剩餘時間: </translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message>
+        <source>Download completed.</source>
+        <translation>下載完成。</translation>
+    </message>
+    <message>
+        <source>To install a program, select it from the list and then click Install.</source>
+        <translation>若要安裝程式，請從清單中選取該程式，然後按一下「安裝」。</translation>
+    </message>
+    <message>
+        <source>Download error</source>
+        <translation>下載錯誤</translation>
+    </message>
+    <message>
+        <source>The network error code %1 occurs during the download process.</source>
+        <translation>下載過程中發生網路錯誤，錯誤碼為 %1。</translation>
+    </message>
+    <message>
+        <source>Download timeout</source>
+        <translation>下載逾時</translation>
+    </message>
+    <message>
+        <source>The server site does not respond during the download process.</source>
+        <translation>下載過程中伺服器沒有回應。</translation>
+    </message>
+    <message>
+        <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
+        <translation>選取的應用程式過多，無法一次全部安裝。請減少選取的應用程式，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>The installation could not be prepared. Please try again.</source>
+        <translation>無法準備安裝。請再試一次。</translation>
+    </message>
+    <message>
+        <source>Installed!</source>
+        <translation>已安裝！</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安裝</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 B/s</source>
+        <translation>%1 B/s</translation>
+    </message>
+    <message>
+        <source>%1 KB/s</source>
+        <translation>%1 KB/s</translation>
+    </message>
+    <message>
+        <source>%1 MB/s</source>
+        <translation>%1 MB/s</translation>
+    </message>
+    <message>
+        <source>Select to install the following components:</source>
+        <translation>選取以安裝下列元件：</translation>
+    </message>
+    <message>
+        <source>If you see this message, something is seriously wrong.</source>
+        <translation>如果您看到此訊息，表示發生了嚴重錯誤。</translation>
+    </message>
+    <message>
+        <source>Low on memory. Please reboot your computer and try again.</source>
+        <translation>記憶體不足。請重新啟動電腦，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>Unable to locate setup_runner.exe in directory "%1".</source>
+        <translation>在目錄「%1」中找不到 setup_runner.exe。</translation>
+    </message>
+    <message>
+        <source>Unable to locate path ".", which should be "%1" but isn't.</source>
+        <translation>找不到路徑「.」，該路徑應為「%1」，但實際上並非如此。</translation>
+    </message>
+    <message>
+        <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
+        <translation>您目前沒有安裝軟體和/或驅動程式的權限。如果 Windows 使用者帳戶控制提示您，請允許 setup_runner.exe 存取您的電腦或對其進行變更。或者，請聯絡您的系統管理員或 IT 部門以取得安裝協助。</translation>
+    </message>
+    <message>
+        <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
+        <translation>程式 setup_runner.exe 無效（亦即不是 Microsoft Win32 .exe 檔案，或 .exe 映像中有錯誤）。</translation>
+    </message>
+    <message>
+        <source>Some unknown error occurred.</source>
+        <translation>發生未知的錯誤。</translation>
+    </message>
+    <message>
+        <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
+        <translation>Windows Update 目前正在安裝其他更新。請在幾分鐘後再試一次。</translation>
+    </message>
+    <message>
+        <source>Pending restart. Please reboot your computer and try again.</source>
+        <translation>電腦正在等待重新啟動。請重新啟動電腦，然後再試一次。</translation>
+    </message>
 </context>
 </TS>

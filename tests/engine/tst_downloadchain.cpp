@@ -115,6 +115,8 @@ void TestDownloadChain::chainsDownloads()
         QFile file(machine.path(QStringLiteral("downloads/p%1.exe").arg(i)));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.size(), body.size());
+        // setup_runner starts it next, also on the simulated machine.
+        QVERIFY(QFileInfo(file).isExecutable());
     }
     QVERIFY(!progress.isEmpty());
     qint64 last = -1;

@@ -9,7 +9,9 @@
 #include "machine.h"
 #include "messageseam.h"
 #include "registry.h"
+#include "setupsettings.h"
 #include "startupplan.h"
+#include "testhttpserver.h"
 
 #include <QDir>
 #include <QProcess>
@@ -60,6 +62,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void installsTwoApplicationsFromTheDisc();
+    void downloadsPausesResumesAndInstallsFromTheWeb();
 
 private:
     QTemporaryDir m_root;
@@ -164,6 +167,94 @@ void TestInstallDemo::installsTwoApplicationsFromTheDisc()
     QCOMPARE(helperLog.readAll().trimmed(),
              QByteArray("open|https://www.tamberlin.com/welcome/capture"));
     QVERIFY(window.findChild<QWidget *>(QStringLiteral("MM"))->isVisibleTo(&window));
+}
+
+void TestInstallDemo::downloadsPausesResumesAndInstallsFromTheWeb()
+{
+    // The update server: the demo installer as a web installer, slow enough to be paused.
+    QFile program(QStringLiteral(TAM_DEMOINSTALLER));
+    QVERIFY(program.open(QIODevice::ReadOnly));
+    const QByteArray payload = program.readAll();
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = payload;
+    server.behaviour().bytesPerSecond = qMax<qint64>(payload.size() / 4, 64 * 1024);
+
+    const QString code = QStringLiteral("{7A7A7A7A-1111-4222-8333-944455556666}");
+    const QString update
+            = QStringLiteral(
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<Scanner ShortName=\"DS-410\" LongName=\"Tamberlin DocuStream 410\" "
+                      "PID=\"0a41\" Skin=\"TamSkin.ui\" Brand=\"Tamberlin\">"
+                      "<supportedlanguages><language IsoCode=\"en\"/></supportedlanguages>"
+                      "<application ShortName=\"WebTool\"><displayname><string Language=\"en\" "
+                      "Value=\"Web Tool\"/></displayname><installationplatform Value=\"all\">"
+                      "<installer DisplayName=\"Web Tool\" url=\"%1\" size=\"%2\" "
+                      "TargetPath=\"$DownloadPath$\\WebToolSetup.exe\" "
+                      "Executable=\"$DownloadPath$\\WebToolSetup.exe\" "
+                      "CommandLine=\"/S /code=%3 /name=&quot;Web Tool&quot; /version=1.0\">"
+                      "<checker Type=\"installer\" QueryValue=\"%3\" MatchMode=\"exists\"/>"
+                      "</installer></installationplatform></application></Scanner>\n")
+                      .arg(server.url(QStringLiteral("/WebToolSetup.exe")).toString())
+                      .arg(payload.size())
+                      .arg(code);
+
+    QStringList boxes;
+    MessageSeam::setHandler(
+            [&boxes](QObject *, MessageSeam::Icon, const QString &, const QString &text, int, int) {
+                boxes << text;
+                return int(MessageSeam::Ok);
+            });
+    const StartupPlan plan
+            = StartupPlan::prepare(m_disc, {QStringLiteral("en"), QStringLiteral("0")});
+    QVERIFY(!plan.exitAtOnce);
+    QDir::setCurrent(m_disc);
+    // Where the online check leaves the update description of a disc.
+    const QString updateFolder = FrontEndHooks::hostPath(SetupSettings::updatePath());
+    QVERIFY(QDir().mkpath(updateFolder));
+    QFile updateFile(updateFolder + QStringLiteral("/update.xml"));
+    QVERIFY(updateFile.open(QIODevice::WriteOnly));
+    updateFile.write(update.toUtf8());
+    updateFile.close();
+    // Downloads go below the test's folder, not into the user's own.
+    SetupSettings::setDownloadPath(
+            SetupSettings::withBackslashes(m_root.path() + QStringLiteral("/TamDownload")));
+    FrontEnd window(0);
+    window.prepareLanguages();
+    window.resumeInLanguage(QStringLiteral("en"), 0);
+    QCOMPARE(window.sourceMode(), 3);
+    window.navigate_IS();
+    QCoreApplication::processEvents();
+    for (const InstallRow &row : window.installRows())
+        row.checkBox->setChecked(row.application->shortName() == QLatin1String("WebTool"));
+    auto *action = window.findChild<QPushButton *>(QStringLiteral("IS_InstallNow"));
+    QTRY_COMPARE(action->text(), QStringLiteral("Download"));
+
+    action->click();
+    QTRY_COMPARE(action->text(), QStringLiteral("Pause"));
+    action->click();
+    QTRY_COMPARE(action->text(), QStringLiteral("Resume"));
+    server.behaviour().bytesPerSecond = 0;
+    action->click();
+    QTRY_VERIFY_WITH_TIMEOUT(
+            boxes.contains(QStringLiteral("To install a program, select it from the list and then "
+                                          "click Install.")),
+            30000);
+    QCOMPARE(QFileInfo(m_root.path() + QStringLiteral("/TamDownload/WebToolSetup.exe")).size(),
+             qint64(payload.size()));
+
+    // Downloaded, the entry is installed with Install like one from the disc.
+    QTRY_COMPARE(action->text(), QStringLiteral("Install"));
+    QVERIFY(action->isEnabled());
+    action->click();
+    QVERIFY(window.isInstalling());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isInstalling(), 60000);
+    QVERIFY(isUninstallEntry(code));
+    QVERIFY(recoveryValue().isEmpty());
+    for (const InstallRow &row : window.installRows()) {
+        if (row.application->shortName() == QLatin1String("WebTool"))
+            QCOMPARE(row.status->text(), QStringLiteral("Installed!"));
+    }
 }
 
 QTEST_MAIN(TestInstallDemo)

@@ -57,6 +57,15 @@ int installFromDisc(FrontEnd &window, const QString &output, const QString &lang
     }
     QCoreApplication::processEvents();
     int saved = save("IS_ticked");
+    // What hovering a row's name shows: its description over the row.
+    const InstallRow hovered = window.installRows().value(1);
+    if (hovered.description) {
+        hovered.description->show();
+        hovered.description->raise();
+        QCoreApplication::processEvents();
+        saved += save("IS_description");
+        hovered.description->hide();
+    }
 
     FrontEndHooks::setLicenceDialog([](EULADlg *) { return int(QDialog::Accepted); });
     qputenv("TAM_MESSAGE_LOG", QFile::encodeName(output + QStringLiteral("/helper-messages.log")));
@@ -140,5 +149,5 @@ int main(int argc, char *argv[])
     saved += installFromDisc(window, output, language);
     QTextStream(stdout) << saved << " pictures of " << disc << " in " << language << " -> "
                         << output << '\n';
-    return saved == 13 ? 0 : 1;
+    return saved == 14 ? 0 : 1;
 }
