@@ -67,11 +67,17 @@ public:
     std::function<void()> onShow;
 };
 
-// Everything a test run of the window may touch lies below one temporary folder.
+// Everything a test run of the window may touch lies below one temporary folder. The folder is
+// made in the temporary folder the process started with: an earlier environment's folder (which
+// TMPDIR named) is gone by then, and a folder made relative to it would land elsewhere, shared
+// with other test programs running at the same time.
 class TestEnvironment
 {
 public:
     TestEnvironment()
+        : m_previousTmpdir(qgetenv("TMPDIR"))
+        , m_hadTmpdir(qEnvironmentVariableIsSet("TMPDIR"))
+        , m_root(startTempPath() + QStringLiteral("/tam-frontend-test-XXXXXX"))
     {
         qputenv("TMPDIR", QFile::encodeName(m_root.path() + QStringLiteral("/tmp")));
         QDir().mkpath(m_root.path() + QStringLiteral("/tmp"));
@@ -98,6 +104,10 @@ public:
         FrontEndHooks::setEndProcess({});
         FrontEndHooks::setTerminateParent({});
         FrontEndHooks::setProgramDirectory(QString());
+        if (m_hadTmpdir)
+            qputenv("TMPDIR", m_previousTmpdir);
+        else
+            qunsetenv("TMPDIR");
     }
 
     QString path(const QString &relative = QString()) const
@@ -110,6 +120,14 @@ public:
     QList<int> endCodes;
 
 private:
+    static QString startTempPath()
+    {
+        static const QString path = QDir::tempPath();
+        return path;
+    }
+
+    QByteArray m_previousTmpdir;
+    bool m_hadTmpdir;
     QTemporaryDir m_root;
 };
 
