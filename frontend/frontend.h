@@ -61,6 +61,8 @@ public:
                                 const char *slot = nullptr);
     bool showPage(const QString &prefix);
     void updateClearCacheButton();
+    // The catalogue's fixed point size; 0 or less keeps the skin's font.
+    static void setFixedPointSize(QWidget *widget, double pointSize);
 
     // System locale name ("de_DE") -> the front end's language code ("de_de").
     static QString normalizeLanguageCode(const QString &localeName);
@@ -164,7 +166,10 @@ private:
     void refreshWebRow(const InstallRow &row, bool firstRefresh);
     void refreshPairRow(const InstallRow &row, bool firstRefresh);
     void countDownload(const InstallRow &row);
+    bool beginRefresh(bool countsDownloads);
     void finishRefresh(bool countsDownloads);
+    void failDownloads(int index, const QString &title, const QString &text);
+    void enablePageActions();
     void updateInstallClearCacheButton();
     void setActionText(const QString &text);
     bool actionTextIs(const QString &text) const;

@@ -98,6 +98,14 @@ void FrontEnd::unlockRows()
     }
 }
 
+void FrontEnd::enablePageActions()
+{
+    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
+        if (QWidget *widget = requireObject(QLatin1String(name)))
+            widget->setEnabled(true);
+    }
+}
+
 void FrontEnd::startDownloadSession()
 {
     if (m_downloadList.isEmpty()) {
@@ -232,26 +240,25 @@ void FrontEnd::finishDownloads()
 
 void FrontEnd::sltDownloadError(int iAppIndex, QNetworkReply::NetworkError code)
 {
-    if (iAppIndex >= 0 && iAppIndex < m_downloadList.size())
-        disconnectDownload(m_downloadList.at(iAppIndex));
-    QApplication::alert(this);
-    MessageSeam::show(this,
-                      MessageSeam::Critical,
-                      tr("Download error"),
-                      tr("The network error code %1 occurs during the download process.")
-                              .arg(static_cast<int>(code)));
-    endDownloadSession();
+    failDownloads(iAppIndex,
+                  tr("Download error"),
+                  tr("The network error code %1 occurs during the download process.")
+                          .arg(static_cast<int>(code)));
 }
 
 void FrontEnd::sltDownloadTimeout(int iAppIndex)
 {
-    if (iAppIndex >= 0 && iAppIndex < m_downloadList.size())
-        disconnectDownload(m_downloadList.at(iAppIndex));
+    failDownloads(iAppIndex,
+                  tr("Download timeout"),
+                  tr("The server site does not respond during the download process."));
+}
+
+void FrontEnd::failDownloads(int index, const QString &title, const QString &text)
+{
+    if (index >= 0 && index < m_downloadList.size())
+        disconnectDownload(m_downloadList.at(index));
     QApplication::alert(this);
-    MessageSeam::show(this,
-                      MessageSeam::Critical,
-                      tr("Download timeout"),
-                      tr("The server site does not respond during the download process."));
+    MessageSeam::show(this, MessageSeam::Critical, title, text);
     endDownloadSession();
 }
 
@@ -266,10 +273,7 @@ void FrontEnd::endDownloadSession()
     updateInstallClearCacheButton();
     unlockRows();
     RecoveryEntry::remove();
-    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
-        if (QWidget *widget = requireObject(QLatin1String(name)))
-            widget->setEnabled(true);
-    }
+    enablePageActions();
     refreshRowsByMode();
 }
 

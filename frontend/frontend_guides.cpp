@@ -25,15 +25,6 @@ Application *guideSource(Application *application)
     return application;
 }
 
-void setPointSize(QWidget *widget, double pointSize)
-{
-    if (pointSize <= 0)
-        return;
-    QFont font = widget->font();
-    font.setPointSizeF(pointSize);
-    widget->setFont(font);
-}
-
 void connectRow(QWidget *row, UserGuide *guide)
 {
     if (auto *label = qobject_cast<QLabel *>(row))
@@ -103,7 +94,7 @@ void FrontEnd::buildGuidePages()
                     m_scannerInfo->readmeDisplayName(),
                     this,
                     SLOT(launch_scanner_readme()));
-    setPointSize(readme, m_scannerInfo->readmePointSize());
+    setFixedPointSize(readme, m_scannerInfo->readmePointSize());
     if (scannerGuides.size() == 1) {
         disconnectSkinElement(QStringLiteral("UG_ScannerDocs"), this, SLOT(navigate_SD()), true);
         connectSkinElement(QStringLiteral("UG_ScannerDocs"),
@@ -121,7 +112,7 @@ void FrontEnd::buildGuidePages()
                                        0,
                                        0);
             connectRow(row, guide);
-            setPointSize(row, guide->pointSize());
+            setFixedPointSize(row, guide->pointSize());
         }
     }
     if (m_scannerInfo->readme().isEmpty())
@@ -164,7 +155,7 @@ void FrontEnd::buildGuidePages()
                                   0);
                 connectRow(row, guide);
             }
-            setPointSize(row, guide->pointSize());
+            setFixedPointSize(row, guide->pointSize());
         }
     }
 

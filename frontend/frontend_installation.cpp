@@ -104,10 +104,7 @@ void FrontEnd::abandonInstallation(const QString &text)
     m_runList.clear();
     m_installing = false;
     unlockRows();
-    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
-        if (QWidget *widget = skinObject(QLatin1String(name)))
-            widget->setEnabled(true);
-    }
+    enablePageActions();
     updateInstallClearCacheButton();
     refreshRowsByMode();
 }
@@ -243,10 +240,7 @@ void FrontEnd::complete_installation()
     m_runIndex = -1;
     hide_please_wait();
     unlockRows();
-    for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
-        if (QWidget *widget = requireObject(QLatin1String(name)))
-            widget->setEnabled(true);
-    }
+    enablePageActions();
     updateInstallClearCacheButton();
     navigate_MM();
     m_installing = false;

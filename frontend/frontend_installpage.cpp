@@ -37,15 +37,6 @@ QString templateOf(const QString &text)
     return QString(text).replace(QLatin1String("$VARIABLE$"), QLatin1String("%1"));
 }
 
-void applyPointSize(QWidget *widget, double pointSize)
-{
-    if (pointSize <= 0)
-        return;
-    QFont font = widget->font();
-    font.setPointSizeF(pointSize);
-    widget->setFont(font);
-}
-
 // The variant whose installers the row offers right now.
 Application *chosenVariant(Application *application)
 {
@@ -129,8 +120,8 @@ void FrontEnd::buildInstallRows()
         setVariableText(row.description, false, format, application->description());
         format = statusFormat;
         setVariableText(row.status, false, format, QString());
-        applyPointSize(row.checkBox, application->displayNamePointSize());
-        applyPointSize(row.description, application->descriptionPointSize());
+        setFixedPointSize(row.checkBox, application->displayNamePointSize());
+        setFixedPointSize(row.description, application->descriptionPointSize());
 
         if (application->installers().isEmpty()) {
             row.checkBox->setEnabled(false);
@@ -331,12 +322,22 @@ void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
         countDownload(row);
 }
 
-void FrontEnd::navigate_IS_Setup()
+bool FrontEnd::beginRefresh(bool countsDownloads)
 {
     const bool firstRefresh = !m_rowsWired;
     if (firstRefresh)
         wireRows();
+    if (countsDownloads) {
+        m_downloadTotal = 0;
+        m_downloadPending = false;
+    }
+    return firstRefresh;
+}
+
+void FrontEnd::navigate_IS_Setup()
+{
     engine::InstalledSoftware::Snapshot snapshot;
+    const bool firstRefresh = beginRefresh(false);
     QWidget *clearCache = requireObject(QStringLiteral("IS_ClearCache"));
     if (clearCache) {
         clearCache->hide();
@@ -358,12 +359,8 @@ void FrontEnd::navigate_IS_Setup()
 
 void FrontEnd::navigate_IS_Update()
 {
-    const bool firstRefresh = !m_rowsWired;
-    if (firstRefresh)
-        wireRows();
     engine::InstalledSoftware::Snapshot snapshot;
-    m_downloadTotal = 0;
-    m_downloadPending = false;
+    const bool firstRefresh = beginRefresh(true);
     for (const InstallRow &row : qAsConst(m_rows)) {
         row.dvd->hide();
         if (offersNothing(row))
@@ -378,12 +375,8 @@ void FrontEnd::navigate_IS_Update()
 
 void FrontEnd::navigate_IS_SetupUpdate()
 {
-    const bool firstRefresh = !m_rowsWired;
-    if (firstRefresh)
-        wireRows();
     engine::InstalledSoftware::Snapshot snapshot;
-    m_downloadTotal = 0;
-    m_downloadPending = false;
+    const bool firstRefresh = beginRefresh(true);
     for (const InstallRow &row : qAsConst(m_rows)) {
         Application *application = row.application;
         if (offersNothing(row))

@@ -344,6 +344,15 @@ void FrontEnd::setVariableText(QWidget *widget,
         connect(widget, label ? BindingLinkActivated : BindingClicked, receiver, slot);
 }
 
+void FrontEnd::setFixedPointSize(QWidget *widget, double pointSize)
+{
+    if (pointSize <= 0)
+        return;
+    QFont font = widget->font();
+    font.setPointSizeF(pointSize);
+    widget->setFont(font);
+}
+
 void FrontEnd::updateClearCacheButton()
 {
     QWidget *button = requireObject(QStringLiteral("MM_ClearCache"));

@@ -7,6 +7,7 @@
 #include "frontendhooks.h"
 #include "machine.h"
 #include "messageseam.h"
+#include "scannerinfo.h"
 #include "setupsettings.h"
 #include "startupplan.h"
 #include "urlopener.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QVector>
+#include <QtTest>
 
 struct RecordedMessage
 {
@@ -213,3 +215,17 @@ prepareDisc(const QString &folder, const ProductOptions &options, bool updateOnl
             SetupSettings::withBackslashes(folder + QStringLiteral("/TamUpdate")));
     StartupPlan::setUpdateXmlDir(QString());
 }
+
+#ifdef TAM_DEMO_DISC_DIR
+// One data row per language the demo disc supports, in its lower-case code ("language").
+inline void addDemoLanguageRows()
+{
+    QTest::addColumn<QString>("language");
+    MessageRecorder recorder;
+    ScannerInfo demo;
+    QVERIFY(demo.loadLanguages(
+            SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR "/scanner_win.xml"))));
+    for (const QString &language : demo.supportedLanguages())
+        QTest::newRow(qPrintable(language)) << language.toLower();
+}
+#endif

@@ -229,13 +229,7 @@ void TestEulaDlg::findsLicenceOnDisc()
 
 void TestEulaDlg::demoDiscHasLicences_data()
 {
-    QTest::addColumn<QString>("language");
-    MessageRecorder recorder;
-    ScannerInfo demo;
-    QVERIFY(demo.loadLanguages(
-            SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR "/scanner_win.xml"))));
-    for (const QString &language : demo.supportedLanguages())
-        QTest::newRow(qPrintable(language)) << language.toLower();
+    addDemoLanguageRows();
 }
 
 void TestEulaDlg::demoDiscHasLicences()

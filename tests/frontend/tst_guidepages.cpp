@@ -427,13 +427,7 @@ void TestGuidePages::reportsSkinFaults()
 
 void TestGuidePages::demoDiscCarriesItsGuides_data()
 {
-    QTest::addColumn<QString>("language");
-    MessageRecorder recorder;
-    ScannerInfo demo;
-    QVERIFY(demo.loadLanguages(
-            SetupSettings::withBackslashes(QStringLiteral(TAM_DEMO_DISC_DIR "/scanner_win.xml"))));
-    for (const QString &language : demo.supportedLanguages())
-        QTest::newRow(qPrintable(language)) << language.toLower();
+    addDemoLanguageRows();
 }
 
 void TestGuidePages::demoDiscCarriesItsGuides()
