@@ -109,3 +109,20 @@ function(tam_qtest name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TAM_QTEST_ENVIRONMENT}")
 endfunction()
+
+# tam_shares_machine(TEST...): tests that change the machine's state (Uninstall entries, upgrade
+# codes, the maker's keys, the Windows version; directly or through the installers they run) or
+# whose results depend on it. On Linux each of them has a simulated machine of its own; the
+# Windows tree has one real machine (the Wine prefix), so there they run one at a time and put
+# back what they changed (tests/config/catalogtestsupport.h). Tests left out of the tree are
+# skipped. Call it in the folder that added the tests.
+function(tam_shares_machine)
+    if(NOT WIN32)
+        return()
+    endif()
+    foreach(test ${ARGN})
+        if(TEST ${test})
+            set_tests_properties(${test} PROPERTIES RESOURCE_LOCK tam_machine)
+        endif()
+    endforeach()
+endfunction()

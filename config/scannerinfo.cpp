@@ -42,17 +42,8 @@ bool readDocument(const QString &path,
         return false;
     if (opened)
         *opened = true;
-    QByteArray content = file.read(XmlGuard::maxBytes + 1);
-    if (content.size() > XmlGuard::maxBytes) {
-        if (error)
-            *error = QStringLiteral("file larger than %1 bytes").arg(XmlGuard::maxBytes);
-        if (line)
-            *line = 0;
-        if (column)
-            *column = 0;
-        return false;
-    }
-    if (!XmlGuard::check(content, error, line, column))
+    QByteArray content;
+    if (!XmlGuard::readWithin(file, content, error, line, column))
         return false;
     return document.setContent(content, error, line, column);
 }

@@ -3,7 +3,9 @@
 #include "checker.h"
 #include "executable.h"
 #include "installer.h"
+#include "xmlguard.h"
 
+#include <QDomDocument>
 #include <QDomElement>
 
 namespace {
@@ -133,6 +135,13 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
     text += writeChecker(installer.checker());
     text += QStringLiteral("</Installer>");
     return text;
+}
+
+bool RunListXml::parse(const QString &text, QDomDocument &document, QString *error)
+{
+    if (!XmlGuard::check(text.toUtf8(), error))
+        return false;
+    return document.setContent(text, error);
 }
 
 Checker RunListXml::readChecker(const QDomElement &element)

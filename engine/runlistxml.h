@@ -10,6 +10,7 @@
 class Checker;
 class Executable;
 class Installer;
+class QDomDocument;
 class QDomElement;
 class QObject;
 
@@ -24,6 +25,11 @@ public:
     static QString writeInstaller(const Installer &installer, int order);
     static QString writeExecutable(const Executable &executable, int order);
     static QString writeChecker(const Checker &checker);
+
+    // Parses run-list text into document. The text crosses a process boundary, so it is screened
+    // first like a product file: nesting deep enough to exhaust the stack while the DOM is built
+    // or freed is refused before the DOM sees it.
+    static bool parse(const QString &text, QDomDocument &document, QString *error = nullptr);
 
     static Installer *readInstaller(const QDomElement &element, QObject *parent);
     static Executable *readExecutable(const QDomElement &element, QObject *parent);

@@ -1,6 +1,7 @@
 #include "frontendhelper.h"
 
 #include "application.h"
+#include "runlistxml.h"
 #include "segmentprotocol.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ bool FrontEndHelper::readRunList(const QString &key)
     if (text.isEmpty())
         return false;
     QDomDocument document;
-    if (!document.setContent(text))
+    if (!RunListXml::parse(text, document))
         return false;
     for (QDomElement element
          = document.documentElement().firstChildElement(QStringLiteral("Application"));

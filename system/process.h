@@ -63,6 +63,11 @@ private:
     std::unique_ptr<ProcessImpl> m_impl;
 };
 
+// The running program's arguments, its name first, as the platform gave them: on Windows
+// from the wide command line (argv there holds them in the ANSI code page, which loses every
+// character beyond it), elsewhere argv read as UTF-8.
+std::vector<std::wstring> programArguments(int argc, char *argv[]);
+
 uint32_t currentProcessId();
 uint32_t currentThreadId();
 // 0 when unknown.

@@ -439,6 +439,14 @@ bool Process::terminate(uint32_t exitCode)
     return true;
 }
 
+std::vector<std::wstring> programArguments(int argc, char *argv[])
+{
+    std::vector<std::wstring> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(fromUtf8(argv[i]));
+    return arguments;
+}
+
 uint32_t currentProcessId()
 {
     return static_cast<uint32_t>(::getpid());

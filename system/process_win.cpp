@@ -111,6 +111,11 @@ bool Process::terminate(uint32_t exitCode)
     return m_impl && m_impl->process && TerminateProcess(m_impl->process, exitCode);
 }
 
+std::vector<std::wstring> programArguments(int, char *[])
+{
+    return splitCommandLine(GetCommandLineW());
+}
+
 uint32_t currentProcessId()
 {
     return GetCurrentProcessId();

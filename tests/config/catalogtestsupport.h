@@ -14,8 +14,127 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+#include <set>
+#include <vector>
+
+// What a test changes on a real machine, put back afterwards. The Win32 build has no simulated
+// machine: its tests run against the real registry (under Wine, the prefix's). This remembers
+// the keys that tests and the installers they run write to, and the version values tests fake;
+// restore() removes every subkey added since (a key that did not exist goes as a whole) and
+// puts the values back. Tests using it share the one machine, so CTest runs them one at a time
+// there (tam_shares_machine).
+class RealMachineChanges
+{
+public:
+    RealMachineChanges()
+    {
+        for (const Watched &watched : watchedKeys())
+            m_before.push_back(state(watched));
+        for (uint32_t view : views()) {
+            const sys::RegKey key = sys::RegKey::open(
+                    sys::RegRoot::LocalMachine, versionKey, sys::RegAccess::Read | view);
+            for (const wchar_t *name : versionValues) {
+                Saved saved{view, name, false, {}};
+                saved.existed = key.isOpen()
+                                && key.queryValue(name, saved.value) == sys::RegError::Success;
+                m_values.push_back(saved);
+            }
+        }
+    }
+
+    void restore()
+    {
+        const std::vector<Watched> watched = watchedKeys();
+        // Deepest first within each root and view, as the list is ordered.
+        for (size_t i = watched.size(); i-- > 0;) {
+            const Watched &key = watched[i];
+            const uint32_t access = sys::RegAccess::AllAccess | key.view;
+            if (!m_before[i].existed) {
+                sys::RegKey::deleteTree(key.root, key.path, access);
+                continue;
+            }
+            for (const std::wstring &name : state(key).subkeys) {
+                if (!m_before[i].subkeys.count(name))
+                    sys::RegKey::deleteTree(key.root, key.path + L"\\" + name, access);
+            }
+        }
+        for (const Saved &saved : m_values) {
+            sys::RegKey key = sys::RegKey::open(
+                    sys::RegRoot::LocalMachine, versionKey, sys::RegAccess::AllAccess | saved.view);
+            if (saved.existed)
+                key.setValue(saved.name, saved.value);
+            else
+                key.deleteValue(saved.name);
+        }
+    }
+
+private:
+    struct Watched
+    {
+        sys::RegRoot root;
+        std::wstring path;
+        uint32_t view;
+    };
+    struct State
+    {
+        bool existed = false;
+        std::set<std::wstring> subkeys;
+    };
+    struct Saved
+    {
+        uint32_t view;
+        std::wstring name;
+        bool existed;
+        sys::RegValue value;
+    };
+
+    static constexpr const wchar_t *versionKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    static constexpr const wchar_t *versionValues[]
+            = {L"CurrentMajorVersionNumber", L"CurrentMinorVersionNumber"};
+
+    static std::vector<uint32_t> views()
+    {
+        return {sys::RegAccess::Wow64_32Key, sys::RegAccess::Wow64_64Key};
+    }
+
+    // The maker's own keys, the Uninstall entries and the upgrade codes; never a parent that
+    // other tests write their own uniquely named keys to (SOFTWARE itself).
+    static std::vector<Watched> watchedKeys()
+    {
+        const std::wstring uninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+        const std::wstring upgradeCodes = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Installer"
+                                          L"\\UpgradeCodes";
+        std::vector<Watched> keys;
+        for (uint32_t view : views()) {
+            keys.push_back({sys::RegRoot::LocalMachine, L"SOFTWARE\\Tamberlin", view});
+            keys.push_back({sys::RegRoot::LocalMachine, uninstall, view});
+            keys.push_back({sys::RegRoot::LocalMachine, upgradeCodes, view});
+        }
+        keys.push_back({sys::RegRoot::CurrentUser, L"Software\\Tamberlin", 0});
+        keys.push_back({sys::RegRoot::CurrentUser, uninstall, 0});
+        return keys;
+    }
+
+    static State state(const Watched &watched)
+    {
+        State result;
+        const sys::RegKey key = sys::RegKey::open(
+                watched.root, watched.path, sys::RegAccess::Read | watched.view);
+        result.existed = key.isOpen();
+        std::wstring name;
+        for (uint32_t i = 0; key.isOpen() && key.enumKey(i, name) == sys::RegError::Success; ++i)
+            result.subkeys.insert(name);
+        return result;
+    }
+
+    std::vector<State> m_before;
+    std::vector<Saved> m_values;
+};
+
 // A simulated machine in a temporary folder for the lifetime of the object, and a disc
-// folder beside it that $SetupPath$ names.
+// folder beside it that $SetupPath$ names. On a real machine (the Win32 build) the folder holds
+// only the disc and downloads, and the machine's registry is put back as it was at the end.
 class ScratchMachine
 {
 public:
@@ -26,8 +145,18 @@ public:
         SetupSettings::setSetupPath(SetupSettings::withBackslashes(discPath()));
         SetupSettings::setDownloadPath(SetupSettings::withBackslashes(
                 QDir(m_dir.path()).filePath(QStringLiteral("downloads"))));
+        if (!isSimulated())
+            m_realChanges = std::make_unique<RealMachineChanges>();
     }
-    ~ScratchMachine() { sys::setMachineRoot(std::string()); }
+    ~ScratchMachine()
+    {
+        if (m_realChanges)
+            m_realChanges->restore();
+        sys::setMachineRoot(std::string());
+    }
+
+    // False on a real machine (the Win32 build), which cannot pose as another kind of Windows.
+    static bool isSimulated() { return !sys::machineFolder().empty(); }
 
     QString discPath() const { return QDir(m_dir.path()).filePath(QStringLiteral("disc")); }
     QString downloadPath() const
@@ -89,6 +218,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<RealMachineChanges> m_realChanges;
 };
 
 // Records every message box and answers it with answer (default: Ok or Yes as offered).

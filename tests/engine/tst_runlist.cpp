@@ -19,7 +19,7 @@ namespace {
 Application *readApplication(const QString &text, QObject *parent)
 {
     QDomDocument document;
-    if (!document.setContent(text))
+    if (!RunListXml::parse(text, document))
         return nullptr;
     return new Application(document.documentElement(), parent);
 }
@@ -101,7 +101,7 @@ void TestRunList::executableRoundTrip()
     const QString text = RunListXml::writeExecutable(written, -1);
     QVERIFY(!text.contains(QLatin1Char('\n')));
     QDomDocument document;
-    QVERIFY2(document.setContent(text), qPrintable(text));
+    QVERIFY2(RunListXml::parse(text, document), qPrintable(text));
     Executable read;
     RunListXml::readExecutableInto(document.documentElement(), read);
     QCOMPARE(read.fileName(), QStringLiteral("/setup.exe"));
@@ -162,7 +162,7 @@ void TestRunList::installerRoundTrip()
     QVERIFY(text.startsWith(QStringLiteral("<Installer _nOrder=\"4\" NeedsWaitScreen=")));
     QCOMPARE(text.contains(QStringLiteral(" DisplayName=")), !displayName.isEmpty());
     QDomDocument document;
-    QVERIFY2(document.setContent(text), qPrintable(text));
+    QVERIFY2(RunListXml::parse(text, document), qPrintable(text));
     QScopedPointer<Installer> read(RunListXml::readInstaller(document.documentElement(), nullptr));
     QCOMPARE(read->needsWaitScreen(), waitScreen);
     // The image travels only with the wait screen.
@@ -207,7 +207,7 @@ void TestRunList::argumentForms()
                            + QStringLiteral(" />")),
              qPrintable(text));
     QDomDocument document;
-    QVERIFY(document.setContent(text));
+    QVERIFY(RunListXml::parse(text, document));
     Executable read;
     RunListXml::readExecutableInto(document.documentElement(), read);
     QCOMPARE(read.arguments(), QStringList{argument});
@@ -246,7 +246,7 @@ void TestRunList::applicationNumbering()
     QVERIFY(text.startsWith(QStringLiteral("<Application Order=\"2\" ShortName=\"drv\" "
                                            "DisplayName=\"Driver\" IsOnDisc2=\"false\">")));
     QDomDocument document;
-    QVERIFY(document.setContent(text));
+    QVERIFY(RunListXml::parse(text, document));
     QList<int> orders;
     for (QDomElement e = document.documentElement().firstChildElement(QStringLiteral("Installer"));
          !e.isNull();
@@ -296,33 +296,59 @@ void TestRunList::readerDefaults()
 void TestRunList::fuzzReader_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("unclosed") << QStringLiteral("<RunnerInfo><Application");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("unclosed") << QStringLiteral("<RunnerInfo><Application") << false;
     QTest::newRow("unescaped quote")
-            << QStringLiteral("<RunnerInfo><Application DisplayName=\"a\"b\"/></RunnerInfo>");
-    QString deep;
-    for (int i = 0; i < 20000; ++i)
-        deep += QStringLiteral("<Installer>");
-    QTest::newRow("deeply nested") << QStringLiteral("<Application>") + deep;
+            << QStringLiteral("<RunnerInfo><Application DisplayName=\"a\"b\"/></RunnerInfo>")
+            << false;
+    // Deep enough to exhaust a 1 MB stack while the DOM is built or freed: refused before the
+    // DOM sees it, whether the elements are closed or not.
+    const QString open = QStringLiteral("<Installer>").repeated(20000);
+    const QString close = QStringLiteral("</Installer>").repeated(20000);
+    QTest::newRow("deeply nested, unclosed") << QStringLiteral("<Application>") + open << false;
+    QTest::newRow("deeply nested, well formed")
+            << QStringLiteral("<Application>") + open + close + QStringLiteral("</Application>")
+            << false;
+    QTest::newRow("nested just past the limit")
+            << QStringLiteral("<Application>") + QStringLiteral("<Installer>").repeated(256)
+                       + QStringLiteral("</Installer>").repeated(256)
+                       + QStringLiteral("</Application>")
+            << false;
+    QTest::newRow("nested to the limit")
+            << QStringLiteral("<Application>") + QStringLiteral("<Installer>").repeated(255)
+                       + QStringLiteral("</Installer>").repeated(255)
+                       + QStringLiteral("</Application>")
+            << true;
+    QTest::newRow("entity expansion")
+            << QStringLiteral("<!DOCTYPE a [<!ENTITY x \"xxxxxxxxxx\"><!ENTITY y \"&x;&x;&x;\">]>"
+                              "<Application DisplayName=\"&y;\"/>")
+            << false;
     QString wide = QStringLiteral("<Application>");
     for (int i = 0; i < 20000; ++i)
         wide += QStringLiteral("<Installer><Checker Type=\"9999999999999\"/></Installer>");
-    QTest::newRow("many installers") << wide + QStringLiteral("</Application>");
+    QTest::newRow("many installers") << wide + QStringLiteral("</Application>") << true;
     QTest::newRow("huge attribute") << QStringLiteral("<Application DisplayName=\"%1\"/>")
-                                               .arg(QString(2000000, QLatin1Char('x')));
+                                               .arg(QString(2000000, QLatin1Char('x')))
+                                    << true;
     QTest::newRow("wait overflow")
             << runList(QStringLiteral("<Installer><MainInstallStep><Executable wait_after_install="
-                                      "\"-99999999999\"/></MainInstallStep></Installer>"));
+                                      "\"-99999999999\"/></MainInstallStep></Installer>"))
+            << true;
 }
 
 void TestRunList::fuzzReader()
 {
     QFETCH(QString, text);
+    QFETCH(bool, accepted);
     QElapsedTimer timer;
     timer.start();
     QObject owner;
     QDomDocument document;
-    if (document.setContent(text)) {
+    QString error;
+    QCOMPARE(RunListXml::parse(text, document, &error), accepted);
+    QCOMPARE(error.isEmpty(), accepted);
+    if (accepted) {
         auto *application = new Application(document.documentElement(), &owner);
         for (Installer *installer : application->installers())
             QVERIFY(installer->mainInstallStep()->waitAfterInstall() >= 0);
@@ -359,13 +385,13 @@ void TestRunList::mutatedRunLists()
         }
         QObject owner;
         QDomDocument document;
-        if (!document.setContent(text))
+        if (!RunListXml::parse(text, document))
             continue;
         ++parsed;
         auto *application = new Application(document.documentElement(), &owner);
         const QString again = application->toRunList(1);
         QDomDocument reparsed;
-        QVERIFY2(reparsed.setContent(again), qPrintable(again));
+        QVERIFY2(RunListXml::parse(again, reparsed), qPrintable(again));
     }
     QVERIFY(parsed > 0);
 }

@@ -11,6 +11,7 @@
 #include "setupsettings.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSharedMemory>
 #include <QtTest>
 
@@ -18,7 +19,11 @@ namespace {
 
 const QString helperProgram = QStringLiteral(TAM_SETUP_RUNNER);
 const QString demoInstaller = QStringLiteral(TAM_DEMOINSTALLER);
+// The demo disc's compressed cabinet, holding the demo installer as OcrSetup.exe.
+const QString demoCabinet = QStringLiteral(TAM_DEMO_CABINET);
 
+// Slashes in the URL are written as references: moc takes a double slash in a raw string for
+// the start of a comment.
 const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <Scanner ShortName="T-1" LongName="Test Scanner" PID="0a42" Skin="None" Brand="Tamberlin">
   <supportedlanguages><language IsoCode="en"/><language IsoCode="de"/></supportedlanguages>
@@ -27,7 +32,7 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
     <installationplatform Value="all">
       <installer DisplayName="Test driver" NeedsWaitScreen="true" WaitScreenImage="wait.png"
                  Executable="$SetupPath$\Drivers\DriverSetup.exe"
-                 CommandLine="/code={11111111-2222-3333-4444-555555555555} /name=&quot;Test Driver&quot; /version=2.0">
+                 CommandLine="/code={11111111-2222-3333-4444-555555555555} /name=&quot;Test Driver é Сканер&quot; /version=2.0">
         <checker Type="installer" QueryValue="{11111111-2222-3333-4444-555555555555}"
                  MatchValue="2.0" MatchMode="isequalornewer"/>
       </installer>
@@ -45,6 +50,17 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
                  Executable="$SetupPath$\Software\UtilitySetup.exe"
                  CommandLine="/code={BBBBBBBB-2222-3333-4444-555555555555} /name=Utility">
         <checker Type="installer" QueryValue="{BBBBBBBB-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+  <application ShortName="Ocr">
+    <displayname><string Language="*" Value="Text Recognition"/></displayname>
+    <installationplatform Value="all">
+      <installer DisplayName="Text recognition" url="https:&#47;&#47;www.tamberlin.com/Downloads/Ocr.cab"
+                 TargetPath="$SetupPath$\Payload\TextRecognition.cab" compression="cab"
+                 Executable="$SetupPath$\Payload\OcrSetup.exe"
+                 CommandLine="/S /code={3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B} /name=&quot;Tamberlin Text Recognition&quot;">
+        <checker Type="displayname" QueryValue="Tamberlin Text Recognition" MatchMode="exists"/>
       </installer>
     </installationplatform>
   </application>
@@ -77,14 +93,32 @@ char *toString(const Message &m)
                            .constData());
 }
 
-bool isUninstallEntry(const QString &code)
+sys::RegKey uninstallEntry(const QString &code)
 {
-    const sys::RegKey key = sys::RegKey::open(
+    return sys::RegKey::open(
             sys::RegRoot::LocalMachine,
             (QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + code)
                     .toStdWString(),
             sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
-    return key.isOpen();
+}
+
+bool isUninstallEntry(const QString &code)
+{
+    return uninstallEntry(code).isOpen();
+}
+
+QString uninstallDisplayName(const QString &code)
+{
+    std::wstring name;
+    return uninstallEntry(code).readString(L"DisplayName", name) ? QString::fromStdWString(name)
+                                                                 : QString();
+}
+
+// setup_runner's main() returns -1 for a refused start: a Windows parent reads all 32 bits of
+// that, a POSIX parent only the low eight.
+int minusOneExitCode()
+{
+    return QSysInfo::kernelType() == QLatin1String("winnt") ? -1 : 255;
 }
 
 } // namespace
@@ -99,6 +133,7 @@ private slots:
     void installsSelection();
     void asksInTheUsersLanguage();
     void emptyRunList();
+    void unparsableRunListStaysUnread_data();
     void unparsableRunListStaysUnread();
     void wrongArgumentCount_data();
     void wrongArgumentCount();
@@ -127,6 +162,8 @@ void TestSetupRunner::init()
         QDir().mkpath(QFileInfo(disc + QLatin1Char('/') + name).absolutePath());
         QVERIFY(QFile::copy(demoInstaller, disc + QLatin1Char('/') + name));
     }
+    QDir().mkpath(disc + QStringLiteral("/Payload"));
+    QVERIFY(QFile::copy(demoCabinet, disc + QStringLiteral("/Payload/TextRecognition.cab")));
     m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), catalogue);
     m_key = QStringLiteral("TamRunnerTest-%1").arg(QCoreApplication::applicationPid());
     m_segment = new QSharedMemory(m_key);
@@ -183,18 +220,41 @@ QStringList TestSetupRunner::loggedMessages() const
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// The front end's part as setup plays it: the segment under its own name, the run list of a
+// selection (a driver behind a wait screen, an application of two installers, one whose
+// program ships in a compressed cabinet that the helper unpacks), the helper started through
+// the shell as administrator with key and language, the segment polled every 100 ms.
 void TestSetupRunner::installsSelection()
 {
-    const QString elements = runListFor({QStringLiteral("Driver"), QStringLiteral("Utility")});
+    // Where segments are keyed by a file in the temporary folder, a folder of this test's own
+    // keeps the front end's name from meeting a setup that runs meanwhile.
+    const QByteArray temporary = qgetenv("TMPDIR");
+    const auto restoreTemporary = qScopeGuard([&temporary] {
+        if (temporary.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", temporary);
+    });
+    QVERIFY(QDir().mkpath(m_machine->path(QStringLiteral("tmp"))));
+    qputenv("TMPDIR", QFile::encodeName(m_machine->path(QStringLiteral("tmp"))));
+    delete m_segment;
+    m_segment = new QSharedMemory(QString::fromLatin1(SegmentProtocol::DefaultKey));
+    QCOMPARE(FrontEndSegment::create(*m_segment), FrontEndSegment::CreateResult::Created);
+
+    const QString elements = runListFor(
+            {QStringLiteral("Driver"), QStringLiteral("Utility"), QStringLiteral("Ocr")});
     QVERIFY(elements.contains(QStringLiteral("DisplayName=\"Test &amp; Utility &lt;2&gt;\"")));
+    QVERIFY(elements.contains(QStringLiteral("SrcCompression=\"cab\"")));
     QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
              FrontEndSegment::WriteResult::Written);
-    const intptr_t started = sys::shellExecute(nullptr,
-                                               L"runas",
-                                               helperProgram.toStdWString(),
-                                               (m_key + QStringLiteral(" en_us")).toStdWString(),
-                                               {},
-                                               sys::ShowCommand::Hidden);
+    const intptr_t started = sys::shellExecute(
+            nullptr,
+            L"runas",
+            helperProgram.toStdWString(),
+            (QString::fromLatin1(SegmentProtocol::DefaultKey) + QStringLiteral(" en_us"))
+                    .toStdWString(),
+            {},
+            sys::ShowCommand::Hidden);
     QVERIFY(started > 32);
     const QList<Message> messages = pollUntilEnd(60000);
     const QList<Message> expected{{AppStarted, 0, -1},
@@ -203,12 +263,18 @@ void TestSetupRunner::installsSelection()
                                   {AppFinished, 0, -1},
                                   {AppStarted, 1, -1},
                                   {AppFinished, 1, -1},
+                                  {AppStarted, 2, -1},
+                                  {AppFinished, 2, -1},
                                   {RunFinished, -1, -1}};
     QCOMPARE(messages, expected);
-    QVERIFY(isUninstallEntry(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
+    // Every character of the command line reached the installer.
+    QCOMPARE(uninstallDisplayName(QStringLiteral("{11111111-2222-3333-4444-555555555555}")),
+             QStringLiteral(u"Test Driver \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440"));
     QVERIFY(isUninstallEntry(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
     QVERIFY(isUninstallEntry(QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}")));
+    QVERIFY(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")));
     QVERIFY(!isUninstallEntry(QStringLiteral("{CCCCCCCC-2222-3333-4444-555555555555}")));
+    QVERIFY(QFileInfo::exists(m_machine->discPath() + QStringLiteral("/Payload/OcrSetup.exe")));
     // Only the missing Qt translations were reported; en_us found setup_runner_en.
     for (const QString &line : loggedMessages())
         QVERIFY2(line
@@ -251,14 +317,26 @@ void TestSetupRunner::emptyRunList()
     QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunFinished, -1, -1}}));
 }
 
+void TestSetupRunner::unparsableRunListStaysUnread_data()
+{
+    QTest::addColumn<QString>("elements");
+    QTest::newRow("unclosed element") << QStringLiteral("<Application");
+    // Nesting that would exhaust the helper's stack while the DOM is built or freed.
+    QTest::newRow("nested too deeply") << QStringLiteral("<Application>")
+                                                  + QStringLiteral("<Installer>").repeated(20000)
+                                                  + QStringLiteral("</Installer>").repeated(20000)
+                                                  + QStringLiteral("</Application>");
+}
+
 void TestSetupRunner::unparsableRunListStaysUnread()
 {
-    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QStringLiteral("<Application")),
+    QFETCH(QString, elements);
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
              FrontEndSegment::WriteResult::Written);
     QProcess helper;
     helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
     QVERIFY(helper.waitForFinished(30000));
-    QCOMPARE(helper.exitCode(), 255); // -1
+    QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(m_segment->lock());
     const char16_t first = *static_cast<const char16_t *>(m_segment->constData());
     m_segment->unlock();
@@ -281,7 +359,7 @@ void TestSetupRunner::wrongArgumentCount()
     QProcess helper;
     helper.start(helperProgram, arguments);
     QVERIFY(helper.waitForFinished(30000));
-    QCOMPARE(helper.exitCode(), 255);
+    QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(loggedMessages().isEmpty());
 }
 

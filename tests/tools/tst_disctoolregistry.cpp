@@ -1,5 +1,12 @@
-// disctool registry as authors and scripts use it: reg.exe's verbs on a simulated machine.
+// disctool registry as authors and scripts use it: reg.exe's verbs on the machine's registry.
+// Off Windows that is a simulated machine in a folder of the test's own; on Windows (under Wine,
+// the prefix's) it is the real registry, so the keys carry this run's process id and are
+// removed afterwards.
 
+#include "machine.h"
+#include "registry.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,12 +18,14 @@ class TestDiscToolRegistry : public QObject
 
 private slots:
     void init();
+    void cleanup();
     void addThenQueryPrintsLikeRegExe_data();
     void addThenQueryPrintsLikeRegExe();
     void exportThenImportRoundTrips();
     void badInputFailsClearly_data();
     void badInputFailsClearly();
     void overwriteNeedsForceOrYes();
+    void malformedStoreIsNamedAndKept();
 
 private:
     struct Result
@@ -26,14 +35,70 @@ private:
         QString err;
     };
     Result run(const QStringList &arguments, const QByteArray &input = QByteArray());
+    // Whether disctool works on a simulated machine (in the test's folder) or the real registry.
+    bool isSimulated() const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+namespace {
+
+// Names no other run uses, below the roots the cases write to.
+QString machineKey()
+{
+    return QStringLiteral("HKLM\\SOFTWARE\\TamTest-%1").arg(QCoreApplication::applicationPid());
+}
+
+QString userKey()
+{
+    return QStringLiteral("HKCU\\Software\\TamTest-%1").arg(QCoreApplication::applicationPid());
+}
+
+// The lines of one key's section in reg export text, without the header.
+QStringList section(const QString &text, const QString &key)
+{
+    const QString header = QLatin1Char('[') + key + QStringLiteral("]\r\n");
+    const int start = text.indexOf(header);
+    if (start < 0)
+        return {};
+    const int end = text.indexOf(QStringLiteral("\r\n\r\n"), start);
+    return text.mid(start + header.size(), end < 0 ? -1 : end - start - header.size())
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+}
+
+} // namespace
 
 void TestDiscToolRegistry::init()
 {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
+}
+
+// The simulated machine goes with the test's folder; from the real registry the test's keys are
+// removed.
+void TestDiscToolRegistry::cleanup()
+{
+    if (isSimulated())
+        return;
+    const std::wstring name = machineKey().section(QLatin1Char('\\'), -1).toStdWString();
+    for (uint32_t view : {sys::RegAccess::Wow64_32Key, sys::RegAccess::Wow64_64Key})
+        sys::RegKey::deleteTree(sys::RegRoot::LocalMachine, L"SOFTWARE\\" + name, view);
+    sys::RegKey::deleteTree(sys::RegRoot::CurrentUser, L"Software\\" + name, 0);
+    QVERIFY(!sys::RegKey::open(
+                     sys::RegRoot::LocalMachine, L"SOFTWARE\\" + name, sys::RegAccess::Read)
+                     .isOpen());
+    QVERIFY(!sys::RegKey::open(
+                     sys::RegRoot::CurrentUser, L"Software\\" + name, sys::RegAccess::Read)
+                     .isOpen());
+}
+
+bool TestDiscToolRegistry::isSimulated() const
+{
+    sys::setMachineRoot(
+            QFile::encodeName(m_dir->path() + QStringLiteral("/machine")).toStdString());
+    const bool simulated = !sys::machineFolder().empty();
+    sys::setMachineRoot(std::string());
+    return simulated;
 }
 
 TestDiscToolRegistry::Result TestDiscToolRegistry::run(const QStringList &arguments,
@@ -63,12 +128,19 @@ void TestDiscToolRegistry::addThenQueryPrintsLikeRegExe_data()
     QTest::addColumn<QStringList>("query");
     QTest::addColumn<QString>("line");
 
-    const QString key = QStringLiteral("HKLM\\SOFTWARE\\Tam");
+    const QString key = machineKey();
+    const QString name = key.section(QLatin1Char('\\'), -1);
     QTest::newRow("string, short root")
-            << QStringList{key, "/v", "Name", "/d", "Scan \u00e9"} << QStringList{key, "/v", "name"}
-            << "    Name    REG_SZ    Scan \u00e9";
+            << QStringList{key,
+                           "/v",
+                           "Name",
+                           "/d",
+                           "Scan \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440 \u626b\u63cf"}
+            << QStringList{key, "/v", "name"}
+            << "    Name    REG_SZ    Scan \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440 "
+               "\u626b\u63cf";
     QTest::newRow("dword in hex") << QStringList{key, "/v", "N", "/t", "REG_DWORD", "/d", "0x1F"}
-                                  << QStringList{"HKEY_LOCAL_MACHINE\\SOFTWARE\\Tam", "/v", "N"}
+                                  << QStringList{"HKEY_LOCAL_MACHINE\\SOFTWARE\\" + name, "/v", "N"}
                                   << "    N    REG_DWORD    0x1f";
     QTest::newRow("expand string")
             << QStringList{key, "/v", "P", "/t", "REG_EXPAND_SZ", "/d", "%TEMP%\\x"}
@@ -76,7 +148,7 @@ void TestDiscToolRegistry::addThenQueryPrintsLikeRegExe_data()
     QTest::newRow("default value") << QStringList{key, "/ve", "/d", "d"} << QStringList{key, "/ve"}
                                    << "    (Default)    REG_SZ    d";
     QTest::newRow("32-bit view") << QStringList{key, "/v", "W", "/d", "32", "/reg:32"}
-                                 << QStringList{"HKLM\\SOFTWARE\\WOW6432Node\\Tam", "/v", "W"}
+                                 << QStringList{"HKLM\\SOFTWARE\\WOW6432Node\\" + name, "/v", "W"}
                                  << "    W    REG_SZ    32";
     QTest::newRow("recursive query finds subkeys")
             << QStringList{key + "\\Sub\\Deep", "/v", "D", "/d", "deep"} << QStringList{key, "/s"}
@@ -99,7 +171,8 @@ void TestDiscToolRegistry::addThenQueryPrintsLikeRegExe()
 
 void TestDiscToolRegistry::exportThenImportRoundTrips()
 {
-    const QString key = QStringLiteral("HKCU\\Software\\Tam");
+    const QString key = userKey();
+    const QString fullKey = QStringLiteral("HKEY_CURRENT_USER") + key.mid(4);
     QCOMPARE(run({"add", key, "/v", "Quote", "/d", "say \"hi\" \\o/", "/f"}).exitCode, 0);
     QCOMPARE(run({"add", key + "\\Sub", "/v", "Count", "/t", "REG_DWORD", "/d", "42"}).exitCode, 0);
     QCOMPARE(run({"add", key, "/v", "Bytes", "/t", "REG_BINARY", "/d", "00ff10"}).exitCode, 0);
@@ -112,10 +185,13 @@ void TestDiscToolRegistry::exportThenImportRoundTrips()
     QVERIFY(bytes.startsWith("\xFF\xFE"));
     const QString text = QString::fromUtf16(
             reinterpret_cast<const char16_t *>(bytes.constData() + 2), (bytes.size() - 2) / 2);
-    QVERIFY(text.startsWith("Windows Registry Editor Version 5.00\r\n"));
-    QVERIFY2(text.contains(
-                     "[HKEY_CURRENT_USER\\Software\\Tam]\r\n\"Quote\"=\"say \\\"hi\\\" \\\\o/\""),
-             qPrintable(text));
+    QVERIFY(text.startsWith("Windows Registry Editor Version 5.00\r\n\r\n"));
+    // The order of a key's values is the registry's own (Wine keeps them sorted by name).
+    const QStringList values = section(text, fullKey);
+    QVERIFY2(values.contains("\"Quote\"=\"say \\\"hi\\\" \\\\o/\""), qPrintable(text));
+    QVERIFY2(values.contains("\"Bytes\"=hex:00,ff,10"), qPrintable(text));
+    QCOMPARE(values.size(), 2);
+    QCOMPARE(section(text, fullKey + "\\Sub"), QStringList{"\"Count\"=dword:0000002a"});
 
     QCOMPARE(run({"delete", key, "/f"}).exitCode, 0);
     QCOMPARE(run({"query", key}).exitCode, 1);
@@ -132,19 +208,19 @@ void TestDiscToolRegistry::badInputFailsClearly_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown root") << QStringList{"query", "HKXX\\Software"} << "Invalid key name";
-    QTest::newRow("missing key") << QStringList{"query", "HKLM\\SOFTWARE\\Nope"}
+    QTest::newRow("missing key") << QStringList{"query", machineKey() + "\\Nope"}
                                  << "unable to find the specified registry key or value";
     QTest::newRow("dword that is not a number")
-            << QStringList{"add", "HKLM\\SOFTWARE\\T", "/v", "n", "/t", "REG_DWORD", "/d", "ten"}
+            << QStringList{"add", machineKey(), "/v", "n", "/t", "REG_DWORD", "/d", "ten"}
             << "Invalid data";
-    QTest::newRow("unknown type")
-            << QStringList{"add", "HKLM\\SOFTWARE\\T", "/v", "n", "/t", "REG_FOO"}
-            << "Invalid type";
+    QTest::newRow("unknown type") << QStringList{"add", machineKey(), "/v", "n", "/t", "REG_FOO"}
+                                  << "Invalid type";
     QTest::newRow("unknown verb") << QStringList{"frobnicate"} << "unknown verb";
     QTest::newRow("missing import file")
             << QStringList{"import", "/nonexistent/x.reg"} << "Cannot read";
     QTest::newRow("delete a missing value")
-            << QStringList{"delete", "HKCU\\Software", "/v", "nope", "/f"} << "unable to find";
+            << QStringList{"delete", "HKCU\\Software", "/v", "TamTest-nope", "/f"}
+            << "unable to find";
 }
 
 void TestDiscToolRegistry::badInputFailsClearly()
@@ -158,19 +234,26 @@ void TestDiscToolRegistry::badInputFailsClearly()
 
 void TestDiscToolRegistry::overwriteNeedsForceOrYes()
 {
-    const QString key = QStringLiteral("HKCU\\Software\\Tam");
+    const QString key = userKey();
     QCOMPARE(run({"add", key, "/v", "v", "/d", "1"}).exitCode, 0);
     QCOMPARE(run({"add", key, "/v", "v", "/d", "2"}, "no\n").exitCode, 1);
     QVERIFY(run({"query", key, "/v", "v"}).out.contains("REG_SZ    1\n"));
     QCOMPARE(run({"add", key, "/v", "v", "/d", "3"}, "yes\n").exitCode, 0);
     QVERIFY(run({"query", key, "/v", "v"}).out.contains("REG_SZ    3\n"));
+}
 
-    // A malformed store names its file and line and stays as it was.
-    QFile store(m_dir->path() + QStringLiteral("/machine/registry.reg"));
+// A malformed store names its file and line and stays as it was.
+void TestDiscToolRegistry::malformedStoreIsNamedAndKept()
+{
+    if (!isSimulated())
+        QSKIP("the real registry has no store file of ours to break");
+    const QString machine = m_dir->path() + QStringLiteral("/machine");
+    QVERIFY(QDir().mkpath(machine));
+    QFile store(machine + QStringLiteral("/registry.reg"));
     QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
     store.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\X]\n\"a\"=oops\n");
     store.close();
-    const Result broken = run({"add", key, "/v", "v", "/d", "4", "/f"});
+    const Result broken = run({"add", userKey(), "/v", "v", "/d", "4", "/f"});
     QCOMPARE(broken.exitCode, 1);
     QVERIFY2(broken.err.contains("registry.reg:4:"), qPrintable(broken.err));
     QVERIFY(store.open(QIODevice::ReadOnly));

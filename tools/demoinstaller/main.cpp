@@ -14,6 +14,7 @@
 
 #include "hostpath.h"
 #include "installedsoftware.h"
+#include "process.h"
 #include "registry.h"
 
 #include <chrono>
@@ -109,7 +110,8 @@ void record(const Options &options, const std::vector<std::wstring> &arguments)
     }
     if (file.empty())
         return;
-    std::ofstream out(sys::toHostPath(file), std::ios::app);
+    // Binary: the same bytes on every platform (text mode would write CR LF on Windows).
+    std::ofstream out(sys::toHostPath(file), std::ios::app | std::ios::binary);
     for (const std::wstring &argument : arguments)
         out << sys::toUtf8(argument) << '\n';
     out << "--\n";
@@ -159,9 +161,9 @@ int remove(const Options &options)
 
 int main(int argc, char *argv[])
 {
-    std::vector<std::wstring> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.push_back(sys::fromUtf8(argv[i]));
+    std::vector<std::wstring> arguments = sys::programArguments(argc, argv);
+    if (!arguments.empty())
+        arguments.erase(arguments.begin());
 
     Options options;
     if (!parse(arguments, options)) {

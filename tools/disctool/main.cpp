@@ -1,6 +1,9 @@
 #include "disctoolcommand.h"
 
+#include "consoleoutput.h"
+
 #include <QCoreApplication>
+#include <QTextCodec>
 #include <QTextStream>
 
 #include <memory>
@@ -57,6 +60,10 @@ int main(int argc, char *argv[])
             = argc < 2 ? nullptr : DiscToolCommand::find(QString::fromLocal8Bit(argv[1]));
     const std::unique_ptr<QCoreApplication> app(command ? command->createApplication(argc, argv)
                                                         : new QCoreApplication(argc, argv));
+    // One encoding on every platform and in every locale: scripts and tests read the output as
+    // UTF-8, and Windows' default, the ANSI code page, turned every other character into '?'.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    sys::showUtf8InConsole();
     QStringList arguments = app->arguments().mid(1);
     if (!command) {
         QTextStream err(stderr);

@@ -1,0 +1,8 @@
+#include "consoleoutput.h"
+
+namespace sys {
+
+void showUtf8InConsole()
+{}
+
+} // namespace sys
