@@ -37,8 +37,8 @@ bool waitFor(const std::function<bool()> &condition, int timeoutMs)
     return true;
 }
 
-// Installs two applications (one with a wait screen) from the disc through its setup_runner and takes the install page
-// before, while and after it runs. Returns the number of pictures saved.
+// Installs two applications (one with a wait screen) from the disc through its setup_runner and
+// takes the install page before, while and after it runs. Returns the number of pictures saved.
 int installFromDisc(FrontEnd &window, const QString &output, const QString &language)
 {
     const auto save = [&](const char *name) {
