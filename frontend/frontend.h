@@ -178,7 +178,11 @@ private:
     void unlockRows();
     void startDownloadSession();
     void connectDownload(Application *application);
-    void disconnectDownload(Application *application);
+    void disconnectDownload();
+    Application *currentDownload() const;
+    // The download directory as the host's file system knows it.
+    static QString downloadFolder();
+    static void removeDownloadFolder();
     bool startNextDownload(int from);
     void finishDownloads();
     void writeRecoveryValue();

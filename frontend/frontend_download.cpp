@@ -5,11 +5,9 @@
 #include "recoveryentry.h"
 
 #include "application.h"
-#include "frontendhooks.h"
 #include "installpagetexts.h"
 #include "installpreconditions.h"
 #include "messageseam.h"
-#include "setupsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +26,7 @@ void FrontEnd::install_selected_apps()
         return;
     }
     if (actionTextIs(tr("Resume"))) {
-        if (Application *current = m_downloadList.value(m_downloadIndex)) {
+        if (Application *current = currentDownload()) {
             current->resumeDownload();
             setActionText(tr("Pause"));
             QWidget *clearCache = skinObject(QStringLiteral("IS_ClearCache"));
@@ -120,7 +118,7 @@ void FrontEnd::startDownloadSession()
         time->setText(tr("Time remaining: calculating"));
         time->show();
     }
-    QDir().mkpath(FrontEndHooks::hostPath(SetupSettings::downloadPath()));
+    QDir().mkpath(downloadFolder());
     m_progressClock.start();
     m_progressMillis = 0;
     if (!startNextDownload(0))
@@ -140,14 +138,14 @@ bool FrontEnd::startNextDownload(int from)
         application->startDownloads(index);
         if (application->hasCurrentDownload())
             return true;
-        disconnectDownload(application);
+        disconnectDownload();
     }
     return false;
 }
 
 void FrontEnd::connectDownload(Application *application)
 {
-    disconnectDownload(application);
+    disconnectDownload();
     m_downloadConnections << connect(application,
                                      &Application::sigDownloadComplete,
                                      this,
@@ -173,7 +171,12 @@ void FrontEnd::connectDownload(Application *application)
                                      &FrontEnd::sltDownloadCanBePaused);
 }
 
-void FrontEnd::disconnectDownload(Application *)
+Application *FrontEnd::currentDownload() const
+{
+    return m_downloadList.value(m_downloadIndex);
+}
+
+void FrontEnd::disconnectDownload()
 {
     // Only one application downloads at a time, so its connections are all there are.
     for (const QMetaObject::Connection &connection : qAsConst(m_downloadConnections))
@@ -183,7 +186,7 @@ void FrontEnd::disconnectDownload(Application *)
 
 void FrontEnd::sltDownloadProgress(int, qint64 nSpeed, qint64, qint64 iBytesReceived, qint64)
 {
-    Application *current = m_downloadList.value(m_downloadIndex);
+    Application *current = currentDownload();
     if (m_pauseRequested && current) {
         current->pauseDownload();
         m_pauseRequested = false;
@@ -222,7 +225,7 @@ void FrontEnd::sltDownloadCanBePaused(int, bool bCanBePaused)
 
 void FrontEnd::sltDownloadComplete(int iAppIndex, qint64 nReceivedBytes)
 {
-    disconnectDownload(m_downloadList.value(iAppIndex));
+    disconnectDownload();
     m_downloadDone += static_cast<quint64>(qMax<qint64>(0, nReceivedBytes));
     if (!startNextDownload(iAppIndex + 1))
         finishDownloads();
@@ -256,7 +259,7 @@ void FrontEnd::sltDownloadTimeout(int iAppIndex)
 void FrontEnd::failDownloads(int index, const QString &title, const QString &text)
 {
     if (index >= 0 && index < m_downloadList.size())
-        disconnectDownload(m_downloadList.at(index));
+        disconnectDownload();
     QApplication::alert(this);
     MessageSeam::show(this, MessageSeam::Critical, title, text);
     endDownloadSession();
@@ -279,14 +282,12 @@ void FrontEnd::endDownloadSession()
 
 void FrontEnd::clear_cache()
 {
-    Application *current = m_downloadList.value(m_downloadIndex);
+    Application *current = currentDownload();
     if (actionTextIs(tr("Resume")) && current) {
-        disconnectDownload(current);
+        disconnectDownload();
         current->abandonDownload();
     }
-    QDir(FrontEndHooks::hostPath(SetupSettings::downloadPath())).removeRecursively();
-    if (QWidget *mainMenu = requireObject(QStringLiteral("IS_MainMenu")))
-        mainMenu->setEnabled(true);
+    removeDownloadFolder();
+    // Enables the main menu entry again and refreshes this button's state.
     endDownloadSession();
-    updateInstallClearCacheButton();
 }

@@ -6,7 +6,6 @@
 
 #include "application.h"
 #include "euladlg.h"
-#include "frontendhooks.h"
 #include "helperlauncher.h"
 #include "installer.h"
 #include "installreport.h"

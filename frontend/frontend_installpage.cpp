@@ -5,12 +5,10 @@
 #include "ui_frontend.h"
 
 #include "application.h"
-#include "frontendhooks.h"
 #include "installedsoftware.h"
 #include "installer.h"
 #include "installpagetexts.h"
 #include "scannerinfo.h"
-#include "setupsettings.h"
 #include "skinrequirements.h"
 
 #include <QButtonGroup>
@@ -445,8 +443,7 @@ void FrontEnd::finishRefresh(bool countsDownloads)
 void FrontEnd::updateInstallClearCacheButton()
 {
     if (QWidget *button = requireObject(QStringLiteral("IS_ClearCache")))
-        button->setEnabled(
-                QFileInfo(FrontEndHooks::hostPath(SetupSettings::downloadPath())).isDir());
+        button->setEnabled(QFileInfo(downloadFolder()).isDir());
 }
 
 void FrontEnd::setActionText(const QString &text)

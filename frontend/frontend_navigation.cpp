@@ -179,7 +179,7 @@ void FrontEnd::browse_disc_contents()
 
 void FrontEnd::clear_cache_from_main()
 {
-    QDir(FrontEndHooks::hostPath(SetupSettings::downloadPath())).removeRecursively();
+    removeDownloadFolder();
     updateClearCacheButton();
 }
 

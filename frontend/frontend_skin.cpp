@@ -353,12 +353,21 @@ void FrontEnd::setFixedPointSize(QWidget *widget, double pointSize)
     widget->setFont(font);
 }
 
+QString FrontEnd::downloadFolder()
+{
+    return FrontEndHooks::hostPath(SetupSettings::downloadPath());
+}
+
+void FrontEnd::removeDownloadFolder()
+{
+    QDir(downloadFolder()).removeRecursively();
+}
+
 void FrontEnd::updateClearCacheButton()
 {
     QWidget *button = requireObject(QStringLiteral("MM_ClearCache"));
     if (button && button->isVisible())
-        button->setEnabled(
-                QFileInfo(FrontEndHooks::hostPath(SetupSettings::downloadPath())).isDir());
+        button->setEnabled(QFileInfo(downloadFolder()).isDir());
 }
 
 bool FrontEnd::loadProductFiles()
