@@ -33,11 +33,14 @@ QString Application::toRunList(int order)
     // Chosen although installed as a whole: the user wants it again, so every installer goes.
     const bool installed = isInstalled();
     const QList<Installer *> effective = installers();
+    m_runListInstallers.clear();
     for (int i = 0; i < effective.size(); ++i) {
         Installer *installer = effective.at(i);
         Checker &checker = installer->checker();
-        if (installed || !checker.check() || checker.isIgnored())
+        if (installed || !checker.check() || checker.isIgnored()) {
             text += RunListXml::writeInstaller(*installer, i + 1);
+            m_runListInstallers.append(installer);
+        }
     }
     text += QStringLiteral("</Application>");
     return text;
