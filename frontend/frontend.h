@@ -177,6 +177,8 @@ private:
     void lockPage();
     void unlockRows();
     void startDownloadSession();
+    // "calculating" in the speed and time labels until the next report.
+    void showDownloadLabels();
     void connectDownload(Application *application);
     void disconnectDownload();
     Application *currentDownload() const;
@@ -229,6 +231,8 @@ private:
     quint64 m_downloadDone = 0;
     QList<Application *> m_downloadList;
     int m_downloadIndex = 0;
+    // Set while an application's download is being started (see startNextDownload).
+    bool m_startingDownload = false;
     bool m_pauseRequested = false;
     int m_progressMillis = 0;
     QElapsedTimer m_progressClock;

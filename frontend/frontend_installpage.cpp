@@ -273,10 +273,13 @@ void FrontEnd::refreshWebRow(const InstallRow &row, bool firstRefresh)
 void FrontEnd::countDownload(const InstallRow &row)
 {
     qint64 bytes = 0;
-    if (!row.checkBox->isChecked() || row.application->downloadSize(bytes))
+    if (!row.checkBox->isChecked() || row.application->pendingDownloadSize(bytes))
         return;
-    row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
-    row.status->show();
+    // A catalogue without a size still downloads; there is only no size to show.
+    if (bytes > 0) {
+        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
+        row.status->show();
+    }
     m_downloadTotal += static_cast<quint64>(bytes);
     m_downloadPending = true;
 }
@@ -380,12 +383,16 @@ void FrontEnd::navigate_IS_SetupUpdate()
         if (offersNothing(row))
             continue;
         if (!application->isCombined()) {
-            if (application->isInstalled())
+            if (application->isInstalled()) {
                 refreshInstalledRow(row);
-            else if (application->isFromWeb())
+            } else if (application->isFromWeb()) {
                 refreshWebRow(row, firstRefresh);
-            else
+            } else {
                 refreshDiscRow(row, firstRefresh);
+                // A disc entry may name a download too; with the update server at hand it is
+                // fetched first like any other.
+                countDownload(row);
+            }
             row.dvd->hide();
             row.web->hide();
             continue;
@@ -412,17 +419,17 @@ void FrontEnd::finishRefresh(bool countsDownloads)
         auto *totalValue = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_Label_TS_MB")));
         if (totalValue)
             totalValue->setText(InstallPageTexts::megabytes(m_downloadTotal));
-        const bool nothingToFetch = m_downloadTotal == 0;
-        if (nothingToFetch) {
-            setActionText(tr("Install"));
-        } else {
+        // A download whose size the catalogue does not give is still a download.
+        if (m_downloadPending) {
             setActionText(tr("Download"));
             if (action)
                 action->setEnabled(true);
+        } else {
+            setActionText(tr("Install"));
         }
         for (QWidget *label : {totalLabel, static_cast<QWidget *>(totalValue)}) {
             if (label)
-                label->setVisible(!nothingToFetch);
+                label->setVisible(m_downloadTotal > 0);
         }
     }
 

@@ -115,6 +115,10 @@ private slots:
     void pausesAtTheNextProgressSignal();
     void updatesLabelsAtMostOnceASecond();
     void downloadErrorEndsTheSession();
+    void downloadsWhatTheChosenSourcesNeed_data();
+    void downloadsWhatTheChosenSourcesNeed();
+    void installsWhatItJustDownloaded_data();
+    void installsWhatItJustDownloaded();
 
     void asksForLicencesBeforeInstalling_data();
     void asksForLicencesBeforeInstalling();
@@ -293,6 +297,15 @@ void TestInstallPage::refreshesRowsByMode_data()
             << QStringList()
             << QStringList{QStringLiteral("ticked|(hidden)|-"), QStringLiteral("ticked|1.0 MB|-")}
             << false;
+    QTest::newRow("merged: a disc entry that downloads shows its size")
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 1048576),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << application(QStringLiteral("Gallery"),
+                           webInstaller(QStringLiteral("Gallery"), QStringLiteral("G"), url, 2048))
+            << QStringList()
+            << QStringList{QStringLiteral("ticked|1.0 MB|-"), QStringLiteral("unticked|(hidden)|-")}
+            << false;
 }
 
 void TestInstallPage::refreshesRowsByMode()
@@ -418,6 +431,13 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
     QCOMPARE(action->text(), QStringLiteral("Download"));
 
+    QStringList percentages;
+    connect(window->installRows().first().application,
+            &Application::downloadStatusTextChanged,
+            window.data(),
+            [&percentages](const QString &text) { percentages << text; });
+    auto *speed = object<QLabel>(window.data(), QStringLiteral("IS_SPEED"));
+    auto *time = object<QLabel>(window.data(), QStringLiteral("IS_TIME"));
     action->click();
     QCOMPARE(window->downloadList().size(), 1);
     QVERIFY(!recoveryValue().isEmpty());
@@ -432,11 +452,16 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QVERIFY(!window->isPauseRequested());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_ClearCache"))->isEnabled());
     QVERIFY(recoveryValue().isEmpty());
+    // Nothing moves while paused.
+    QVERIFY(speed->isHidden());
+    QVERIFY(time->isHidden());
 
     server.behaviour().bytesPerSecond = 0;
     action->click();
     QCOMPARE(action->text(), QStringLiteral("Pause"));
     QVERIFY(!recoveryValue().isEmpty());
+    QVERIFY(!speed->isHidden());
+    QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains(QStringLiteral(
                                      "To install a program, select it from the list and then "
                                      "click Install.")),
@@ -452,6 +477,11 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QVERIFY(ranged);
     QCOMPARE(QFileInfo(environment.path(QStringLiteral("disc/TamDownload/Cloud.exe"))).size(),
              qint64(256 * 1024));
+    // The row counted the whole file, also after the resume.
+    QCOMPARE(percentages.last(), QStringLiteral("100 %"));
+    for (int i = 1; i < percentages.size(); ++i)
+        QVERIFY(percentages.at(i).split(' ').first().toInt()
+                >= percentages.at(i - 1).split(' ').first().toInt());
 }
 
 void TestInstallPage::updatesLabelsAtMostOnceASecond()
@@ -499,6 +529,108 @@ void TestInstallPage::downloadErrorEndsTheSession()
     QVERIFY(action->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isEnabled());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_SPEED"))->isHidden());
+}
+
+void TestInstallPage::downloadsWhatTheChosenSourcesNeed_data()
+{
+    // Disc entries, then the update description's; "Capture" exists in both (the disc/web pair,
+    // on which the test chooses the disc).
+    QTest::addColumn<QString>("discApplications");
+    QTest::addColumn<QString>("updateApplications");
+    QTest::addColumn<QList<QByteArray>>("fetched");
+
+    const QString ticked = QStringLiteral("IsSelectedByDefault=\"true\"");
+    const auto download = [&](const char *name) {
+        const QString url = QStringLiteral("http://127.0.0.1:%1/%2").arg(0).arg(name);
+        return application(QLatin1String(name),
+                           webInstaller(QLatin1String(name), QLatin1String(name), url, 1024),
+                           ticked);
+    };
+    const QString discCapture = application(
+            QStringLiteral("Capture"), installer(QStringLiteral("Capture"), QStringLiteral("Cap")));
+    QString webCapture = download("Capture");
+    webCapture.replace(QStringLiteral("MatchValue=\"1.0\""), QStringLiteral("MatchValue=\"2.0\""));
+    QTest::newRow("pair from the disc between two downloads")
+            << download("Cloud") + discCapture << webCapture + download("Gallery")
+            << QList<QByteArray>{"/Cloud", "/Gallery"};
+    QTest::newRow("pair from the disc after the last download")
+            << download("Cloud") + discCapture << webCapture << QList<QByteArray>{"/Cloud"};
+}
+
+// A pair installed from the disc is no download, whatever the web entry still lacks; every
+// other ticked download counts in the total, is fetched once, and one box ends the session.
+void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
+{
+    QFETCH(QString, discApplications);
+    QFETCH(QString, updateApplications);
+    QFETCH(QList<QByteArray>, fetched);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(1024, 'x');
+    const QString port = QString::number(server.url().port());
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = discApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
+    options.updateApplications
+            = updateApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    QCOMPARE(window->sourceMode(), 3);
+    for (const InstallRow &row : window->installRows()) {
+        if (row.application->isCombined())
+            row.dvd->click();
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(window->downloadTotal(), quint64(1024 * fetched.size()));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+
+    recorder.messages.clear();
+    action->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.messages.isEmpty(), 15000);
+    QTest::qWait(300);
+    QCOMPARE(recorder.texts(),
+             QStringList{QStringLiteral(
+                     "To install a program, select it from the list and then click Install.")});
+    QList<QByteArray> gets;
+    for (const TestHttpServer::Request &request : server.requests()) {
+        if (request.method == "GET")
+            gets << request.path;
+    }
+    QCOMPARE(gets, fetched);
+    QVERIFY(window->downloadList().isEmpty());
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+}
+
+void TestInstallPage::installsWhatItJustDownloaded_data()
+{
+    QTest::addColumn<qint64>("catalogueSize");
+    QTest::newRow("the catalogue states another size") << qint64(1000);
+    QTest::newRow("the catalogue states no size") << qint64(0);
+}
+
+// What the catalogue says about a size never keeps the user from the file just downloaded.
+void TestInstallPage::installsWhatItJustDownloaded()
+{
+    QFETCH(qint64, catalogueSize);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(1024, 'x');
+    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, catalogueSize));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+    QVERIFY(action->isEnabled());
+
+    action->click();
+    QTRY_VERIFY(window->downloadList().isEmpty());
+    QCOMPARE(recorder.messages.last().title, QStringLiteral("Download completed."));
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+    QVERIFY(action->isEnabled());
+    QVERIFY(window->installRows().first().checkBox->isChecked());
 }
 
 void TestInstallPage::asksForLicencesBeforeInstalling_data()
