@@ -188,7 +188,10 @@ void FrontEnd::markRowInstalling(int runIndex)
     m_runIndex = runIndex;
     row->status->hide();
     if (QWidget *busy = requireObject(QStringLiteral("IS_ANI"))) {
-        const QPoint statusTop = row->status->mapTo(busy->parentWidget(), QPoint(0, 0));
+        // The animation may sit in any container of the skin, not only in one that holds the
+        // rows.
+        const QPoint statusTop
+                = busy->parentWidget()->mapFromGlobal(row->status->mapToGlobal(QPoint(0, 0)));
         busy->move(busy->x(), statusTop.y());
         busy->show();
         busy->raise();
@@ -225,7 +228,8 @@ void FrontEnd::showWaitOf(int runIndex, int installerIndex)
     Application *application = m_runList.value(runIndex);
     if (!application || installerIndex < 0)
         return;
-    const QList<Installer *> installers = application->installers();
+    // The helper counts only the installers it was handed.
+    const QList<Installer *> installers = application->runListInstallers();
     if (installerIndex >= installers.size())
         return;
     show_please_wait(installers.at(installerIndex)->waitScreenImage());

@@ -152,7 +152,8 @@ void FrontEnd::buildInstallRows()
                 });
     }
 
-    container->setFixedHeight(RowHeight * m_rows.size());
+    if (QWidget *rowArea = requireObject(QStringLiteral("IS_Widget")))
+        rowArea->setFixedHeight(RowHeight * m_rows.size());
     if (m_sourceMode == 1) {
         for (const char *name : {"IS_Label_TS", "IS_Label_TS_MB"}) {
             if (QWidget *label = requireObject(QLatin1String(name)))

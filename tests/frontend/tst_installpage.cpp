@@ -8,10 +8,13 @@
 #include "frontendtestsupport.h"
 #include "installer.h"
 #include "installpagetexts.h"
+#include "recoveryentry.h"
 #include "registry.h"
 #include "segmentprotocol.h"
 #include "testhttpserver.h"
 
+#include <QDomDocument>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +97,59 @@ QString sources(const InstallRow &row)
     return shown.isEmpty() ? QStringLiteral("-") : shown;
 }
 
+// FramedSkin.ui rearranged as skins may be: the row templates one container below "IS_Widget",
+// and the busy animation in a container of its own beside the rows. Written as fileName.
+bool writeRearrangedSkin(const QString &fileName)
+{
+    QFile source(QStringLiteral(TAM_FIXTURE_SKINS "/FramedSkin.ui"));
+    QDomDocument form;
+    if (!source.open(QIODevice::ReadOnly) || !form.setContent(&source))
+        return false;
+    QDomElement rowArea;
+    QDomElement busy;
+    const QDomNodeList widgets = form.elementsByTagName(QStringLiteral("widget"));
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QDomElement widget = widgets.at(i).toElement();
+        if (widget.attribute(QStringLiteral("name")) == QLatin1String("IS_Widget"))
+            rowArea = widget;
+        else if (widget.attribute(QStringLiteral("name")) == QLatin1String("IS_ANI"))
+            busy = widget;
+    }
+    if (rowArea.isNull() || busy.isNull())
+        return false;
+    const auto container = [&form](const QString &name, int x, int y) {
+        QDomElement widget = form.createElement(QStringLiteral("widget"));
+        widget.setAttribute(QStringLiteral("class"), QStringLiteral("QWidget"));
+        widget.setAttribute(QStringLiteral("name"), name);
+        QDomDocument geometry;
+        geometry.setContent(
+                QStringLiteral("<property name=\"geometry\"><rect><x>%1</x><y>%2</y>"
+                               "<width>400</width><height>300</height></rect></property>")
+                        .arg(x)
+                        .arg(y));
+        widget.appendChild(form.importNode(geometry.documentElement(), true));
+        return widget;
+    };
+    QDomElement rows = container(QStringLiteral("IS_Rows"), 0, 10);
+    for (QDomElement child = rowArea.firstChildElement(QStringLiteral("widget")); !child.isNull();
+         child = rowArea.firstChildElement(QStringLiteral("widget")))
+        rows.appendChild(rowArea.removeChild(child));
+    rowArea.appendChild(rows);
+    QDomElement aside = container(QStringLiteral("IS_Aside"), 380, 40);
+    QDomNode page = busy.parentNode();
+    aside.appendChild(page.removeChild(busy));
+    page.appendChild(aside);
+    return writeFile(fileName, form.toByteArray());
+}
+
+bool writeImage(const QString &fileName, int side)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    return image.save(fileName);
+}
+
 } // namespace
 
 class TestInstallPage : public QObject
@@ -127,6 +183,7 @@ private slots:
     void keepsRecoveryWhileExitIsBeingConfirmed();
     void resumesOnTheInstallPage();
     void refusesRunListTooLargeForTheSegment();
+    void followsTheHelpersMessages_data();
     void followsTheHelpersMessages();
 
 private:
@@ -845,22 +902,44 @@ void TestInstallPage::refusesRunListTooLargeForTheSegment()
     QVERIFY(untouched);
 }
 
+void TestInstallPage::followsTheHelpersMessages_data()
+{
+    QTest::addColumn<bool>("rearranged");
+    QTest::newRow("rows and animation in the page") << false;
+    QTest::newRow("rows nested, animation beside them") << true;
+}
+
 void TestInstallPage::followsTheHelpersMessages()
 {
+    QFETCH(bool, rearranged);
     TestEnvironment environment;
     MessageRecorder recorder;
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en")};
-    options.applications = application(QStringLiteral("One"),
-                                       installer(QStringLiteral("One"), QStringLiteral("One")),
-                                       QStringLiteral("IsSelectedByDefault=\"true\""))
-                           + application(QStringLiteral("Two"),
-                                         installer(QStringLiteral("Two"), QStringLiteral("Two")),
-                                         QStringLiteral("IsSelectedByDefault=\"true\""));
+    if (rearranged) {
+        options.skin = QStringLiteral("RearrangedSkin.ui");
+        QVERIFY(writeRearrangedSkin(environment.path(QStringLiteral("disc/RearrangedSkin.ui"))));
+    }
+    // One's first installer is there already: the helper is handed only the second.
+    QVERIFY(writeImage(environment.path(QStringLiteral("disc/wait1.png")), 10));
+    QVERIFY(writeImage(environment.path(QStringLiteral("disc/wait2.png")), 20));
+    const QString waits = QStringLiteral("NeedsWaitScreen=\"true\" WaitScreenImage=\"wait%1.png\"");
+    markInstalled(QStringLiteral("One1"));
+    options.applications
+            = application(QStringLiteral("One"),
+                          installer(QStringLiteral("One1"), QStringLiteral("One1"), waits.arg(1))
+                                  + installer(QStringLiteral("One2"),
+                                              QStringLiteral("One2"),
+                                              waits.arg(2)),
+                          QStringLiteral("IsSelectedByDefault=\"true\""))
+              + application(QStringLiteral("Two"),
+                            installer(QStringLiteral("Two"), QStringLiteral("Two")),
+                            QStringLiteral("IsSelectedByDefault=\"true\""));
     // The helper is not found, so the messages are posted by the test instead.
     qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
     QScopedPointer<FrontEnd> window(openPage(environment, options));
     QCoreApplication::processEvents();
+    QCOMPARE(recorder.significantTexts(), QStringList());
     object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
     qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
     QVERIFY(window->isInstalling());
@@ -872,6 +951,14 @@ void TestInstallPage::followsTheHelpersMessages()
     QVERIFY(HelperSegment::clear(helperSide));
     const QList<InstallRow> rows = window->installRows();
     auto *busy = object<QLabel>(window.data(), QStringLiteral("IS_ANI"));
+
+    QVERIFY(HelperSegment::post(helperSide, ShowWait, 0, 0));
+    QTRY_VERIFY(!object<QWidget>(window.data(), QStringLiteral("WaitScreen"))->isHidden());
+    QCOMPARE(object<QLabel>(window.data(), QStringLiteral("WaitScreenImage"))
+                     ->pixmap(Qt::ReturnByValue)
+                     .width(),
+             20);
+    QVERIFY(HelperSegment::post(helperSide, HideWait));
 
     QVERIFY(HelperSegment::post(helperSide, AppStarted, 1));
     QTRY_VERIFY(!busy->isHidden());
@@ -891,6 +978,7 @@ void TestInstallPage::followsTheHelpersMessages()
     QVERIFY(!window->pollTimer());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("MM"))->isVisibleTo(window.data()));
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
+    QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_Widget"))->height(), 60);
 }
 
 QTEST_MAIN(TestInstallPage)
