@@ -166,6 +166,7 @@ private:
     void refreshWebRow(const InstallRow &row, bool firstRefresh);
     void refreshPairRow(const InstallRow &row, bool firstRefresh);
     void countDownload(const InstallRow &row);
+    void refreshWebOnlyRow(const InstallRow &row);
     bool beginRefresh(bool countsDownloads);
     void finishRefresh(bool countsDownloads);
     void failDownloads(int index, const QString &title, const QString &text);

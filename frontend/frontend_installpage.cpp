@@ -285,6 +285,19 @@ void FrontEnd::countDownload(const InstallRow &row)
     m_downloadPending = true;
 }
 
+void FrontEnd::refreshWebOnlyRow(const InstallRow &row)
+{
+    row.checkBox->setChecked(false);
+    row.checkBox->setEnabled(false);
+    row.checkBox->setToolTip(
+            tr("This application is downloaded from the web and cannot be installed from the "
+               "disc."));
+    row.status->setText(tr("Web only"));
+    row.status->setEnabled(true);
+    row.status->show();
+    row.dvd->hide();
+}
+
 void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
 {
     Application *application = row.application;
@@ -350,10 +363,16 @@ void FrontEnd::navigate_IS_Setup()
     for (const InstallRow &row : qAsConst(m_rows)) {
         if (offersNothing(row))
             continue;
-        if (row.application->isInstalled())
+        qint64 bytes = 0;
+        if (row.application->isInstalled()) {
             refreshInstalledRow(row);
-        else
+        } else if (!row.application->pendingDownloadSize(bytes)) {
+            // Without the update description nothing is downloaded: a payload that is neither
+            // on the disc nor fetched earlier cannot be installed.
+            refreshWebOnlyRow(row);
+        } else {
             refreshDiscRow(row, firstRefresh);
+        }
         row.web->hide();
     }
     finishRefresh(false);

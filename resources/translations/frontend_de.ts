@@ -135,6 +135,14 @@ Möchten Sie wirklich beenden?</translation>
         <translation>Installiert</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Nur online</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Diese Anwendung wird aus dem Internet heruntergeladen und kann nicht von der Disc installiert werden.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

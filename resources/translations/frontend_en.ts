@@ -135,6 +135,14 @@ Do you want to exit?</translation>
         <translation>Installed</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Web only</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>This application is downloaded from the web and cannot be installed from the disc.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

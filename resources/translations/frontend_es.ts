@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Instalado</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Solo web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Esta aplicación se descarga de Internet y no se puede instalar desde el disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

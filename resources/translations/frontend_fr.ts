@@ -135,6 +135,14 @@ Voulez-vous quitter ?</translation>
         <translation>Installé</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Sur le Web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Cette application est téléchargée depuis le Web et ne peut pas être installée depuis le disque.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>

@@ -135,6 +135,14 @@ Uscire comunque?</translation>
         <translation>Installato</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Solo online</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Questa applicazione viene scaricata dal Web e non può essere installata dal disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

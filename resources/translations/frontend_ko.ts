@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>설치됨</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>웹 전용</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>이 응용 프로그램은 웹에서 다운로드되므로 디스크에서 설치할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -135,6 +135,14 @@ Deseja sair?</translation>
         <translation>Instalado</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Só na web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Este aplicativo é baixado da Internet e não pode ser instalado a partir do disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

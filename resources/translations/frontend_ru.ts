@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Установлено</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Только веб</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Это приложение загружается из интернета и не может быть установлено с диска.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 МБ</translation>
     </message>

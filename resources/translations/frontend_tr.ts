@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Kuruldu</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>Sadece web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Bu uygulama internetten indirilir ve diskten kurulamaz.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>已安装</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>仅限网络</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>此应用程序需从网络下载，无法从光盘安装。</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>已安裝</translation>
     </message>
     <message>
+        <source>Web only</source>
+        <translation>僅限網路</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>此應用程式需從網路下載，無法從光碟安裝。</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

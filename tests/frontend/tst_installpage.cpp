@@ -319,6 +319,12 @@ void TestInstallPage::refreshesRowsByMode_data()
     QTest::newRow("disc: an entry without installers cannot be ticked")
             << application(QStringLiteral("Empty"), QString()) << QString() << QStringList()
             << QStringList{QStringLiteral("disabled|(hidden)|-")} << false;
+    QTest::newRow("disc: an entry only offered from the web cannot be ticked")
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 4096),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << QString() << QStringList() << QStringList{QStringLiteral("disabled|Web only|-")}
+            << false;
     QTest::newRow("update: ticked web entry shows its size")
             << QString()
             << application(QStringLiteral("Cloud"),
