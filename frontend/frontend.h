@@ -189,6 +189,8 @@ private:
     bool startNextDownload(int from);
     void finishDownloads();
     void writeRecoveryValue();
+    // After a resume: ticks again what the interrupted installation had been given and says so.
+    void offerInterruptedSelection();
     void abandonInstallation(const QString &text);
     void endDownloadSession();
     void refreshRowsByMode();
@@ -212,6 +214,8 @@ private:
     QTranslator *m_qtTranslator = nullptr;
     ScannerInfo *m_scannerInfo = nullptr;
     int m_resumeStep = 0;
+    // What the interrupted installation had been given (see RecoveryEntry::selection).
+    QStringList m_resumeSelection;
     QString m_segmentKey;
     QSharedMemory *m_segment = nullptr;
     QIcon *m_windowIcon = nullptr;

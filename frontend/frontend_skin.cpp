@@ -645,4 +645,6 @@ void FrontEnd::set_up_main_ui()
 
     if (m_resumeStep != 0 || m_sourceMode == 2)
         navigate_IS();
+    if (m_resumeStep != 0)
+        offerInterruptedSelection();
 }

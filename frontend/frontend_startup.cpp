@@ -74,6 +74,8 @@ FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
 
     ui->setupUi(this);
 
+    if (m_resumeStep != 0)
+        m_resumeSelection = RecoveryEntry::selection();
     RecoveryEntry::remove();
 }
 

@@ -135,6 +135,14 @@ Möchten Sie wirklich beenden?</translation>
         <translation>Installiert</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Die Installation wurde unterbrochen, bevor alles Ausgewählte installiert war. Diese Anwendungen sind wieder angekreuzt: %1. Klicken Sie auf %2, um sie abzuschließen.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Nur online</translation>
     </message>

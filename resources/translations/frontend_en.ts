@@ -135,6 +135,14 @@ Do you want to exit?</translation>
         <translation>Installed</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation not finished</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Web only</translation>
     </message>

@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Instalado</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Instalación no finalizada</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>La instalación se interrumpió antes de que se instalara todo lo que había elegido. Estas aplicaciones vuelven a estar marcadas: %1. Haga clic en %2 para finalizar.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Solo web</translation>
     </message>

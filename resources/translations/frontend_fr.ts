@@ -135,6 +135,14 @@ Voulez-vous quitter ?</translation>
         <translation>Installé</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation inachevée</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>L'installation a été interrompue avant que tout ce que vous aviez choisi soit installé. Ces applications sont de nouveau cochées : %1. Cliquez sur %2 pour terminer.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Sur le Web</translation>
     </message>

@@ -135,6 +135,14 @@ Uscire comunque?</translation>
         <translation>Installato</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installazione non completata</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>L'installazione è stata interrotta prima che fosse installato tutto ciò che era stato scelto. Queste applicazioni sono di nuovo selezionate: %1. Fare clic su %2 per completarla.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Solo online</translation>
     </message>

@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>설치됨</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>설치가 완료되지 않음</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>선택한 항목이 모두 설치되기 전에 설치가 중단되었습니다. 다음 응용 프로그램이 다시 선택되었습니다: %1. 완료하려면 [%2]을(를) 클릭하십시오.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>웹 전용</translation>
     </message>

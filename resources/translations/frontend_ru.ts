@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Установлено</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Установка не завершена</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Установка была прервана до того, как было установлено всё выбранное. Эти приложения снова отмечены: %1. Нажмите «%2», чтобы завершить её.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Только веб</translation>
     </message>

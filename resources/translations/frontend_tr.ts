@@ -135,6 +135,14 @@ Do you want to exit?</source>
         <translation>Kuruldu</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Kurulum tamamlanmadı</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Kurulum, seçtiğiniz her şey kurulmadan önce kesildi. Bu uygulamalar yeniden işaretlendi: %1. Tamamlamak için %2 düğmesine tıklayın.</translation>
+    </message>
+    <message>
         <source>Web only</source>
         <translation>Sadece web</translation>
     </message>

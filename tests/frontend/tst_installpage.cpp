@@ -857,23 +857,61 @@ void TestInstallPage::keepsRecoveryWhileExitIsBeingConfirmed()
     QVERIFY(!recoveryValue().isEmpty());
 }
 
+// Setup comes back after a restart that interrupted an installation: on the install page, in
+// the same language, with what the user had chosen and is still missing ticked again.
 void TestInstallPage::resumesOnTheInstallPage()
 {
     TestEnvironment environment;
     MessageRecorder recorder;
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en"), QStringLiteral("de")};
-    options.applications = application(QStringLiteral("One"),
-                                       installer(QStringLiteral("One"), QStringLiteral("One")));
+    for (const char *name : {"One", "Two", "Three"})
+        options.applications += application(
+                QLatin1String(name),
+                installer(QLatin1String(name), QLatin1String(name)),
+                QLatin1String(qstrcmp(name, "One") == 0 ? "IsSelectedByDefault=\"true\"" : ""));
     prepareDisc(environment.path(QStringLiteral("disc")), options);
+    {
+        QScopedPointer<FrontEnd> before(new FrontEnd(0));
+        before->prepareLanguages();
+        before->resumeInLanguage(QStringLiteral("en"), 0);
+        before->navigate_IS();
+        QCoreApplication::processEvents();
+        const QList<InstallRow> rows = before->installRows();
+        QCOMPARE(rows.size(), 3);
+        rows.at(0).checkBox->setChecked(false);
+        rows.at(1).checkBox->setChecked(true);
+        rows.at(2).checkBox->setChecked(true);
+        QCoreApplication::processEvents();
+        qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+        object<QPushButton>(before.data(), QStringLiteral("IS_InstallNow"))->click();
+        qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+        QVERIFY(before->isInstalling());
+    }
+    // Two was installed, then an installer restarted Windows.
+    markInstalled(QStringLiteral("Two"));
+    QVERIFY(recoveryValue().endsWith(QStringLiteral(" en 2")));
+    recorder.messages.clear();
+
     // What Windows runs at the next logon: setup with the language and step 2.
     FrontEnd window(2);
     window.prepareLanguages();
     window.resumeInLanguage(QStringLiteral("de"), 2);
     QVERIFY(object<QWidget>(&window, QStringLiteral("IS"))->isVisibleTo(&window));
     QVERIFY(!object<QWidget>(&window, QStringLiteral("MM"))->isVisibleTo(&window));
-    QCOMPARE(window.installRows().size(), 1);
     QCOMPARE(window.languageCode(), QStringLiteral("de"));
+    QTRY_COMPARE(recorder.significantTexts().size(), 1);
+    QCOMPARE(recorder.messages.last().icon, MessageSeam::Information);
+    const QString notice = recorder.significantTexts().first();
+    QVERIFY2(notice.contains(QStringLiteral("Three name")), qPrintable(notice));
+    QVERIFY(!notice.contains(QStringLiteral("Two name")));
+    const QList<InstallRow> rows = window.installRows();
+    QVERIFY(!rows.at(0).checkBox->isChecked());
+    QVERIFY(!rows.at(1).checkBox->isEnabled());
+    QVERIFY(rows.at(2).checkBox->isChecked());
+    QVERIFY(object<QWidget>(&window, QStringLiteral("IS_InstallNow"))->isEnabled());
+    QVERIFY(recoveryValue().isEmpty());
+    QVERIFY(RecoveryEntry::selection().isEmpty());
 }
 
 void TestInstallPage::refusesRunListTooLargeForTheSegment()
