@@ -57,8 +57,9 @@ int installFromDisc(FrontEnd &window, const QString &output, const QString &lang
     }
     QCoreApplication::processEvents();
     int saved = save("IS_ticked");
-    // What hovering a row's name shows: its description over the row.
-    const InstallRow hovered = window.installRows().value(1);
+    // What hovering a row's name shows: its description beside the row's status (the driver is
+    // installed on the demo machine, so its row reads "Installed!").
+    const InstallRow hovered = window.installRows().value(0);
     if (hovered.description) {
         hovered.description->show();
         hovered.description->raise();
