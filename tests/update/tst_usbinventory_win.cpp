@@ -54,13 +54,14 @@ public:
     bool isRegistered() const { return m_registered; }
     DWORD error() const { return m_error; }
 
-    bool setDescription(const std::wstring &text)
+    // text holds every NUL it needs (a multi-string ends in two).
+    bool setProperty(DWORD property, const std::wstring &text)
     {
         return SetupDiSetDeviceRegistryPropertyW(m_set,
                                                  &m_info,
-                                                 SPDRP_DEVICEDESC,
-                                                 reinterpret_cast<const BYTE *>(text.c_str()),
-                                                 DWORD((text.size() + 1) * sizeof(wchar_t)));
+                                                 property,
+                                                 reinterpret_cast<const BYTE *>(text.data()),
+                                                 DWORD(text.size() * sizeof(wchar_t)));
     }
 
     bool setDriverValue(const wchar_t *name, const std::wstring &text)
@@ -122,7 +123,9 @@ TEST(UsbInventoryWin32, DeviceRegisteredThroughSetupApi)
     RegisteredDevice device(id);
     ASSERT_TRUE(device.isRegistered())
             << "SetupDiCreateDeviceInfoW/RegisterDeviceInfo failed: " << device.error();
-    ASSERT_TRUE(device.setDescription(L"Tamberlin test scanner"));
+    ASSERT_TRUE(device.setProperty(SPDRP_DEVICEDESC, std::wstring(L"Tamberlin test scanner", 23)));
+    ASSERT_TRUE(device.setProperty(SPDRP_COMPATIBLEIDS,
+                                   std::wstring(L"USB\\Class_ff\0USB\\Class_00\0\0", 27)));
     ASSERT_TRUE(device.setDriverValue(
             L"SymbolicName", L"\\\\?\\USB#VID_04A7&PID_0A1C#" + suffix + L"#" + ImagingClassPath));
     ASSERT_TRUE(device.setDriverValue(L"FriendlyName", L"Tamberlin Wine Scanner"));
@@ -145,6 +148,8 @@ TEST(UsbInventoryWin32, DeviceRegisteredThroughSetupApi)
     EXPECT_EQ(entry->productId, 0x0A1Cu);
     EXPECT_EQ(entry->instanceSuffix, upper(suffix));
     EXPECT_EQ(entry->model, L"Tamberlin test scanner");
+    EXPECT_EQ(entry->compatibleIds,
+              (std::vector<std::wstring>{L"USB\\Class_ff", L"USB\\Class_00"}));
     EXPECT_FALSE(entry->driverKey.empty());
     EXPECT_EQ(entry->friendlyName, L"Tamberlin Wine Scanner");
     EXPECT_EQ(entry->driverVersion, L"2.3.4.5");
