@@ -45,6 +45,21 @@ public:
     bool isValid() const { return m_set != INVALID_HANDLE_VALUE; }
     HDEVINFO handle() const { return m_set; }
 
+    // Every device of the list, from index 0 until the enumeration ends.
+    template<typename Visit>
+    void forEach(Visit visit) const
+    {
+        if (!isValid())
+            return;
+        for (DWORD index = 0;; ++index) {
+            SP_DEVINFO_DATA info = {};
+            info.cbSize = sizeof(info);
+            if (!SetupDiEnumDeviceInfo(m_set, index, &info))
+                break;
+            visit(info);
+        }
+    }
+
 private:
     HDEVINFO m_set;
 };
@@ -293,27 +308,21 @@ std::vector<PresentDevice> presentDevices(const std::function<bool(const std::ws
 {
     std::vector<PresentDevice> devices;
     const DeviceList list(&GUID_DEVCLASS_USB, DIGCF_PRESENT | DIGCF_ALLCLASSES);
-    if (!list.isValid())
-        return devices;
-    for (DWORD index = 0;; ++index) {
-        SP_DEVINFO_DATA info = {};
-        info.cbSize = sizeof(info);
-        if (!SetupDiEnumDeviceInfo(list.handle(), index, &info))
-            break;
+    list.forEach([&](SP_DEVINFO_DATA &info) {
         wchar_t id[InstanceIdChars] = {};
         if (!SetupDiGetDeviceInstanceIdW(
                     list.handle(), &info, id, static_cast<DWORD>(InstanceIdChars), nullptr))
-            continue;
+            return;
         PresentDevice device;
         device.instanceId = DeviceText::upper(std::wstring(id, wcsnlen(id, InstanceIdChars)));
         if (!keep(device.instanceId))
-            continue;
+            return;
         const std::vector<uint8_t> ids = deviceProperty(list.handle(), info, SPDRP_COMPATIBLEIDS);
         device.compatibleIds = DeviceText::multiString(ids.data(), ids.size());
         device.driverKey = stringProperty(list.handle(), info, SPDRP_DRIVER);
         device.description = stringProperty(list.handle(), info, SPDRP_DEVICEDESC);
         devices.push_back(std::move(device));
-    }
+    });
     return devices;
 }
 
@@ -363,17 +372,11 @@ std::vector<ImagingDevice> imagingDevices()
 {
     std::vector<ImagingDevice> devices;
     const DeviceList list(&GUID_DEVCLASS_IMAGE, DIGCF_PRESENT | DIGCF_PROFILE);
-    if (!list.isValid())
-        return devices;
-    for (DWORD index = 0;; ++index) {
-        SP_DEVINFO_DATA info = {};
-        info.cbSize = sizeof(info);
-        if (!SetupDiEnumDeviceInfo(list.handle(), index, &info))
-            break;
+    list.forEach([&](SP_DEVINFO_DATA &info) {
         const HKEY key = SetupDiOpenDevRegKey(
                 list.handle(), &info, DICS_FLAG_GLOBAL, 0, DIREG_DRV, KEY_READ);
         if (key == INVALID_HANDLE_VALUE)
-            continue;
+            return;
         ImagingDevice device;
         device.symbolicName = registryString(key, L"SymbolicName");
         device.friendlyName = registryString(key, L"FriendlyName");
@@ -381,7 +384,7 @@ std::vector<ImagingDevice> imagingDevices()
         device.serialNumber = registryString(key, L"SerialNumber");
         RegCloseKey(key);
         devices.push_back(std::move(device));
-    }
+    });
     return devices;
 }
 

@@ -123,11 +123,17 @@ QImage scannerPicture()
     return image;
 }
 
-// Twelve dots around a circle, the brightest one moving on clockwise.
-QImage dotsFrame(int size, int frame, int frames)
+QImage clearFrame(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    return image;
+}
+
+// Twelve dots around a circle, the brightest one moving on clockwise.
+QImage dotsFrame(int size, int frame, int frames)
+{
+    QImage image = clearFrame(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -149,8 +155,7 @@ QImage dotsFrame(int size, int frame, int frames)
 // An arc chasing round a faint ring.
 QImage arcFrame(int size, int frame, int frames)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = clearFrame(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal width = size * 0.12;
