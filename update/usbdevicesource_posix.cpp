@@ -7,6 +7,8 @@
 #include "devicetext.h"
 #include "registry.h"
 
+#include <cwchar>
+
 namespace UsbDeviceSource {
 
 namespace {

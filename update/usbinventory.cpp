@@ -57,25 +57,10 @@ bool sameDevice(const UsbInventoryEntry &entry, const UsbDeviceSource::HubDevice
            && DeviceText::upper(entry.driverKey) == DeviceText::upper(device.driverKey);
 }
 
-} // namespace
-
-size_t UsbInventory::refresh()
-{
-    m_entries.clear();
-    readPresentDevices();
-    if (!m_entries.empty()) {
-        readHubStrings();
-        readImagingClass();
-    }
-    return m_entries.size();
-}
-
-void UsbInventory::rescanDevices()
-{
-    UsbDeviceSource::reenumerate();
-}
-
-bool UsbInventory::parseInstanceId(const std::wstring &instanceId, UsbInventoryEntry &entry)
+// Parses an upper-cased instance id of the form "USB\VID_xxxx&PID_xxxx\SUFFIX"; false for
+// anything else (a composite device's interfaces "...&MI_00\...", truncated ids), so that no
+// entry is left with half its fields.
+bool parseInstanceId(const std::wstring &instanceId, UsbInventoryEntry &entry)
 {
     size_t pos = 0;
     if (!startsAt(instanceId, pos, L"USB\\VID_"))
@@ -99,8 +84,9 @@ bool UsbInventory::parseInstanceId(const std::wstring &instanceId, UsbInventoryE
     return true;
 }
 
-bool UsbInventory::symbolicNameMatches(const std::wstring &symbolicName,
-                                       const UsbInventoryEntry &entry)
+// Whether an imaging-class SymbolicName (a device interface path such as
+// "\\?\USB#VID_04A7&PID_0465#SN1#{6bdd1fc6-...}") belongs to this entry.
+bool symbolicNameMatches(const std::wstring &symbolicName, const UsbInventoryEntry &entry)
 {
     if (entry.instanceId.empty())
         return false;
@@ -110,6 +96,24 @@ bool UsbInventory::symbolicNameMatches(const std::wstring &symbolicName,
     std::wstring pathForm = id;
     std::replace(pathForm.begin(), pathForm.end(), L'\\', L'#');
     return containsDelimited(name, pathForm) || containsDelimited(name, id);
+}
+
+} // namespace
+
+size_t UsbInventory::refresh()
+{
+    m_entries.clear();
+    readPresentDevices();
+    if (!m_entries.empty()) {
+        readHubStrings();
+        readImagingClass();
+    }
+    return m_entries.size();
+}
+
+void UsbInventory::rescanDevices()
+{
+    UsbDeviceSource::reenumerate();
 }
 
 void UsbInventory::readPresentDevices()

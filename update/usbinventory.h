@@ -37,15 +37,6 @@ public:
     // at once. Nothing to do on the simulated machine, where devices are keys.
     static void rescanDevices();
 
-    // Parses an upper-cased instance id of the form "USB\VID_xxxx&PID_xxxx\SUFFIX"; false for
-    // anything else (other vendors, a composite device's interfaces "...&MI_00\...", truncated
-    // ids).
-    static bool parseInstanceId(const std::wstring &instanceId, UsbInventoryEntry &entry);
-    // Whether an imaging-class SymbolicName (a device interface path such as
-    // "\\?\USB#VID_04A7&PID_0465#SN1#{6bdd1fc6-...}") belongs to this entry.
-    static bool symbolicNameMatches(const std::wstring &symbolicName,
-                                    const UsbInventoryEntry &entry);
-
 private:
     void readPresentDevices();
     void readHubStrings();
