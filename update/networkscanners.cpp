@@ -1,15 +1,110 @@
 #include "networkscanners.h"
 
-// Discovery arrives with the DNS-SD client; until then the network lists nothing.
+#include "discoverycontext.h"
+#include "process.h"
+
+#include <cwchar>
 
 namespace NetworkScanners {
 
 const wchar_t *const ScannerServiceType = L"_privet._tcp,_twaindirect";
 const wchar_t *const PrinterServiceType = L"_ipp._tcp";
 
-std::vector<DeviceRecord> find(const std::wstring &)
+namespace {
+
+constexpr size_t IdDigits = 4;
+
+int hexDigit(wchar_t c)
 {
-    return {};
+    if (c >= L'0' && c <= L'9')
+        return c - L'0';
+    if (c >= L'a' && c <= L'f')
+        return c - L'a' + 10;
+    if (c >= L'A' && c <= L'F')
+        return c - L'A' + 10;
+    return -1;
+}
+
+// The four hexadecimal digits right after marker ("PID_"), which must not open the identifier.
+// The digits follow the underscore directly, as in a USB instance id, so both give the same id.
+std::optional<uint32_t> idAfter(const std::wstring &identifier, const wchar_t *marker)
+{
+    const size_t at = identifier.find(marker);
+    if (at == std::wstring::npos || at == 0)
+        return std::nullopt;
+    const size_t digits = at + std::wcslen(marker);
+    if (identifier.size() < digits + IdDigits)
+        return std::nullopt;
+    uint32_t value = 0;
+    for (size_t i = digits; i < digits + IdDigits; ++i) {
+        const int digit = hexDigit(identifier[i]);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + static_cast<uint32_t>(digit);
+    }
+    return value;
+}
+
+std::wstring serialNumber(const std::wstring &text)
+{
+    std::wstring serial;
+    for (wchar_t c : text) {
+        if (c != L'_')
+            serial += c;
+    }
+    const wchar_t *blanks = L" \t\r\n";
+    const size_t first = serial.find_first_not_of(blanks);
+    if (first == std::wstring::npos)
+        return {};
+    return serial.substr(first, serial.find_last_not_of(blanks) - first + 1);
+}
+
+std::wstring hex4(uint32_t value, const wchar_t *format)
+{
+    wchar_t buffer[16];
+    std::swprintf(buffer, sizeof(buffer) / sizeof(buffer[0]), format, value);
+    return buffer;
+}
+
+} // namespace
+
+std::optional<DeviceRecord> deviceRecord(const std::wstring &identifier,
+                                         const std::wstring &serialText,
+                                         const std::wstring &modelText)
+{
+    const std::optional<uint32_t> productId = idAfter(identifier, L"PID_");
+    const std::optional<uint32_t> vendorId = idAfter(identifier, L"VID_");
+    if (!productId || !vendorId)
+        return std::nullopt;
+    DeviceRecord record;
+    record.vendorId = *vendorId;
+    record.productId = *productId;
+    record.serialNumber = serialNumber(serialText);
+    record.model = modelText.empty() ? hex4(*productId, L"PID_%04x") : modelText;
+    record.productIdText = hex4(*productId, L"%04X");
+    record.network = true;
+    return record;
+}
+
+std::vector<DeviceRecord> findIn(const std::wstring &directory, const std::wstring &serviceType)
+{
+    DiscoveryContext::Results results;
+    {
+        DiscoveryContext context(directory);
+        results = context.browse(serviceType);
+    }
+    std::vector<DeviceRecord> records;
+    for (size_t i = 0; i < results.identifiers.size(); ++i) {
+        if (auto record
+            = deviceRecord(results.identifiers[i], results.serials[i], results.models[i]))
+            records.push_back(*record);
+    }
+    return records;
+}
+
+std::vector<DeviceRecord> find(const std::wstring &serviceType)
+{
+    return findIn(sys::programDirectory(), serviceType);
 }
 
 } // namespace NetworkScanners
