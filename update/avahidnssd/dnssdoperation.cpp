@@ -63,11 +63,16 @@ bool avahiBrowseType(const char *regtype, std::string &type)
     return true;
 }
 
+// The TXT record as DNS-SD hands it out: length-prefixed entries in the order announced, which
+// is the order of the resolver's list (avahi_string_list_serialize would reverse it).
 std::string wireTxt(AvahiStringList *txt)
 {
-    std::string wire(avahi_string_list_serialize(txt, nullptr, 0), '\0');
-    if (!wire.empty())
-        avahi_string_list_serialize(txt, &wire[0], wire.size());
+    std::string wire;
+    for (AvahiStringList *entry = txt; entry; entry = avahi_string_list_get_next(entry)) {
+        const size_t size = std::min<size_t>(avahi_string_list_get_size(entry), 255);
+        wire += static_cast<char>(size);
+        wire.append(reinterpret_cast<const char *>(avahi_string_list_get_text(entry)), size);
+    }
     return wire;
 }
 
