@@ -14,7 +14,7 @@ const wchar_t *const DiscoveryContext::ResponderService = L"Bonjour Service";
 
 namespace {
 
-void pause()
+void pauseAfterFailedAttempt()
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(DiscoveryContext::PauseMs));
 }
@@ -86,7 +86,7 @@ DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &servic
             startResponder();
     }
     if (error != kDNSServiceErr_NoError) {
-        pause();
+        pauseAfterFailedAttempt();
         return Attempt::Failed;
     }
     {
@@ -95,12 +95,12 @@ DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &servic
     }
     if (!addPending(browseRef)) {
         releaseOperations();
-        pause();
+        pauseAfterFailedAttempt();
         return Attempt::Failed;
     }
     const Attempt attempt = waitForPending();
     if (attempt == Attempt::Failed)
-        pause();
+        pauseAfterFailedAttempt();
     releaseOperations();
     return attempt;
 }

@@ -18,7 +18,6 @@ bool DnssdLibrary::load(const std::wstring &directory)
     unload();
     if (!m_library.load(directory + L"\\" + DnssdNetwork::libraryFileName()))
         return false;
-    // Every one is looked up, so that a missing one leaves none half-set.
     bool complete = lookUp(m_library, "DNSServiceBrowse", browse);
     complete &= lookUp(m_library, "DNSServiceCreateConnection", createConnection);
     complete &= lookUp(m_library, "DNSServiceProcessResult", processResult);

@@ -36,8 +36,11 @@ std::vector<std::string> lines(const std::string &text)
 {
     std::vector<std::string> result;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') // written in text mode on Windows
+            line.pop_back();
         result.push_back(line);
+    }
     return result;
 }
 
@@ -277,16 +280,22 @@ namespace {
 // again at once may be gone before it could say so.
 enum class Responder { NotStarted, Started, Either };
 
+// What a browse of the scanner service type hands back.
+struct Found
+{
+    std::vector<std::wstring> serials, addresses, notes;
+};
+
 struct DiscoveryRow
 {
     const char *name;
     Library library;
     std::string fixture;
     bool serviceRunning; // "Bonjour Service"
-    bool machine32;      // simulated machine only
-    size_t browses;      // browse calls the double saw (refused or started)
+    bool machine32;      // a 32-bit Windows (simulated machine only)
+    size_t browses;      // browse calls the double saw, refused or started (0: not checked)
     Responder responder;
-    std::vector<std::wstring> serials, addresses, notes;
+    Found found;
     int minMs, maxMs;
 };
 
@@ -297,104 +306,29 @@ TEST(DiscoveryContext, Scenarios)
     const std::string refused = "browse-error\t-65563\n";
     const std::string refusedWithoutResponder = "browse-error\t-65563\twithout-responder\n";
     const std::string stalled = "instance\t_privet._tcp,_twaindirect\tStuck\t1\t-\t80\t-\n";
+    const Found twoScanners{{L"SN_A_1", L" SN_B2 "},
+                            {L"192.0.2.21:8080", L"0:8081"},
+                            {L"front desk", L"after maker"}};
+    using R = Responder;
+    const Library complete = Library::Complete;
+    // clang-format off
     const std::vector<DiscoveryRow> rows = {
-            {"two scanners",
-             Library::Complete,
-             NetworkFixture,
-             false,
-             false,
-             1,
-             Responder::Either,
-             {L"SN_A_1", L" SN_B2 "},
-             {L"192.0.2.21:8080", L"0:8081"},
-             {L"front desk", L"after maker"},
-             0,
-             1500},
-            {"service running: no responder",
-             Library::Complete,
-             NetworkFixture,
-             true,
-             false,
-             1,
-             Responder::NotStarted,
-             {L"SN_A_1", L" SN_B2 "},
-             {L"192.0.2.21:8080", L"0:8081"},
-             {L"front desk", L"after maker"},
-             0,
-             1500},
-            {"missing entry point",
-             Library::WithoutQueryRecord,
-             NetworkFixture,
-             false,
-             false,
-             0,
-             Responder::NotStarted,
-             {},
-             {},
-             {},
-             0,
-             400},
-            {"no library",
-             Library::Missing,
-             NetworkFixture,
-             false,
-             false,
-             0,
-             Responder::NotStarted,
-             {},
-             {},
-             {},
-             0,
-             400},
-            {"-65563 with the service running",
-             Library::Complete,
-             refused,
-             true,
-             false,
-             5,
-             Responder::NotStarted,
-             {},
-             {},
-             {},
-             2400,
-             4500},
-            {"-65563 until our responder runs",
-             Library::Complete,
-             refusedWithoutResponder + NetworkFixture,
-             false,
-             false,
-             0,
-             Responder::Started,
-             {L"SN_A_1", L" SN_B2 "},
-             {L"192.0.2.21:8080", L"0:8081"},
-             {L"front desk", L"after maker"},
-             0,
-             4500},
-            {"-65563 until our responder runs, 32-bit Windows",
-             Library::Complete,
-             refusedWithoutResponder + NetworkFixture,
-             false,
-             true,
-             0,
-             Responder::Started,
-             {L"SN_A_1", L" SN_B2 "},
-             {L"192.0.2.21:8080", L"0:8081"},
-             {L"front desk", L"after maker"},
-             0,
-             4500},
-            {"a resolve that never answers",
-             Library::Complete,
-             stalled,
-             true,
-             false,
-             5,
-             Responder::NotStarted,
-             {},
-             {},
-             {},
-             2400,
-             4500},
+        {"two scanners", complete, NetworkFixture, false, false, 1, R::Either, twoScanners, 0, 1500},
+        {"service running: no responder", complete, NetworkFixture, true, false, 1, R::NotStarted,
+         twoScanners, 0, 1500},
+        {"missing entry point", Library::WithoutQueryRecord, NetworkFixture, false, false, 0,
+         R::NotStarted, {}, 0, 400},
+        {"no library", Library::Missing, NetworkFixture, false, false, 0, R::NotStarted, {}, 0, 400},
+        {"-65563 with the service running", complete, refused, true, false, 5, R::NotStarted, {},
+         2400, 4500},
+        {"-65563 until our responder runs", complete, refusedWithoutResponder + NetworkFixture,
+         false, false, 0, R::Started, twoScanners, 0, 4500},
+        {"-65563 until our responder runs, 32-bit Windows", complete,
+         refusedWithoutResponder + NetworkFixture, false, true, 0, R::Started, twoScanners, 0, 4500},
+        {"a resolve that never answers", complete, stalled, false, false, 5, R::Either, {}, 2400,
+         4500},
     };
+    // clang-format on
     for (const DiscoveryRow &row : rows) {
         SCOPED_TRACE(row.name);
         if ((row.serviceRunning || row.machine32) && !TestMachine::isSimulated()) {
@@ -419,11 +353,11 @@ TEST(DiscoveryContext, Scenarios)
         const auto ms
                 = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started)
                           .count();
-        EXPECT_EQ(results.serials, row.serials);
-        EXPECT_EQ(results.addresses, row.addresses);
-        EXPECT_EQ(results.notes, row.notes);
-        EXPECT_EQ(results.identifiers.size(), row.serials.size());
-        EXPECT_EQ(results.models.size(), row.serials.size());
+        EXPECT_EQ(results.serials, row.found.serials);
+        EXPECT_EQ(results.addresses, row.found.addresses);
+        EXPECT_EQ(results.notes, row.found.notes);
+        EXPECT_EQ(results.identifiers.size(), row.found.serials.size());
+        EXPECT_EQ(results.models.size(), row.found.serials.size());
         EXPECT_GE(ms, row.minMs);
         EXPECT_LE(ms, row.maxMs);
 

@@ -115,7 +115,7 @@ struct AvahiEvents
             if (seen == 0)
                 operation->m_instances.erase(key);
             DnssdOperation::Reply reply;
-            reply.flags = event == AVAHI_BROWSER_NEW ? kDNSServiceFlagsAdd : 0;
+            reply.flags = event == AVAHI_BROWSER_NEW ? kDNSServiceFlagsAdd : 0u;
             reply.interfaceIndex = interface < 0 ? 0 : static_cast<uint32_t>(interface);
             reply.name = name ? name : "";
             reply.type = withTrailingDot(type);
@@ -394,7 +394,7 @@ DNSServiceErrorType DnssdOperation::processResult()
 
 void DnssdOperation::deliver(Reply reply, bool moreComing)
 {
-    const DNSServiceFlags flags = reply.flags | (moreComing ? kDNSServiceFlagsMoreComing : 0);
+    const DNSServiceFlags flags = reply.flags | (moreComing ? kDNSServiceFlagsMoreComing : 0u);
     auto *ref = reinterpret_cast<DNSServiceRef>(this);
     switch (m_kind) {
     case Kind::Browse:

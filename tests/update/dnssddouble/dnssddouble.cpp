@@ -195,7 +195,7 @@ DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceBrowse(DNSServiceRef *sdRef
         const Instance instance = found[i];
         queue(*sdRef, [=](DNSServiceRef ref, DNSServiceFlags) {
             callBack(ref,
-                     kDNSServiceFlagsAdd | (last ? 0 : kDNSServiceFlagsMoreComing),
+                     kDNSServiceFlagsAdd | (last ? 0u : kDNSServiceFlagsMoreComing),
                      instance.interfaceIndex,
                      kDNSServiceErr_NoError,
                      instance.name.c_str(),
