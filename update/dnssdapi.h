@@ -94,55 +94,7 @@ typedef void(DNSSD_API *DNSServiceRegisterReply)(DNSServiceRef sdRef,
                                                  const char *domain,
                                                  void *context);
 
-// The nine entry points, as pointer types (the program looks them up) and as declarations
-// (the libraries define them).
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceBrowseFn)(DNSServiceRef *sdRef,
-                                                           DNSServiceFlags flags,
-                                                           uint32_t interfaceIndex,
-                                                           const char *regtype,
-                                                           const char *domain,
-                                                           DNSServiceBrowseReply callBack,
-                                                           void *context);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceCreateConnectionFn)(DNSServiceRef *sdRef);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceProcessResultFn)(DNSServiceRef sdRef);
-typedef void(DNSSD_API *DNSServiceRefDeallocateFn)(DNSServiceRef sdRef);
-typedef dnssd_sock_t(DNSSD_API *DNSServiceRefSockFDFn)(DNSServiceRef sdRef);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceResolveFn)(DNSServiceRef *sdRef,
-                                                            DNSServiceFlags flags,
-                                                            uint32_t interfaceIndex,
-                                                            const char *name,
-                                                            const char *regtype,
-                                                            const char *domain,
-                                                            DNSServiceResolveReply callBack,
-                                                            void *context);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceQueryRecordFn)(DNSServiceRef *sdRef,
-                                                                DNSServiceFlags flags,
-                                                                uint32_t interfaceIndex,
-                                                                const char *fullname,
-                                                                uint16_t rrtype,
-                                                                uint16_t rrclass,
-                                                                DNSServiceQueryRecordReply callBack,
-                                                                void *context);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceRegisterFn)(DNSServiceRef *sdRef,
-                                                             DNSServiceFlags flags,
-                                                             uint32_t interfaceIndex,
-                                                             const char *name,
-                                                             const char *regtype,
-                                                             const char *domain,
-                                                             const char *host,
-                                                             uint16_t port,
-                                                             uint16_t txtLen,
-                                                             const void *txtRecord,
-                                                             DNSServiceRegisterReply callBack,
-                                                             void *context);
-typedef DNSServiceErrorType(DNSSD_API *DNSServiceGetAddrInfoFn)(DNSServiceRef *sdRef,
-                                                                DNSServiceFlags flags,
-                                                                uint32_t interfaceIndex,
-                                                                DNSServiceProtocol protocol,
-                                                                const char *hostname,
-                                                                DNSServiceGetAddrInfoReply callBack,
-                                                                void *context);
-
+// The nine entry points, which the libraries define and the program looks up by name.
 DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceBrowse(DNSServiceRef *sdRef,
                                                             DNSServiceFlags flags,
                                                             uint32_t interfaceIndex,
@@ -192,3 +144,14 @@ DNSServiceGetAddrInfo(DNSServiceRef *sdRef,
                       DNSServiceGetAddrInfoReply callBack,
                       void *context);
 }
+
+// Their pointer types, for the lookup.
+using DNSServiceBrowseFn = decltype(&DNSServiceBrowse);
+using DNSServiceCreateConnectionFn = decltype(&DNSServiceCreateConnection);
+using DNSServiceProcessResultFn = decltype(&DNSServiceProcessResult);
+using DNSServiceRefDeallocateFn = decltype(&DNSServiceRefDeallocate);
+using DNSServiceRefSockFDFn = decltype(&DNSServiceRefSockFD);
+using DNSServiceResolveFn = decltype(&DNSServiceResolve);
+using DNSServiceQueryRecordFn = decltype(&DNSServiceQueryRecord);
+using DNSServiceRegisterFn = decltype(&DNSServiceRegister);
+using DNSServiceGetAddrInfoFn = decltype(&DNSServiceGetAddrInfo);

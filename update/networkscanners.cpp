@@ -3,7 +3,9 @@
 #include "discoverycontext.h"
 #include "process.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <cwctype>
 
 namespace NetworkScanners {
 
@@ -13,17 +15,6 @@ const wchar_t *const PrinterServiceType = L"_ipp._tcp";
 namespace {
 
 constexpr size_t IdDigits = 4;
-
-int hexDigit(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    return -1;
-}
 
 // The four hexadecimal digits right after marker ("PID_"), which must not open the identifier.
 // The digits follow the underscore directly, as in a USB instance id, so both give the same id.
@@ -35,14 +26,10 @@ std::optional<uint32_t> idAfter(const std::wstring &identifier, const wchar_t *m
     const size_t digits = at + std::wcslen(marker);
     if (identifier.size() < digits + IdDigits)
         return std::nullopt;
-    uint32_t value = 0;
-    for (size_t i = digits; i < digits + IdDigits; ++i) {
-        const int digit = hexDigit(identifier[i]);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<uint32_t>(digit);
-    }
-    return value;
+    const std::wstring hex = identifier.substr(digits, IdDigits);
+    if (!std::all_of(hex.begin(), hex.end(), [](wchar_t c) { return std::iswxdigit(c); }))
+        return std::nullopt;
+    return static_cast<uint32_t>(std::wcstoul(hex.c_str(), nullptr, 16));
 }
 
 std::wstring serialNumber(const std::wstring &text)

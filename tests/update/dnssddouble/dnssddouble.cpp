@@ -12,7 +12,7 @@
 //
 // A browse that finds no instance never answers, as a real responder on a quiet network.
 
-#include "dnssdapi.h"
+#include "dnssddouble.h"
 #include "doubleplatform.h"
 
 #include <cstring>
@@ -108,7 +108,9 @@ std::string withoutDot(const char *text)
     return result;
 }
 
-DNSServiceErrorType startRef(DNSServiceRef *sdRef, const std::string &what)
+} // namespace
+
+DNSServiceErrorType startOperation(DNSServiceRef *sdRef, const std::string &what)
 {
     auto *ref = new _DNSServiceRef_t;
     if (!doubleplatform::makeSocketPair(ref->sockets)) {
@@ -119,6 +121,8 @@ DNSServiceErrorType startRef(DNSServiceRef *sdRef, const std::string &what)
     note("start " + what);
     return kDNSServiceErr_NoError;
 }
+
+namespace {
 
 void queue(DNSServiceRef ref, std::function<void(DNSServiceRef, DNSServiceFlags)> reply)
 {
@@ -181,7 +185,7 @@ DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceBrowse(DNSServiceRef *sdRef
         note("refuse browse " + type + " " + std::to_string(fixture.browseError));
         return fixture.browseError;
     }
-    const DNSServiceErrorType error = startRef(sdRef, "browse " + type);
+    const DNSServiceErrorType error = startOperation(sdRef, "browse " + type);
     if (error != kDNSServiceErr_NoError)
         return error;
     std::vector<Instance> found;
@@ -217,7 +221,7 @@ DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceResolve(DNSServiceRef *sdRe
                                                              void *context)
 {
     const std::string instanceName = name ? name : "";
-    const DNSServiceErrorType error = startRef(sdRef, "resolve " + instanceName);
+    const DNSServiceErrorType error = startOperation(sdRef, "resolve " + instanceName);
     if (error != kDNSServiceErr_NoError)
         return error;
     for (const Instance &instance : readFixture().instances) {
@@ -258,7 +262,7 @@ DNSServiceGetAddrInfo(DNSServiceRef *sdRef,
                       void *context)
 {
     const std::string host = hostname ? hostname : "";
-    const DNSServiceErrorType error = startRef(sdRef, "address " + host);
+    const DNSServiceErrorType error = startOperation(sdRef, "address " + host);
     if (error != kDNSServiceErr_NoError)
         return error;
     Ipv4Address address{};
@@ -297,7 +301,7 @@ DNSServiceGetAddrInfo(DNSServiceRef *sdRef,
 
 DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceCreateConnection(DNSServiceRef *sdRef)
 {
-    return startRef(sdRef, "connection");
+    return startOperation(sdRef, "connection");
 }
 
 DNSSD_EXPORT dnssd_sock_t DNSSD_API DNSServiceRefSockFD(DNSServiceRef sdRef)
@@ -341,7 +345,7 @@ DNSSD_EXPORT DNSServiceErrorType DNSSD_API DNSServiceRegister(DNSServiceRef *sdR
                                                               DNSServiceRegisterReply,
                                                               void *)
 {
-    return startRef(sdRef, "register");
+    return startOperation(sdRef, "register");
 }
 
 } // extern "C"

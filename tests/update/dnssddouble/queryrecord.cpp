@@ -1,6 +1,7 @@
-// The one entry point the incomplete build of the double leaves out.
+// The one entry point the incomplete build of the double leaves out. Like every other request
+// the double does not answer from its fixture, it is accepted and stays silent.
 
-#include "dnssdapi.h"
+#include "dnssddouble.h"
 
 extern "C" DNSSD_EXPORT DNSServiceErrorType DNSSD_API
 DNSServiceQueryRecord(DNSServiceRef *sdRef,
@@ -12,7 +13,5 @@ DNSServiceQueryRecord(DNSServiceRef *sdRef,
                       DNSServiceQueryRecordReply,
                       void *)
 {
-    if (sdRef)
-        *sdRef = nullptr;
-    return kDNSServiceErr_Unsupported;
+    return startOperation(sdRef, "query record");
 }
