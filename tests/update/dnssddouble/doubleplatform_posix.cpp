@@ -73,4 +73,9 @@ bool responderRunning(const std::filesystem::path &folder)
     return held;
 }
 
+bool runAsService(int, char *[])
+{
+    return false;
+}
+
 } // namespace doubleplatform
