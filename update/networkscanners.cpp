@@ -1,7 +1,9 @@
 #include "networkscanners.h"
 
+#include "devicetext.h"
 #include "discoverycontext.h"
 #include "process.h"
+#include "scannerlist.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -32,27 +34,6 @@ std::optional<uint32_t> idAfter(const std::wstring &identifier, const wchar_t *m
     return static_cast<uint32_t>(std::wcstoul(hex.c_str(), nullptr, 16));
 }
 
-std::wstring serialNumber(const std::wstring &text)
-{
-    std::wstring serial;
-    for (wchar_t c : text) {
-        if (c != L'_')
-            serial += c;
-    }
-    const wchar_t *blanks = L" \t\r\n";
-    const size_t first = serial.find_first_not_of(blanks);
-    if (first == std::wstring::npos)
-        return {};
-    return serial.substr(first, serial.find_last_not_of(blanks) - first + 1);
-}
-
-std::wstring hex4(uint32_t value, const wchar_t *format)
-{
-    wchar_t buffer[16];
-    std::swprintf(buffer, sizeof(buffer) / sizeof(buffer[0]), format, value);
-    return buffer;
-}
-
 } // namespace
 
 std::optional<DeviceRecord> deviceRecord(const std::wstring &identifier,
@@ -66,9 +47,9 @@ std::optional<DeviceRecord> deviceRecord(const std::wstring &identifier,
     DeviceRecord record;
     record.vendorId = *vendorId;
     record.productId = *productId;
-    record.serialNumber = serialNumber(serialText);
-    record.model = modelText.empty() ? hex4(*productId, L"PID_%04x") : modelText;
-    record.productIdText = hex4(*productId, L"%04X");
+    record.serialNumber = ScannerList::cleanSerial(serialText);
+    record.model = modelText.empty() ? L"PID_" + DeviceText::hex4(*productId, false) : modelText;
+    record.productIdText = DeviceText::hex4(*productId, true);
     record.network = true;
     return record;
 }
