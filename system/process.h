@@ -68,6 +68,10 @@ private:
 // character beyond it), elsewhere argv read as UTF-8.
 std::vector<std::wstring> programArguments(int argc, char *argv[]);
 
+// The folder of the running program in Windows form, without a trailing separator (Win32: its
+// module file name up to the last backslash; portable: /proc/self/exe through fromHostPath).
+std::wstring programDirectory();
+
 uint32_t currentProcessId();
 uint32_t currentThreadId();
 // 0 when unknown.

@@ -447,6 +447,11 @@ std::vector<std::wstring> programArguments(int argc, char *argv[])
     return arguments;
 }
 
+std::wstring programDirectory()
+{
+    return fromHostPath(runningProgramFolder());
+}
+
 uint32_t currentProcessId()
 {
     return static_cast<uint32_t>(::getpid());

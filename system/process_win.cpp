@@ -116,6 +116,23 @@ std::vector<std::wstring> programArguments(int, char *[])
     return splitCommandLine(GetCommandLineW());
 }
 
+std::wstring programDirectory()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length
+                = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            const std::wstring path(buffer.data(), length);
+            const size_t slash = path.find_last_of(L'\\');
+            return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 uint32_t currentProcessId()
 {
     return GetCurrentProcessId();
