@@ -220,9 +220,9 @@ protected:
         return text;
     }
 
-    static size_t valueCount(RegRoot root, const std::wstring &path)
+    static size_t valueCount(RegRoot root, const std::wstring &path, uint32_t view = 0)
     {
-        const RegKey key = RegKey::open(root, path, RegAccess::Read);
+        const RegKey key = RegKey::open(root, path, RegAccess::Read | view);
         std::wstring name;
         size_t n = 0;
         while (key.enumValueName(static_cast<uint32_t>(n), name) == RegError::Success)
@@ -295,17 +295,20 @@ TEST_F(MachineStore, ReadsAStoreAsRegExportWritesIt)
               L"[HKEY_CURRENT_USER\\Software\\Tam]\r\n"
               L"@=\"default\"\r\n\r\n";
     writeFile(storePath(), encodeUtf16LeWithBom(exported));
+    // The store holds the keys as they lie, which the 64-bit view names.
     const std::wstring uninstall
             = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{11111111-2222-3333-4444-"
               L"555555555555}";
-    EXPECT_EQ(read(RegRoot::LocalMachine, uninstall, L"DisplayName"), L"Tam Scan Utility");
-    EXPECT_EQ(read(RegRoot::LocalMachine, uninstall, L"UninstallString"), L"MsiExec.exe /X");
+    const uint32_t view64 = RegAccess::Wow64_64Key;
+    EXPECT_EQ(read(RegRoot::LocalMachine, uninstall, L"DisplayName", view64), L"Tam Scan Utility");
+    EXPECT_EQ(read(RegRoot::LocalMachine, uninstall, L"UninstallString", view64),
+              L"MsiExec.exe /X");
     uint32_t size = 0;
-    EXPECT_TRUE(RegKey::open(RegRoot::LocalMachine, uninstall, RegAccess::Read)
+    EXPECT_TRUE(RegKey::open(RegRoot::LocalMachine, uninstall, RegAccess::Read | view64)
                         .readDword(L"EstimatedSize", size));
     EXPECT_EQ(size, 0x1000u);
     EXPECT_EQ(read(RegRoot::CurrentUser, L"Software\\Tam", L""), L"default");
-    EXPECT_EQ(valueCount(RegRoot::LocalMachine, uninstall), 6u);
+    EXPECT_EQ(valueCount(RegRoot::LocalMachine, uninstall, view64), 6u);
     // Not a fresh machine: what the file does not hold does not exist.
     EXPECT_FALSE(RegKey::open(RegRoot::LocalMachine,
                               L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
@@ -341,7 +344,7 @@ TEST_F(MachineStore, MalformedStoreFailsEveryCallAndIsNeverWritten)
     // Once repaired, the store works again without restarting the process.
     writeFile(storePath(),
               toUtf8(header + L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\T]\r\n\"v\"=\"ok\"\r\n"));
-    EXPECT_EQ(read(RegRoot::LocalMachine, L"SOFTWARE\\T", L"v"), L"ok");
+    EXPECT_EQ(read(RegRoot::LocalMachine, L"SOFTWARE\\T", L"v", RegAccess::Wow64_64Key), L"ok");
     EXPECT_TRUE(registryErrorMessage().empty());
 }
 
