@@ -36,3 +36,22 @@ void RecoveryEntry::remove()
     if (key.isOpen())
         key.deleteValue(ValueName);
 }
+
+QString RecoveryEntry::take()
+{
+    sys::RegKey key = openRunOnce();
+    if (!key.isOpen())
+        return QString();
+    std::wstring text;
+    if (!key.readString(ValueName, text))
+        return QString();
+    key.deleteValue(ValueName);
+    return QString::fromStdWString(text);
+}
+
+void RecoveryEntry::restore(const QString &storedCommandLine)
+{
+    sys::RegKey key = openRunOnce();
+    if (key.isOpen() && !storedCommandLine.isEmpty())
+        key.setString(ValueName, storedCommandLine.toStdWString());
+}

@@ -146,6 +146,29 @@ uint32_t parentProcessId()
     return parent;
 }
 
+std::wstring processImageName(uint32_t pid)
+{
+    if (pid == 0) // the idle process, which runs no program
+        return {};
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return {};
+    std::wstring name;
+    PROCESSENTRY32W entry;
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == pid) {
+            name = entry.szExeFile;
+            break;
+        }
+    }
+    CloseHandle(snapshot);
+    // Older systems gave the full path here.
+    const size_t slash = name.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? name : name.substr(slash + 1);
+}
+
 bool terminateProcess(uint32_t pid, uint32_t exitCode)
 {
     const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
