@@ -17,7 +17,9 @@
 
 namespace {
 
+// The variant that logs its boxes; the shipped one is only looked at.
 const QString helperProgram = QStringLiteral(TAM_SETUP_RUNNER);
+const QString shippedHelperProgram = QStringLiteral(TAM_SHIPPED_SETUP_RUNNER);
 const QString demoInstaller = QStringLiteral(TAM_DEMOINSTALLER);
 // The demo disc's compressed cabinet, holding the demo installer as OcrSetup.exe.
 const QString demoCabinet = QStringLiteral(TAM_DEMO_CABINET);
@@ -137,6 +139,8 @@ private slots:
     void unparsableRunListStaysUnread();
     void wrongArgumentCount_data();
     void wrongArgumentCount();
+    void shippedHelperReadsNoTestSwitch_data();
+    void shippedHelperReadsNoTestSwitch();
 
 private:
     QString runListFor(const QStringList &selection);
@@ -361,6 +365,28 @@ void TestSetupRunner::wrongArgumentCount()
     QVERIFY(helper.waitForFinished(30000));
     QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(loggedMessages().isEmpty());
+}
+
+// The shipped helper runs as administrator: no variable of its environment may answer its
+// questions or make it write files. Only the tests' variant knows these names.
+void TestSetupRunner::shippedHelperReadsNoTestSwitch_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG");
+    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER");
+}
+
+void TestSetupRunner::shippedHelperReadsNoTestSwitch()
+{
+    QFETCH(QByteArray, name);
+    const auto contents = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray shipped = contents(shippedHelperProgram);
+    QVERIFY(!shipped.isEmpty());
+    QVERIFY(!shipped.contains(name));
+    QVERIFY(contents(helperProgram).contains(name));
 }
 
 QTEST_MAIN(TestSetupRunner)
