@@ -4,15 +4,24 @@
 #include "helpermessages.h"
 #include "installer.h"
 
+#include "closerequest.h"
 #include "guiplatform.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace {
+
+// How often the simulated machine's close requests are looked for.
+constexpr int CloseRequestPollMs = 100;
+
+} // namespace
 
 int HelperProgram::run(int argc, char *argv[], InstallSeams installSeams)
 {
@@ -34,6 +43,16 @@ int HelperProgram::run(int argc, char *argv[], InstallSeams installSeams)
     QWidget placeholder;
     placeholder.resize(1, 1);
     placeholder.show();
+    // Asked to close, the helper closes its windows; the last one ends the event loop, and the
+    // helper reports the interrupted run on its way out.
+    if (sys::watchCloseRequests()) {
+        auto *closeRequests = new QTimer(&app);
+        QObject::connect(closeRequests, &QTimer::timeout, &app, [] {
+            if (sys::closeRequested())
+                QApplication::closeAllWindows();
+        });
+        closeRequests->start(CloseRequestPollMs);
+    }
 
     if (argc != 3)
         return -1;

@@ -66,6 +66,14 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
       </installer>
     </installationplatform>
   </application>
+  <application ShortName="Slow">
+    <displayname><string Language="*" Value="Slow Utility"/></displayname>
+    <installationplatform Value="all">
+      <installer Executable="$SetupPath$\Software\UtilitySetup.exe" CommandLine="/code={DDDDDDDD-2222-3333-4444-555555555555} /name=Slow /delay=4000">
+        <checker Type="installer" QueryValue="{DDDDDDDD-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
   <application ShortName="Other">
     <displayname><string Language="*" Value="Not selected"/></displayname>
     <installationplatform Value="all">
@@ -139,6 +147,7 @@ private slots:
     void unparsableRunListStaysUnread();
     void wrongArgumentCount_data();
     void wrongArgumentCount();
+    void closedWhileInstallingEndsCleanly();
     void shippedHelperReadsNoTestSwitch_data();
     void shippedHelperReadsNoTestSwitch();
 
@@ -365,6 +374,36 @@ void TestSetupRunner::wrongArgumentCount()
     QVERIFY(helper.waitForFinished(30000));
     QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(loggedMessages().isEmpty());
+}
+
+// Told to close while an installer runs (taskkill without /F; SIGTERM on the simulated
+// machine): the helper reports the interrupted run and ends at once, without waiting for the
+// installer, which completes on its own.
+void TestSetupRunner::closedWhileInstallingEndsCleanly()
+{
+    const QString slow = QStringLiteral("{DDDDDDDD-2222-3333-4444-555555555555}");
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, runListFor({QStringLiteral("Slow")})),
+             FrontEndSegment::WriteResult::Written);
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QList<Message> messages;
+    QVERIFY(QTest::qWaitFor(
+            [&] {
+                FrontEndSegment::consumeMessages(m_segment, [&](const MessageSlot &slot) {
+                    messages.append({slot.type, slot.value1, slot.value2});
+                });
+                return !messages.isEmpty();
+            },
+            10000));
+    QCOMPARE(messages, (QList<Message>{{AppStarted, 0, -1}}));
+
+    helper.terminate();
+    QVERIFY(helper.waitForFinished(10000));
+    QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(helper.exitCode(), 0);
+    QVERIFY2(!isUninstallEntry(slow), "the helper waited for the installer");
+    QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunInterrupted, -1, -1}}));
+    QTRY_VERIFY_WITH_TIMEOUT(isUninstallEntry(slow), 15000);
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its
