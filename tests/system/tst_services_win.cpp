@@ -155,7 +155,7 @@ TEST(ServicesWin, StopsAServiceOfOurOwn)
         EXPECT_TRUE(isServiceRegistered(service.name())) << row.name;
         DWORD pid = 0;
         if (row.started) {
-            ASSERT_TRUE(service.start()) << row.name;
+            ASSERT_TRUE(service.start()) << row.name << ": error " << GetLastError();
             pid = service.processId();
             ASSERT_NE(pid, 0u) << row.name;
         }
