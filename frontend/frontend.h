@@ -93,6 +93,11 @@ public:
     // process alive).
     bool endedAtStart() const { return m_endedAtStart; }
 
+signals:
+    // Setting up the main menu stopped at a fault in the skin or product files (reported
+    // already). The window stays hidden: the program has nothing left to show and must end.
+    void mainMenuFailed();
+
 public slots:
     void set_up_main_ui();
     void update_language();
@@ -143,6 +148,8 @@ protected:
 private:
     // start-up
     void acquireSingleInstance();
+    // navigation: leaves through closing the window, keeping the recovery entry if it stays
+    void leave();
     // languages
     void loadInitialTranslators();
     void reloadTranslators();
@@ -151,6 +158,7 @@ private:
     QWidget *requireObject(const QString &name);
     void showError(const QString &title, const QString &text);
     void showWarning(const QString &text);
+    bool setUpMainMenu();
     bool loadProductFiles();
     bool runUpdateCheck();
     void setScannerNameText(QWidget *root);

@@ -61,3 +61,22 @@ void RecoveryEntry::remove()
     if (own.isOpen())
         own.deleteValue(SelectionValueName);
 }
+
+QString RecoveryEntry::take()
+{
+    sys::RegKey key = openRunOnce();
+    if (!key.isOpen())
+        return QString();
+    std::wstring text;
+    if (!key.readString(ValueName, text))
+        return QString();
+    key.deleteValue(ValueName);
+    return QString::fromStdWString(text);
+}
+
+void RecoveryEntry::restore(const QString &storedCommandLine)
+{
+    sys::RegKey key = openRunOnce();
+    if (key.isOpen() && !storedCommandLine.isEmpty())
+        key.setString(ValueName, storedCommandLine.toStdWString());
+}

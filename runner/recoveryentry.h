@@ -35,4 +35,8 @@ public:
     static QStringList selection();
     // Deletes both values; a missing value or key is not an error.
     static void remove();
+    // Deletes the value and returns what it held (empty when there was none), so that a caller
+    // whose exit is called off can put it back with restore().
+    static QString take();
+    static void restore(const QString &storedCommandLine);
 };

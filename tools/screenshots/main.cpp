@@ -1,8 +1,11 @@
 // Renders the language picker, every page of a disc's skin, the two licence dialogs, the dialog
 // that waits for a scanner to be connected and an installation from the disc (before, during and
-// after) to PNG files, for people to look at. Usage: screenshots DISC_FOLDER OUTPUT_FOLDER
-// LANGUAGE_CODE The disc is used as setup would use it from its root; message boxes are printed,
-// not shown. The installation runs the disc's setup_runner on the machine that TAM_MACHINE names.
+// after) to PNG files, for people to look at.
+// Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
+// The disc is used as setup would use it from its root; message boxes are printed, not shown.
+// The installation runs the disc's setup_runner on the machine that TAM_MACHINE names; with the
+// tests' variant of it there (scripts/screenshots puts it on a copy of the disc) its boxes are
+// logged to helper-messages.log in the output folder.
 
 #include "application.h"
 #include "connectscannerdlg.h"
