@@ -218,10 +218,12 @@ TEST_F(Registry, ThirtyTwoBitViewLivesUnderWow6432Node)
 
     RegKey::open(RegRoot::LocalMachine, m_machine, RegAccess::Read | view64, &rc);
     EXPECT_EQ(rc, RegError::FileNotFound);
-    // Without a flag a program sees the view of its own kind: the shipped 32-bit programs (and
-    // the simulated machine's process, which stands in for them) the 32-bit one.
+    // Without a flag a process sees the view of its own kind: a 32-bit program under WOW64 (the
+    // shipped programs, and the simulated machine's process, which stands in for them) the
+    // 32-bit one.
     RegKey::open(RegRoot::LocalMachine, m_machine, RegAccess::Read, &rc);
-    EXPECT_EQ(rc, isProcess64Bit() ? RegError::FileNotFound : RegError::Success);
+    EXPECT_EQ(rc, isProcess64Bit() ? RegError::FileNotFound : RegError::Success)
+            << "without a flag a process sees the view of its own kind";
 
     const RegKey physical = RegKey::open(RegRoot::LocalMachine,
                                          L"SOFTWARE\\WOW6432Node\\" + m_name + L"\\Uninstall\\{A}",
