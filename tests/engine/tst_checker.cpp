@@ -30,8 +30,11 @@ void seedMachine()
         const char *product = view == sys::RegAccess::Wow64_32Key ? oldCapture : newCapture;
         codes.setString(engine::InstalledSoftware::packGuid(QString(product).toStdWString()), L"");
     }
-    sys::RegKey settings = sys::RegKey::create(
-            sys::RegRoot::LocalMachine, L"SOFTWARE\\Tamberlin\\Capture", sys::RegAccess::AllAccess);
+    // In the 64-bit view only: a 32-bit process finds it by the checks' second try.
+    sys::RegKey settings
+            = sys::RegKey::create(sys::RegRoot::LocalMachine,
+                                  L"SOFTWARE\\Tamberlin\\Capture",
+                                  sys::RegAccess::AllAccess | sys::RegAccess::Wow64_64Key);
     settings.setString(L"Version", L"3.2.1");
     settings.setDword(L"Build", 1500);
     sys::RegKey user = sys::RegKey::create(
