@@ -30,8 +30,4 @@ std::filesystem::path moduleFolder();
 bool holdResponderLock(const std::filesystem::path &folder);
 bool responderRunning(const std::filesystem::path &folder);
 
-// Windows: with "--service" the stand-in runs as the system's responder service instead (until
-// the service manager stops it) and this returns true. Elsewhere services are simulated: false.
-bool runAsService(int argc, char *argv[]);
-
 } // namespace doubleplatform

@@ -73,9 +73,4 @@ bool responderRunning(const std::filesystem::path &folder)
     return held;
 }
 
-bool runAsService(int, char *[])
-{
-    return false;
-}
-
 } // namespace doubleplatform

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace doubleplatform {
 
 namespace {
@@ -111,52 +109,6 @@ bool responderRunning(const std::filesystem::path &folder)
         return false;
     }
     return GetLastError() == ERROR_SHARING_VIOLATION;
-}
-
-namespace {
-
-SERVICE_STATUS_HANDLE serviceHandle = nullptr;
-SERVICE_STATUS serviceStatus{
-        SERVICE_WIN32_OWN_PROCESS, SERVICE_START_PENDING, 0, NO_ERROR, 0, 0, 0};
-HANDLE serviceStop = nullptr;
-
-void reportService(DWORD state)
-{
-    serviceStatus.dwCurrentState = state;
-    serviceStatus.dwControlsAccepted = state == SERVICE_RUNNING ? SERVICE_ACCEPT_STOP : 0;
-    SetServiceStatus(serviceHandle, &serviceStatus);
-}
-
-DWORD WINAPI serviceControl(DWORD control, DWORD, void *, void *)
-{
-    if (control == SERVICE_CONTROL_STOP) {
-        reportService(SERVICE_STOP_PENDING);
-        SetEvent(serviceStop);
-    }
-    return NO_ERROR;
-}
-
-void WINAPI serviceMain(DWORD, wchar_t **)
-{
-    serviceHandle = RegisterServiceCtrlHandlerExW(L"", serviceControl, nullptr);
-    if (!serviceHandle)
-        return;
-    serviceStop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    reportService(SERVICE_RUNNING);
-    WaitForSingleObject(serviceStop, INFINITE);
-    reportService(SERVICE_STOPPED);
-}
-
-} // namespace
-
-bool runAsService(int argc, char *argv[])
-{
-    if (argc < 2 || std::string(argv[1]) != "--service")
-        return false;
-    wchar_t name[] = L"";
-    SERVICE_TABLE_ENTRYW table[] = {{name, serviceMain}, {nullptr, nullptr}};
-    StartServiceCtrlDispatcherW(table);
-    return true;
 }
 
 } // namespace doubleplatform

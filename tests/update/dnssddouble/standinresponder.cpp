@@ -1,7 +1,6 @@
 // Stands in for the DNS-SD responder in tests: notes how it was started in
 // "responder-started.txt" beside it ("NAME ARGUMENTS", one line per start), holds the
-// responder lock the test double checks, and runs until it is ended. On Windows it also serves
-// as the system's responder service (doubleplatform::runAsService).
+// responder lock the test double checks, and runs until it is ended.
 
 #include "doubleplatform.h"
 
@@ -12,8 +11,6 @@
 
 int main(int argc, char *argv[])
 {
-    if (doubleplatform::runAsService(argc, argv))
-        return 0;
     const std::filesystem::path folder = doubleplatform::moduleFolder();
     if (!doubleplatform::holdResponderLock(folder))
         return 1;
