@@ -6,6 +6,7 @@
 
 #include <mspack.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Cabinet {
 
@@ -354,6 +356,33 @@ off_t CExtract::Platform::tell(mspack_file *handle)
 }
 
 namespace {
+// A file's identity: two names of one file (case, links) are the same cabinet.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+bool identityOf(const std::string &path, FileIdentity &identity)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    identity = {info.st_dev, info.st_ino};
+    return true;
+}
+
+bool isOneOf(const std::vector<FileIdentity> &cabinets, const std::string &path)
+{
+    FileIdentity identity;
+    return identityOf(path, identity)
+           && std::find(cabinets.begin(), cabinets.end(), identity) != cabinets.end();
+}
+
 // Creates every missing directory of sub below base (which exists: it holds the cabinet).
 // Returns 0 or a Windows error code.
 uint32_t createDirectories(const std::wstring &base, const std::wstring &sub)
@@ -383,6 +412,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
     std::deque<std::string> paths;
 
     paths.push_back(sys::toHostPath(m_extractionDirectory + cabinetName));
+    // The members of the chain: none may come twice (a chain that names itself again would be
+    // joined forever), and no extracted file may replace one while it is read.
+    std::vector<FileIdentity> members(1);
+    identityOf(paths.back(), members.back());
     mscabd_cabinet *first = decompressor->open(decompressor, paths.back().c_str());
     if (!first) {
         // A header too short to read is "not a cabinet", as the system library says.
@@ -402,6 +435,12 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             break;
         }
         paths.push_back(sys::toHostPath(m_extractionDirectory + name));
+        if (isOneOf(members, paths.back())) {
+            setError(ErrorWrongCabinet);
+            break;
+        }
+        members.emplace_back();
+        identityOf(paths.back(), members.back());
         mscabd_cabinet *next = decompressor->open(decompressor, paths.back().c_str());
         if (!next) {
             chainBroken = true;
@@ -432,6 +471,11 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
         }
         const std::wstring target = m_extractionDirectory + subDirectory + name;
         const std::string hostTarget = sys::toHostPath(target);
+        if (isOneOf(members, hostTarget)) {
+            // Opening it for writing would empty a cabinet that is still being read.
+            setError(ErrorTargetFile, WinErrorSharingViolation);
+            continue;
+        }
         clearAttributes(hostTarget);
         const int fd = ::open(
                 hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
