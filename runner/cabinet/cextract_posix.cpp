@@ -477,8 +477,20 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             continue;
         }
         clearAttributes(hostTarget);
+        // What cannot be a target (a folder, a link) is refused as the target itself.
+        if (const int existing = ::open(hostTarget.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+            existing >= 0) {
+            ::close(existing);
+        } else if (errno != ENOENT) {
+            setError(ErrorTargetFile, windowsError(errno));
+            break;
+        }
+        // The data goes into a side file that becomes the target once the library is done with
+        // it: a helper killed in the middle must not leave a program that looks extracted, or
+        // the next run would start it instead of extracting it again.
+        const std::string sideFile = hostTarget + ".tam-partial";
         const int fd = ::open(
-                hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+                sideFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0) {
             setError(ErrorTargetFile, windowsError(errno));
             break;
@@ -495,6 +507,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             Platform::close(reinterpret_cast<mspack_file *>(p.pendingTarget));
             p.pendingTarget = nullptr;
         }
+        // After a fault the target holds what was written, as with the system library.
+        const int placed = ::rename(sideFile.c_str(), hostTarget.c_str()) == 0 ? 0 : errno;
+        if (placed != 0)
+            ::unlink(sideFile.c_str());
         if (result != MSPACK_ERR_OK) {
             if (result == MSPACK_ERR_WRITE)
                 setError(ErrorTargetFile, windowsError(p.lastWriteErrno));
@@ -502,6 +518,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
                 setError(ErrorCabinetNotFound);
             else
                 setError(libraryCodeOf(result));
+            break;
+        }
+        if (placed != 0) {
+            setError(ErrorTargetFile, windowsError(placed));
             break;
         }
 

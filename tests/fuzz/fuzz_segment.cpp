@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QSharedMemory>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -51,6 +52,11 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     g_helper = new QSharedMemory(key);
     if (!g_helper->attach())
         std::abort();
+    // System V segments outlive a process that never detaches.
+    std::atexit([] {
+        delete g_helper;
+        delete g_frontEnd;
+    });
     return 0;
 }
 
