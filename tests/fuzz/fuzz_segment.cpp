@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QSharedMemory>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -17,18 +18,26 @@ namespace {
 QSharedMemory *g_frontEnd = nullptr;
 QSharedMemory *g_helper = nullptr;
 
+// Bytes of the segment that may be non-zero: the input and the one slot a post adds behind it
+// (clearing the whole megabyte for every input would dominate the run).
+size_t g_dirty = SegmentProtocol::SegmentSize;
+
 void fill(const uint8_t *data, size_t size)
 {
     char *bytes = static_cast<char *>(g_frontEnd->data());
-    std::memset(bytes, 0, size_t(g_frontEnd->size()));
-    std::memcpy(bytes, data, std::min(size, size_t(g_frontEnd->size())));
+    const size_t capacity = size_t(g_frontEnd->size());
+    std::memset(bytes, 0, std::min(g_dirty, capacity));
+    std::memcpy(bytes, data, std::min(size, capacity));
+    g_dirty = std::min(capacity, size + 2 * SegmentProtocol::SlotSize);
 }
 
 std::vector<MessageSlot> unread()
 {
     std::vector<MessageSlot> pending;
     const auto *queue = static_cast<const MessageSlot *>(g_frontEnd->constData());
-    for (int i = 0; i < SegmentProtocol::SlotCount; ++i) {
+    const size_t scanned
+            = std::min(g_dirty / SegmentProtocol::SlotSize + 1, size_t(SegmentProtocol::SlotCount));
+    for (size_t i = 0; i < scanned; ++i) {
         if (queue[i].inUse)
             pending.push_back(queue[i]);
     }
