@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!text.contains(QChar(0)));
 
     fill(data, size);
-    const bool runListUnread = size >= 2 && data[0] == '<' && data[1] == 0;
+    // The first unit, as the zero-filled segment completes a one-byte input.
+    const bool runListUnread = size >= 1 && data[0] == '<' && (size == 1 || data[1] == 0);
     std::vector<MessageSlot> seen;
     const auto result = FrontEndSegment::consumeMessages(
             g_frontEnd, [&seen](const MessageSlot &slot) { seen.push_back(slot); });
