@@ -5,6 +5,8 @@
 #include "frontendhooks.h"
 #include "guiplatform.h"
 #include "messageboxhandler.h"
+#include "scannerlist.h"
+#include "scannerseriallookup.h"
 #include "startupplan.h"
 #include "urlopener.h"
 
@@ -70,6 +72,14 @@ int main(int argc, char *argv[])
     MessageBoxHandler::install();
     // User guides open through the engine's opener; here it is the desktop's.
     UrlOpener::setHandler(&FrontEndHooks::openUrl);
+    // A product description without a serial number takes that of a connected scanner of its
+    // model. Product id 0 names no model (the scanner list would take it for "any").
+    ScannerSerialLookup::setFinder([](quint16 productId) {
+        const std::vector<DeviceRecord> scanners
+                = productId == 0 ? std::vector<DeviceRecord>() : ScannerList::find(productId);
+        return scanners.empty() ? QString()
+                                : QString::fromStdWString(scanners.front().serialNumber);
+    });
 
     // The volume is that of the program's own path, which only the application knows fully.
     discLock.lock(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString());

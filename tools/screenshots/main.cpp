@@ -1,10 +1,11 @@
-// Renders the language picker, every page of a disc's skin, the two licence dialogs and an
-// installation from the disc (before, during and after) to PNG files, for people to look at.
-// Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
-// The disc is used as setup would use it from its root; message boxes are printed, not shown.
-// The installation runs the disc's setup_runner on the machine that TAM_MACHINE names.
+// Renders the language picker, every page of a disc's skin, the two licence dialogs, the dialog
+// that waits for a scanner to be connected and an installation from the disc (before, during and
+// after) to PNG files, for people to look at. Usage: screenshots DISC_FOLDER OUTPUT_FOLDER
+// LANGUAGE_CODE The disc is used as setup would use it from its root; message boxes are printed,
+// not shown. The installation runs the disc's setup_runner on the machine that TAM_MACHINE names.
 
 #include "application.h"
+#include "connectscannerdlg.h"
 #include "euladlg.h"
 #include "frontend.h"
 #include "frontendhooks.h"
@@ -146,8 +147,18 @@ int main(int argc, char *argv[])
         if (dialog.grab().save(file))
             ++saved;
     }
+    {
+        // Waiting for a scanner of the disc's model; none is connected, so it stays open.
+        ConnectScannerDlg::setScan([](uint32_t) { return std::vector<DeviceRecord>(); });
+        ConnectScannerDlg dialog(&window, Qt::WindowFlags(), 0x0465);
+        dialog.show();
+        app.processEvents();
+        if (dialog.grab().save(output + QStringLiteral("/connect_scanner_") + language
+                               + QStringLiteral(".png")))
+            ++saved;
+    }
     saved += installFromDisc(window, output, language);
     QTextStream(stdout) << saved << " pictures of " << disc << " in " << language << " -> "
                         << output << '\n';
-    return saved == 14 ? 0 : 1;
+    return saved == 15 ? 0 : 1;
 }

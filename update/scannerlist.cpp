@@ -1,0 +1,83 @@
+#include "scannerlist.h"
+
+#include "networkscanners.h"
+#include "usbinventory.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cwctype>
+
+namespace {
+
+bool wanted(uint32_t requested, const DeviceRecord &record)
+{
+    return requested == 0 || record.productId == requested;
+}
+
+std::wstring hex4(uint32_t number, bool upper)
+{
+    wchar_t text[16];
+    std::swprintf(text, 16, upper ? L"%04X" : L"%04x", static_cast<unsigned>(number));
+    return text;
+}
+
+} // namespace
+
+std::vector<DeviceRecord> ScannerList::find(uint32_t productId)
+{
+    UsbInventory inventory;
+    inventory.refresh();
+    return build(inventory.entries(), productId, &NetworkScanners::find);
+}
+
+std::vector<DeviceRecord> ScannerList::build(const std::vector<UsbInventoryEntry> &usbEntries,
+                                             uint32_t productId,
+                                             const NetworkFinder &network)
+{
+    std::vector<DeviceRecord> records;
+    for (const UsbInventoryEntry &entry : usbEntries) {
+        DeviceRecord record;
+        if (recordFromEntry(entry, record) && wanted(productId, record))
+            records.push_back(std::move(record));
+    }
+    if (!network)
+        return records;
+    for (const wchar_t *type :
+         {NetworkScanners::ScannerServiceType, NetworkScanners::PrinterServiceType}) {
+        for (DeviceRecord &record : network(type)) {
+            if (wanted(productId, record))
+                records.push_back(std::move(record));
+        }
+    }
+    return records;
+}
+
+std::wstring ScannerList::cleanSerial(const std::wstring &serial)
+{
+    std::wstring clean;
+    for (wchar_t c : serial) {
+        if (c != L'_')
+            clean.push_back(c);
+    }
+    const auto blank = [](wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0; };
+    const auto first = std::find_if_not(clean.begin(), clean.end(), blank);
+    const auto last = std::find_if_not(clean.rbegin(), clean.rend(), blank).base();
+    return first < last ? std::wstring(first, last) : std::wstring();
+}
+
+bool ScannerList::recordFromEntry(const UsbInventoryEntry &entry, DeviceRecord &record)
+{
+    // Blanks or underscores alone are no serial number: the update server could not tell the
+    // scanner apart by them.
+    const std::wstring serial = cleanSerial(entry.serialNumber);
+    if (serial.empty())
+        return false;
+    record = DeviceRecord();
+    record.vendorId = entry.vendorId;
+    record.productId = entry.productId;
+    record.serialNumber = serial;
+    record.model = entry.model.empty() ? L"PID_" + hex4(entry.productId, false) : entry.model;
+    record.productIdText = hex4(entry.productId, true);
+    record.network = false;
+    return true;
+}

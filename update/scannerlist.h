@@ -1,0 +1,33 @@
+#pragma once
+
+// The maker's scanners that are connected now, for a product id (0 = any): USB scanners in
+// inventory order, then the network scanners of the scanner service, then those of the printing
+// service. This is what the update dialogs choose from and what the product description asks
+// for a serial number.
+
+#include "devicerecord.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct UsbInventoryEntry;
+
+class ScannerList
+{
+public:
+    // The network scanners announcing one service type.
+    using NetworkFinder = std::function<std::vector<DeviceRecord>(const std::wstring &serviceType)>;
+
+    // Refreshes the USB inventory and asks the network (NetworkScanners::find).
+    static std::vector<DeviceRecord> find(uint32_t productId);
+    static std::vector<DeviceRecord> build(const std::vector<UsbInventoryEntry> &usbEntries,
+                                           uint32_t productId,
+                                           const NetworkFinder &network);
+
+    // A serial number as records carry it: surrounding blanks trimmed, every "_" removed.
+    static std::wstring cleanSerial(const std::wstring &serial);
+    // The record of a USB scanner; false for an entry without a serial number.
+    static bool recordFromEntry(const UsbInventoryEntry &entry, DeviceRecord &record);
+};
