@@ -26,7 +26,7 @@
 namespace {
 
 const int helperRounds = 50;
-const int downloadRounds = 30;
+const int downloadRounds = 20;
 
 // Three applications of demo installers that finish at once; one ships in a cabinet.
 const char catalogue[] = R"(<Scanner ShortName="K-1" LongName="Kill Test">
