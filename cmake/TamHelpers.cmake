@@ -126,3 +126,45 @@ function(tam_shares_machine)
         endif()
     endforeach()
 endfunction()
+
+# tam_apply_sanitizers(): the compile and link flags of TAM_SANITIZE and TAM_FUZZ for the whole
+# tree. Every report ends the program (no recovery), so a test with a report fails.
+macro(tam_apply_sanitizers)
+    if(TAM_SANITIZE OR TAM_FUZZ)
+        if(WIN32)
+            message(FATAL_ERROR "TAM_SANITIZE and TAM_FUZZ are for the Linux build")
+        endif()
+        set(_tamSanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+                           -fno-omit-frame-pointer)
+        add_compile_options(${_tamSanitizers})
+        add_link_options(-fsanitize=address,undefined)
+        if(TAM_FUZZ)
+            if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+                message(FATAL_ERROR "TAM_FUZZ needs clang (CC=clang CXX=clang++)")
+            endif()
+            add_compile_options(-fsanitize=fuzzer-no-link)
+        endif()
+    endif()
+endmacro()
+
+# tam_fuzz_target(NAME SOURCES ... LIBS ...): one parser's fuzz target under tests/fuzz. Its
+# seed inputs are the files in tests/fuzz/corpus/NAME, the inputs that once broke the parser
+# in tests/fuzz/regressions/NAME. With TAM_FUZZ it is a libFuzzer program (scripts/fuzz runs
+# it); otherwise it replays both folders and CTest runs that replay as fuzz_replay_NAME.
+function(tam_fuzz_target name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    set(target fuzz_${name})
+    set(fuzzDir ${CMAKE_SOURCE_DIR}/tests/fuzz)
+    add_executable(${target} ${T_SOURCES})
+    target_link_libraries(${target} PRIVATE ${T_LIBS})
+    target_include_directories(${target} PRIVATE ${fuzzDir})
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    set_property(GLOBAL APPEND PROPERTY TAM_FUZZ_TARGETS ${target})
+    if(TAM_FUZZ)
+        target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+        return()
+    endif()
+    target_sources(${target} PRIVATE ${fuzzDir}/replaymain.cpp)
+    add_test(NAME fuzz_replay_${name}
+             COMMAND ${target} ${fuzzDir}/corpus/${name} ${fuzzDir}/regressions/${name})
+endfunction()

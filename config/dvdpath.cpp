@@ -15,11 +15,8 @@ bool readDvdPath(QString &path, const QString &programDir)
     QFile file(folder + QStringLiteral("/DVDPath.xml"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;
-    QByteArray content;
-    if (!XmlGuard::readWithin(file, content))
-        return false;
     QDomDocument document;
-    if (!document.setContent(content))
+    if (!XmlGuard::read(file, document))
         return false;
     const QDomElement root = document.documentElement();
     if (root.tagName().toLower() != QLatin1String("dvdpath"))

@@ -42,10 +42,7 @@ bool readDocument(const QString &path,
         return false;
     if (opened)
         *opened = true;
-    QByteArray content;
-    if (!XmlGuard::readWithin(file, content, error, line, column))
-        return false;
-    return document.setContent(content, error, line, column);
+    return XmlGuard::read(file, document, error, line, column);
 }
 
 } // namespace

@@ -29,6 +29,15 @@ qint64 rangeStart(const QByteArray &contentRange)
     const qint64 start = value.mid(6, dash - 6).trimmed().toLongLong(&ok);
     return ok ? start : -1;
 }
+
+// The complete length of a "Content-Range: bytes FIRST-LAST/LENGTH" header, or -1 ("*").
+qint64 rangeLength(const QByteArray &contentRange)
+{
+    const int slash = contentRange.indexOf('/');
+    bool ok = false;
+    const qint64 length = slash < 0 ? -1 : contentRange.mid(slash + 1).trimmed().toLongLong(&ok);
+    return ok ? length : -1;
+}
 } // namespace
 
 DownloadManager::DownloadManager(QObject *parent)
@@ -124,6 +133,10 @@ void DownloadManager::finishedHead()
 
     // 64 bits: installers and bundles may exceed 2 GiB.
     m_totalSize = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    // A weak entity tag may not guard a range.
+    m_validator = reply->rawHeader("ETag");
+    if (m_validator.startsWith("W/") || m_validator.isEmpty())
+        m_validator = reply->rawHeader("Last-Modified");
 
     m_request.setRawHeader("Connection", "Keep-Alive");
     m_request.setAttribute(QNetworkRequest::HttpPipeliningAllowedAttribute, true);
@@ -152,6 +165,12 @@ void DownloadManager::download()
         if (m_totalSize > 0)
             range += QByteArray::number(m_totalSize);
         m_request.setRawHeader("Range", range);
+        // A file that changed since the HEAD comes whole instead of a tail of the new one
+        // behind the head of the old one.
+        if (m_resumeOffset > 0 && !m_validator.isEmpty())
+            m_request.setRawHeader("If-Range", m_validator);
+        else
+            m_request.setRawHeader("If-Range", QByteArray());
     }
     m_rangeChecked = false;
 
@@ -393,7 +412,16 @@ bool DownloadManager::checkRange()
         return true;
 
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const qint64 start = status == 206 ? rangeStart(m_reply->rawHeader("Content-Range")) : -1;
+    const QByteArray contentRange = m_reply->rawHeader("Content-Range");
+    const qint64 start = status == 206 ? rangeStart(contentRange) : -1;
+    const qint64 length = status == 206 ? rangeLength(contentRange) : -1;
+    if (length >= 0 && m_totalSize > 0 && length != m_totalSize) {
+        // Another file than the one whose head the side file holds.
+        diagnostic(
+                QStringLiteral("range of a file of %1 bytes, not %2").arg(length).arg(m_totalSize));
+        fail(QNetworkReply::ProtocolFailure);
+        return false;
+    }
     if (start == m_resumeOffset)
         return true;
     if (status == 206 && start != 0) {
@@ -407,6 +435,14 @@ bool DownloadManager::checkRange()
     diagnostic(QStringLiteral("range ignored (status %1): starting over").arg(status));
     m_partFile->resize(0);
     m_resumeOffset = 0;
+    // The whole file again, maybe a changed one: its own length and version count from now on.
+    bool lengthKnown = false;
+    const qint64 whole
+            = m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&lengthKnown);
+    if (lengthKnown)
+        m_totalSize = whole;
+    if (m_reply->hasRawHeader("ETag") && !m_reply->rawHeader("ETag").startsWith("W/"))
+        m_validator = m_reply->rawHeader("ETag");
     return true;
 }
 

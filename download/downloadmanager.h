@@ -19,7 +19,9 @@ class QTimer;
 //
 // Local faults (the side file cannot be opened or written, the body ends short of the announced
 // length, the side file cannot be renamed) are reported as sigDownloadError(UnknownContentError);
-// a ranged answer that starts at neither the requested offset nor zero as ProtocolFailure.
+// a ranged answer that starts at neither the requested offset nor zero, or that belongs to a file
+// of another length, as ProtocolFailure. A resumed GET carries If-Range with the file's ETag (or
+// Last-Modified), so a file that changed meanwhile comes whole and replaces the side file.
 class DownloadManager : public QObject
 {
     Q_OBJECT
@@ -84,6 +86,9 @@ private:
     bool m_acceptsRanges = false;
     qint64 m_downloaded = 0;
     qint64 m_resumeOffset = 0;
+    // What identifies the file's version (a strong ETag, else Last-Modified): a resumed GET
+    // asks for the tail only while the file is still this one.
+    QByteArray m_validator;
     QTimer *m_timer = nullptr;
     QElapsedTimer m_intervalClock;
     SpeedMeter m_speed;

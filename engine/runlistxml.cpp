@@ -26,7 +26,24 @@ QString RunListXml::escape(const QString &value, QChar quote)
 {
     QString text;
     text.reserve(value.size());
-    for (const QChar c : value) {
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        // What XML cannot carry as a character goes as a reference, which the DOM reads back
+        // as it was: a raw U+FFFF ends the reader's input, a raw NUL ends the run list in the
+        // segment, and a lone surrogate is no character at all.
+        const bool pairedHigh
+                = c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate();
+        if (pairedHigh) {
+            text += c;
+            text += value.at(++i);
+            continue;
+        }
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n')
+             && c != QLatin1Char('\r'))
+            || c.isSurrogate() || c.unicode() >= 0xFFFE) {
+            text += QStringLiteral("&#x%1;").arg(c.unicode(), 0, 16);
+            continue;
+        }
         switch (c.unicode()) {
         case '&':
             text += QLatin1String("&amp;");
@@ -139,9 +156,7 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
 
 bool RunListXml::parse(const QString &text, QDomDocument &document, QString *error)
 {
-    if (!XmlGuard::check(text.toUtf8(), error))
-        return false;
-    return document.setContent(text, error);
+    return XmlGuard::parse(text, document, error);
 }
 
 Checker RunListXml::readChecker(const QDomElement &element)

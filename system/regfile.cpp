@@ -1,5 +1,8 @@
 #include "regfile.h"
 
+#include "registrytree.h"
+
+#include <algorithm>
 #include <cstdint>
 
 namespace sys {
@@ -274,7 +277,9 @@ private:
             entry.kind = RegFileEntry::DeleteKey;
             key.erase(0, 1);
         }
-        key = trimmed(key);
+        // Blanks before the root name are layout; a blank that ends the last key name belongs
+        // to it (the writer keeps it, and "Trailing " is another key than "Trailing").
+        key.erase(0, std::min(key.size(), key.find_first_not_of(L" \t")));
         if (key.empty())
             return fail(L"empty key name");
         entry.key = key;
@@ -377,14 +382,21 @@ private:
     // Joins lines ending in a backslash into one hex list.
     bool readContinuations(std::wstring &list)
     {
+        // Trimmed in place, line by line: re-trimming the whole list after every line would cost
+        // time quadratic in the length of a long value.
+        auto trimTail = [&list] {
+            while (!list.empty() && isSpace(list.back()))
+                list.pop_back();
+        };
         list = trimmed(list);
         while (!list.empty() && list.back() == L'\\') {
             list.pop_back();
+            trimTail();
             std::wstring next;
             if (!nextLine(next))
                 return fail(L"the file ends inside a continued hex value");
             list += trimmed(next);
-            list = trimmed(list);
+            trimTail();
         }
         return true;
     }
@@ -515,6 +527,13 @@ bool checkRegFileRoots(const std::vector<RegFileEntry> &entries,
             errorText = L"a root key cannot be deleted";
             return false;
         }
+        RegKeyPath path;
+        path.appendPath(rest);
+        if (!path.withinLimits()) {
+            errorLine = entry.line;
+            errorText = L"a key name longer than 255 characters or nested deeper than 512 levels";
+            return false;
+        }
     }
     return true;
 }
@@ -554,10 +573,27 @@ void RegFileWriter::put(const wchar_t *text)
 
 void RegFileWriter::putEscaped(const std::wstring &text)
 {
+    // A name may hold any character; those that would end the line or the name go as the
+    // escapes the reader turns back into them.
     for (wchar_t c : text) {
-        if (c == L'\\' || c == L'"')
+        switch (c) {
+        case L'\\':
+        case L'"':
             putUnit('\\');
-        put(c);
+            put(c);
+            break;
+        case L'\n':
+            put(L"\\n");
+            break;
+        case L'\r':
+            put(L"\\r");
+            break;
+        case L'\0':
+            put(L"\\0");
+            break;
+        default:
+            put(c);
+        }
     }
 }
 

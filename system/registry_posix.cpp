@@ -55,8 +55,6 @@ namespace sys {
 
 namespace {
 
-const uint32_t maxKeyNameLength = 255;
-
 // GENERIC_* and MAXIMUM_ALLOWED in a key's access mask stand for the key rights.
 uint32_t normalizedAccess(uint32_t access)
 {
@@ -415,10 +413,9 @@ RegKey RegKey::create(RegRoot root, const std::wstring &path, uint32_t access, l
     long rc = store.refresh();
     if (rc == RegError::Success) {
         store.locate(root, path, impl->access, impl->path);
-        for (const std::wstring &name : impl->path.names) {
-            if (name.size() > maxKeyNameLength)
-                rc = RegError::InvalidParameter;
-        }
+        // A line break in a key name would end the key's line in the store.
+        if (!impl->path.withinLimits() || path.find(L'\n') != std::wstring::npos)
+            rc = RegError::InvalidParameter;
     }
     if (rc == RegError::Success) {
         if (!store.tree().find(impl->path)) {

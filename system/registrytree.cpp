@@ -71,7 +71,9 @@ void setString(RegNode &node, const wchar_t *name, const wchar_t *text)
 
 void writeNode(RegFileWriter &writer, const RegNode &node, std::wstring &path, bool isRoot)
 {
-    if (!isRoot || !node.values.empty()) {
+    // A key without values is implied by the line of any of its subkeys: writing it too would
+    // make the file grow with the square of the nesting depth.
+    if (!node.values.empty() || (!isRoot && node.children.empty())) {
         writer.beginKey(path);
         for (const RegNamedValue &value : node.values)
             writer.addValue(value.name, value.value);
@@ -177,6 +179,17 @@ void RegKeyPath::appendPath(const std::wstring &path)
             append(path.substr(start, end - start));
         start = end + 1;
     }
+}
+
+bool RegKeyPath::withinLimits() const
+{
+    if (names.size() > maxKeyDepth)
+        return false;
+    for (const std::wstring &name : names) {
+        if (name.size() > maxKeyNameLength)
+            return false;
+    }
+    return true;
 }
 
 RegistryTree::RegistryTree()
@@ -309,6 +322,10 @@ bool RegistryTree::Applier::apply(RegFileEntry &entry, std::wstring &problem)
             return false;
         }
         locate(root, rest, m_access, m_machine32Bit, m_path);
+        if (!m_path.withinLimits()) {
+            problem = L"a key name longer than 255 characters or nested deeper than 512 levels";
+            return false;
+        }
         m_key = entry.key;
         m_hasKey = true;
         m_isRoot = rest.empty();

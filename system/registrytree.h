@@ -44,6 +44,11 @@ struct RegNode
     bool removeValue(const std::wstring &valueName);
 };
 
+// Windows' limits: a key name is at most 255 characters, and a key lies at most 512 levels
+// below its root. Within them, nothing the store does with a key path grows beyond bounds.
+constexpr size_t maxKeyNameLength = 255;
+constexpr size_t maxKeyDepth = 512;
+
 // A key as the tree holds it: the tree and the names below its root, as spelled and folded.
 struct RegKeyPath
 {
@@ -54,6 +59,8 @@ struct RegKeyPath
     void append(const std::wstring &name);
     // Appends the components of a backslash-separated path (empty components are skipped).
     void appendPath(const std::wstring &path);
+    // Within maxKeyNameLength and maxKeyDepth.
+    bool withinLimits() const;
 };
 
 class RegistryTree

@@ -46,6 +46,7 @@ enum WindowsError : uint32_t {
     WinErrorAccessDenied = 5,
     WinErrorInvalidDrive = 15,
     WinErrorWriteFault = 29,
+    WinErrorSharingViolation = 32,
     WinErrorDiskFull = 112,
     WinErrorInvalidName = 123,
     WinErrorAlreadyExists = 183,

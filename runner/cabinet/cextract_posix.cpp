@@ -6,6 +6,7 @@
 
 #include <mspack.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Cabinet {
 
@@ -354,6 +356,33 @@ off_t CExtract::Platform::tell(mspack_file *handle)
 }
 
 namespace {
+// A file's identity: two names of one file (case, links) are the same cabinet.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity &other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+bool identityOf(const std::string &path, FileIdentity &identity)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    identity = {info.st_dev, info.st_ino};
+    return true;
+}
+
+bool isOneOf(const std::vector<FileIdentity> &cabinets, const std::string &path)
+{
+    FileIdentity identity;
+    return identityOf(path, identity)
+           && std::find(cabinets.begin(), cabinets.end(), identity) != cabinets.end();
+}
+
 // Creates every missing directory of sub below base (which exists: it holds the cabinet).
 // Returns 0 or a Windows error code.
 uint32_t createDirectories(const std::wstring &base, const std::wstring &sub)
@@ -383,6 +412,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
     std::deque<std::string> paths;
 
     paths.push_back(sys::toHostPath(m_extractionDirectory + cabinetName));
+    // The members of the chain: none may come twice (a chain that names itself again would be
+    // joined forever), and no extracted file may replace one while it is read.
+    std::vector<FileIdentity> members(1);
+    identityOf(paths.back(), members.back());
     mscabd_cabinet *first = decompressor->open(decompressor, paths.back().c_str());
     if (!first) {
         // A header too short to read is "not a cabinet", as the system library says.
@@ -402,6 +435,12 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             break;
         }
         paths.push_back(sys::toHostPath(m_extractionDirectory + name));
+        if (isOneOf(members, paths.back())) {
+            setError(ErrorWrongCabinet);
+            break;
+        }
+        members.emplace_back();
+        identityOf(paths.back(), members.back());
         mscabd_cabinet *next = decompressor->open(decompressor, paths.back().c_str());
         if (!next) {
             chainBroken = true;
@@ -432,9 +471,26 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
         }
         const std::wstring target = m_extractionDirectory + subDirectory + name;
         const std::string hostTarget = sys::toHostPath(target);
+        if (isOneOf(members, hostTarget)) {
+            // Opening it for writing would empty a cabinet that is still being read.
+            setError(ErrorTargetFile, WinErrorSharingViolation);
+            continue;
+        }
         clearAttributes(hostTarget);
+        // What cannot be a target (a folder, a link) is refused as the target itself.
+        if (const int existing = ::open(hostTarget.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+            existing >= 0) {
+            ::close(existing);
+        } else if (errno != ENOENT) {
+            setError(ErrorTargetFile, windowsError(errno));
+            break;
+        }
+        // The data goes into a side file that becomes the target once the library is done with
+        // it: a helper killed in the middle must not leave a program that looks extracted, or
+        // the next run would start it instead of extracting it again.
+        const std::string sideFile = hostTarget + ".tam-partial";
         const int fd = ::open(
-                hostTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+                sideFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0) {
             setError(ErrorTargetFile, windowsError(errno));
             break;
@@ -451,6 +507,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             Platform::close(reinterpret_cast<mspack_file *>(p.pendingTarget));
             p.pendingTarget = nullptr;
         }
+        // After a fault the target holds what was written, as with the system library.
+        const int placed = ::rename(sideFile.c_str(), hostTarget.c_str()) == 0 ? 0 : errno;
+        if (placed != 0)
+            ::unlink(sideFile.c_str());
         if (result != MSPACK_ERR_OK) {
             if (result == MSPACK_ERR_WRITE)
                 setError(ErrorTargetFile, windowsError(p.lastWriteErrno));
@@ -458,6 +518,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
                 setError(ErrorCabinetNotFound);
             else
                 setError(libraryCodeOf(result));
+            break;
+        }
+        if (placed != 0) {
+            setError(ErrorTargetFile, windowsError(placed));
             break;
         }
 

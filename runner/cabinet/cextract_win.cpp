@@ -8,6 +8,7 @@
 
 #include <fdi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -15,6 +16,7 @@
 #include <map>
 #include <mutex>
 #include <sys/stat.h>
+#include <vector>
 
 namespace Cabinet {
 
@@ -44,6 +46,44 @@ std::wstring fromCodePage(const char *text, UINT codePage)
     std::wstring out(static_cast<size_t>(size), L'\0');
     ::MultiByteToWideChar(codePage, 0, text, length, out.data(), size);
     return out;
+}
+
+// A file's identity: two names of one file (case, short names, links) are the same cabinet.
+struct FileIdentity
+{
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const FileIdentity &other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
+bool identityOf(const std::wstring &path, FileIdentity &identity)
+{
+    const HANDLE file = ::CreateFileW(path.c_str(),
+                                      0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr,
+                                      OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL,
+                                      nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool known = ::GetFileInformationByHandle(file, &info) != 0;
+    ::CloseHandle(file);
+    if (known)
+        identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return known;
+}
+
+bool isOneOf(const std::vector<FileIdentity> &cabinets, const std::wstring &path)
+{
+    FileIdentity identity;
+    return identityOf(path, identity)
+           && std::find(cabinets.begin(), cabinets.end(), identity) != cabinets.end();
 }
 
 DWORD g_slot = TLS_OUT_OF_INDEXES;
@@ -98,6 +138,9 @@ struct CExtract::Platform
     DWORD writingStarted = 0;
     DWORD writeError = 0;
     std::map<INT_PTR, long> positions;
+    // The cabinets of the chain read so far and the one announced next: none may come twice,
+    // and no extracted file may replace one.
+    std::vector<FileIdentity> members;
 
     INT_PTR openPath(const std::wstring &path, int flags, int mode);
 
@@ -305,6 +348,16 @@ FNFDINOTIFY(CExtract::Platform::notify)
             return -1;
         }
         const std::wstring target = self->m_extractionDirectory + subDirectory + name;
+        std::vector<FileIdentity> cabinets = p.members;
+        if (!self->m_nextCabinet.empty()) {
+            cabinets.emplace_back();
+            identityOf(self->m_extractionDirectory + self->m_nextCabinet, cabinets.back());
+        }
+        if (isOneOf(cabinets, target)) {
+            // Opening it for writing would empty a cabinet that is still to be read.
+            self->setError(ErrorTargetFile, ERROR_SHARING_VIOLATION);
+            return 0;
+        }
         const INT_PTR handle
                 = p.openPath(target,
                              _O_BINARY | _O_CREAT | _O_WRONLY | _O_TRUNC | _O_SEQUENTIAL,
@@ -386,7 +439,14 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
     m_nextCabinet.clear();
 
     std::wstring cabinet = cabinetName;
+    p.members.clear();
     for (;;) {
+        if (isOneOf(p.members, m_extractionDirectory + cabinet)) {
+            setError(ErrorWrongCabinet);
+            break;
+        }
+        p.members.emplace_back();
+        identityOf(m_extractionDirectory + cabinet, p.members.back());
         std::string name = sys::toUtf8(cabinet);
         std::string directory = sys::toUtf8(m_extractionDirectory);
         if (!p.copy(p.context,

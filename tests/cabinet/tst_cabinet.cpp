@@ -385,6 +385,46 @@ TEST_F(CabinetExtraction, ReportsAMissingMemberOfAChain)
                 == expected("chain").at("chain-readme.txt"));
 }
 
+// Cabinets that once hung the extraction or destroyed themselves (kept with the fuzz inputs).
+TEST_F(CabinetExtraction, EndsChainsThatComeBackAndKeepsTheCabinetsBeingRead)
+{
+    struct Row
+    {
+        const char *input;
+        std::vector<std::string> stagedAs;
+        uint32_t library;
+        uint32_t windows;
+        const char *extracted;
+    };
+    const Row rows[] = {
+            {"chain-names-itself.cab", {"a.cab"}, ErrorWrongCabinet, 0, "readme.txt"},
+            {"chain-loops-through-next.cab",
+             {"a.cab", "b.cab"},
+             ErrorWrongCabinet,
+             0,
+             "readme.txt"},
+            {"file-named-as-cabinet.cab",
+             {"a.cab"},
+             ErrorTargetFile,
+             WinErrorSharingViolation,
+             "after.txt"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.input);
+        const fs::path folder = m_root / "disc" / row.input;
+        fs::create_directories(folder);
+        const fs::path input = fs::u8path(TAM_CABINET_REGRESSIONS) / row.input;
+        for (const std::string &name : row.stagedAs)
+            fs::copy_file(input, folder / name);
+        const Extraction result = extract(folder / row.stagedAs.front());
+        EXPECT_FALSE(result.ok);
+        expectError(result.error, row.library, row.windows);
+        EXPECT_TRUE(fs::exists(folder / row.extracted));
+        for (const std::string &name : row.stagedAs)
+            EXPECT_EQ(readFile(folder / name), readFile(input)) << name;
+    }
+}
+
 TEST_F(CabinetExtraction, RejectsShortPathsBeforeTouchingTheLibrary)
 {
     for (const wchar_t *path : {L"", L"ab", L"pack.cab", L"\\x.cab", L"C:\\dir\\", L"C:\\dir\\x"}) {

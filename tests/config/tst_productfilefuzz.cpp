@@ -177,6 +177,26 @@ void TestProductFileFuzz::hostile_data()
             << QByteArray("<Scanner ShortName=\"") + QByteArray(XmlGuard::maxBytes, 'x')
                        + QByteArray("\"/>")
             << false;
+    // The DOM reads on past faults the screen's stream reader stops at: the nesting behind any
+    // of them is bounded all the same.
+    const QByteArray deep = QByteArray("<a>").repeated(50000);
+    const std::pair<const char *, QByteArray> firstFaults[] = {
+            {"deep after an undeclared entity", "<scanner>&foo;"},
+            {"deep after a character zero", "<scanner>&#0;"},
+            {"deep after a duplicate attribute", "<scanner a=\"1\" a=\"2\">"},
+            {"deep after an undeclared prefix", "<scanner><p:x/>"},
+            {"deep in version 1.1", "<?xml version=\"1.1\"?><scanner>"},
+            {"deep in an unknown encoding", "<?xml version=\"1.0\" encoding=\"x-none\"?><scanner>"},
+            {"deep behind a UTF-8 mark declared UTF-16",
+             "\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"UTF-16\"?><scanner>"},
+            {"entities declared after the first fault",
+             "<scanner>&foo;</scanner><!DOCTYPE s [<!ENTITY a \"aaaa\">]>"},
+    };
+    for (const auto &row : firstFaults)
+        QTest::newRow(row.first) << row.second + deep << false;
+    QTest::newRow("undeclared entity, shallow")
+            << QByteArray("<scanner ShortName=\"S\">&foo;<application ShortName=\"A\"/></scanner>")
+            << true;
     QTest::newRow("extreme numbers") << QByteArray(
             "<Scanner><application ShortName=\"N\"><installationplatform "
             "Value=\"all\" Version=\"99999999999999999999.-5\" "

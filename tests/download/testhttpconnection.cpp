@@ -87,6 +87,8 @@ void TestHttpConnection::answer(const QByteArray &head)
             request.range = value;
         else if (name == "accept-encoding")
             request.acceptEncoding = value;
+        else if (name == "if-range")
+            request.ifRange = value;
     }
     m_server->record(request);
 
@@ -110,6 +112,8 @@ void TestHttpConnection::answer(const QByteArray &head)
                     {"Content-Type", "application/octet-stream"}};
             if (!b.acceptRanges.isEmpty())
                 headers.append(Header{"Accept-Ranges", b.acceptRanges});
+            if (!b.etag.isEmpty())
+                headers.append(Header{"ETag", b.etag});
             if (b.headLength != TestHttpServer::NoLength)
                 headers.append(Header{"Content-Length",
                                       QByteArray::number(b.headLength == TestHttpServer::BodyLength
@@ -127,8 +131,11 @@ void TestHttpConnection::answer(const QByteArray &head)
 
     qint64 first = 0;
     qint64 last = -1;
-    const bool ranged = b.honourRange && parseRange(request.range, &first, &last);
+    const bool unchanged = request.ifRange.isEmpty() || request.ifRange == b.etag;
+    const bool ranged = b.honourRange && unchanged && parseRange(request.range, &first, &last);
     QList<QPair<QByteArray, QByteArray>> headers{{"Content-Type", "application/octet-stream"}};
+    if (!b.etag.isEmpty())
+        headers.append(Header{"ETag", b.etag});
     QByteArray body = b.body;
     int status = 200;
     if (ranged) {

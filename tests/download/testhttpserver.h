@@ -46,6 +46,9 @@ public:
         qint64 bytesPerSecond = 0;
         // A request for this path is redirected (302) to "/file".
         QByteArray redirectFrom;
+        // The body's entity tag, sent with HEAD and GET answers; a ranged GET whose If-Range
+        // names another one gets the whole body (200), as the file has changed.
+        QByteArray etag;
     };
 
     struct Request
@@ -53,6 +56,7 @@ public:
         QByteArray method;
         QByteArray path;
         QByteArray range; // the Range header, empty when absent
+        QByteArray ifRange;
         QByteArray acceptEncoding;
     };
 

@@ -81,6 +81,11 @@ void TestRunList::executableRoundTrip_data()
     QTest::newRow("white space") << QStringLiteral("tab\there\nline\rend");
     QTest::newRow("non-Latin") << QStringLiteral("Scanner \u30c9\u30e9\u30a4\u30d0");
     QTest::newRow("empty") << QString();
+    QTest::newRow("characters XML cannot carry")
+            << QStringLiteral("nul") + QChar(0) + QStringLiteral(" bell") + QChar(7) + QChar(0xFFFE)
+                       + QChar(0xFFFF) + QStringLiteral(" lone") + QChar(0xD800)
+                       + QStringLiteral(" end") + QChar(0xDC00)
+                       + QStringLiteral(" pair \U0001F600");
 }
 
 // Every attribute the executable carries comes back the same, whatever characters it holds.

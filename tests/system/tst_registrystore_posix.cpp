@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 using namespace sys;
+using namespace std::literals;
 
 namespace {
 
@@ -494,3 +495,60 @@ TEST_F(MachineStore, ThirtyTwoBitMachineHasOneView)
 }
 
 } // namespace
+
+// Whatever the API accepts, the store writes so that it reads back: names that once made the
+// store unreadable (a line break in a value name) or merged two keys (a key name ending in a
+// blank), and key paths past Windows' limits, which are refused instead.
+TEST_F(MachineStore, EveryAcceptedNameSurvivesTheRewrite)
+{
+    struct Row
+    {
+        const char *what;
+        std::wstring key;
+        std::wstring name;
+        long created;
+    };
+    const std::wstring deep = [] {
+        std::wstring path = L"SOFTWARE\\Deep";
+        for (int i = 0; i < 600; ++i)
+            path += L"\\k";
+        return path;
+    }();
+    const Row rows[] = {
+            {"line break in a value name", L"SOFTWARE\\T", L"two\nlines\r\nand\0nul"s, 0},
+            {"escapes in a value name", L"SOFTWARE\\T", L"back\\slash \"q\" \\n", 0},
+            {"key name ending in a blank", L"SOFTWARE\\Trailing ", L"v", 0},
+            {"key name ending in a tab", L"SOFTWARE\\Trailing\t", L"v", 0},
+            {"key name with a line break",
+             L"SOFTWARE\\Two\nLines",
+             L"v",
+             RegError::InvalidParameter},
+            {"key nested past 512 levels", deep, L"v", RegError::InvalidParameter},
+            {"key name past 255 characters",
+             L"SOFTWARE\\" + std::wstring(256, L'x'),
+             L"v",
+             RegError::InvalidParameter},
+    };
+    ASSERT_EQ(RegKey::create(RegRoot::LocalMachine, L"SOFTWARE\\Trailing", RegAccess::AllAccess)
+                      .setString(L"v", L"without"),
+              RegError::Success);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        long rc = -1;
+        RegKey key = RegKey::create(RegRoot::LocalMachine, row.key, RegAccess::AllAccess, &rc);
+        EXPECT_EQ(rc, row.created);
+        if (rc != RegError::Success)
+            continue;
+        ASSERT_EQ(key.setString(row.name, sys::fromUtf8(row.what)), RegError::Success);
+        // Another process's view: the store as read back from the file.
+        writeFile(storePath(), readFile(storePath()));
+        std::wstring text;
+        EXPECT_TRUE(RegKey::open(RegRoot::LocalMachine, row.key, RegAccess::Read)
+                            .readString(row.name, text));
+        EXPECT_EQ(text, sys::fromUtf8(row.what));
+    }
+    std::wstring without;
+    EXPECT_TRUE(RegKey::open(RegRoot::LocalMachine, L"SOFTWARE\\Trailing", RegAccess::Read)
+                        .readString(L"v", without));
+    EXPECT_EQ(without, L"without");
+}

@@ -1,0 +1,357 @@
+// What a SIGKILL at a random moment leaves behind: setup_runner killed while it installs, and
+// the downloader killed while it fetches. Every iteration checks that nothing is lost or
+// half-written and that the next start picks up what is left. The moments come from a seeded
+// generator; the seed is printed on failure (TAM_KILL_SEED replays one).
+
+#include "application.h"
+#include "catalogtestsupport.h"
+#include "recoveryentry.h"
+#include "regfile.h"
+#include "registry.h"
+#include "scannerinfo.h"
+#include "segmentprotocol.h"
+#include "testhttpserver.h"
+
+#include <QRandomGenerator>
+#include <QSharedMemory>
+#include <QtTest>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const int helperRounds = 50;
+const int downloadRounds = 20;
+
+// Three applications of demo installers that finish at once; one ships in a cabinet.
+const char catalogue[] = R"(<Scanner ShortName="K-1" LongName="Kill Test">
+  <application ShortName="One">
+    <displayname><string Language="*" Value="One"/></displayname>
+    <installationplatform Value="all">
+      <installer Executable="$SetupPath$\One.exe" CommandLine="/code={11111111-0000-0000-0000-000000000001} /name=First">
+        <checker Type="installer" QueryValue="{11111111-0000-0000-0000-000000000001}" MatchMode="exists"/>
+      </installer>
+      <installer Order="2" Executable="$SetupPath$\One.exe" CommandLine="/code={11111111-0000-0000-0000-000000000002} /name=Second">
+        <checker Type="installer" QueryValue="{11111111-0000-0000-0000-000000000002}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+  <application ShortName="Two">
+    <displayname><string Language="*" Value="Two"/></displayname>
+    <installationplatform Value="all">
+      <installer Executable="$SetupPath$\Two.exe" CommandLine="/code={11111111-0000-0000-0000-000000000003} /name=Third">
+        <checker Type="installer" QueryValue="{11111111-0000-0000-0000-000000000003}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+  <application ShortName="Ocr">
+    <displayname><string Language="*" Value="Ocr"/></displayname>
+    <installationplatform Value="all">
+      <installer TargetPath="$SetupPath$\Payload\TextRecognition.cab" compression="cab"
+                 url="https:&#47;&#47;www.tamberlin.com/Ocr.cab"
+                 Executable="$SetupPath$\Payload\OcrSetup.exe"
+                 CommandLine="/S /code={3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B} /name=&quot;Tamberlin Text Recognition&quot;">
+        <checker Type="displayname" QueryValue="Tamberlin Text Recognition" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
+</Scanner>
+)";
+
+const char *const expectedNames[][2] = {
+        {"{11111111-0000-0000-0000-000000000001}", "First"},
+        {"{11111111-0000-0000-0000-000000000002}", "Second"},
+        {"{11111111-0000-0000-0000-000000000003}", "Third"},
+        {"{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}", "Tamberlin Text Recognition"},
+};
+
+std::string readBytes(const QString &path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// Starts program in a process group of its own, so that what it started can be waited for.
+pid_t startGroup(const QString &program, const QStringList &arguments)
+{
+    std::vector<std::string> storage{program.toStdString()};
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toStdString());
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setpgid(0, 0);
+        std::vector<char *> argv;
+        for (std::string &text : storage)
+            argv.push_back(text.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::setpgid(pid, pid);
+    return pid;
+}
+
+// Kills the group's leader and waits until every process it started has ended too (they were
+// not killed: an installer outlives the helper that started it, as on Windows). This process is
+// their subreaper, so they come back here to be reaped.
+bool killAndDrain(pid_t leader, int signal)
+{
+    ::kill(leader, signal);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 30000) {
+        int status = 0;
+        const pid_t gone = ::waitpid(-leader, &status, WNOHANG);
+        if (gone < 0 && errno == ECHILD)
+            return true;
+        if (gone == 0)
+            QTest::qWait(5);
+    }
+    return false;
+}
+
+int exitCodeOf(pid_t pid, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (timer.elapsed() > timeoutMs)
+            return -1;
+        QTest::qWait(10);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+quint32 seed()
+{
+    const QByteArray given = qgetenv("TAM_KILL_SEED");
+    return given.isEmpty() ? QRandomGenerator::global()->generate() : given.toUInt();
+}
+
+} // namespace
+
+class TestKillSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void helperKilledWhileInstalling();
+    void downloaderKilledWhileFetching();
+
+private:
+    QString runList(ScannerInfo &info);
+    bool runHelperToTheEnd(const QString &elements);
+    void prepareRound();
+
+    // Machines in memory where there is such a folder: the store's fsyncs cost nothing there.
+    QScopedPointer<QTemporaryDir> m_memoryFolder;
+    QByteArray m_temporary;
+
+    QString m_key;
+    QString m_disc;
+    QScopedPointer<ScratchMachine> m_machine;
+    QSharedMemory *m_segment = nullptr;
+};
+
+void TestKillSafety::initTestCase()
+{
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+    m_key = QStringLiteral("TamKillTest-%1").arg(QCoreApplication::applicationPid());
+    m_temporary = qgetenv("TMPDIR");
+    if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) {
+        m_memoryFolder.reset(new QTemporaryDir(QStringLiteral("/dev/shm/tam-kill-XXXXXX")));
+        qputenv("TMPDIR", QFile::encodeName(m_memoryFolder->path()));
+    }
+}
+
+void TestKillSafety::cleanupTestCase()
+{
+    if (m_temporary.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", m_temporary);
+    m_memoryFolder.reset();
+}
+
+// A fresh machine and disc, and a segment as setup creates it.
+void TestKillSafety::prepareRound()
+{
+    m_machine.reset(new ScratchMachine);
+    qputenv("TAM_MACHINE", m_machine->path(QStringLiteral("machine")).toLocal8Bit());
+    qputenv("TAM_MESSAGE_LOG", m_machine->path(QStringLiteral("messages.txt")).toLocal8Bit());
+    m_disc = m_machine->discPath();
+    for (const char *name : {"One.exe", "Two.exe"})
+        QVERIFY(QFile::copy(QStringLiteral(TAM_DEMOINSTALLER),
+                            m_disc + QLatin1Char('/') + QLatin1String(name)));
+    QDir().mkpath(m_disc + QStringLiteral("/Payload"));
+    QVERIFY(QFile::copy(QStringLiteral(TAM_DEMO_CABINET),
+                        m_disc + QStringLiteral("/Payload/TextRecognition.cab")));
+    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), catalogue);
+    delete m_segment;
+    m_segment = new QSharedMemory(m_key);
+    QCOMPARE(FrontEndSegment::create(*m_segment), FrontEndSegment::CreateResult::Created);
+}
+
+QString TestKillSafety::runList(ScannerInfo &info)
+{
+    info.setLanguage(QStringLiteral("en_us"));
+    if (!info.load(m_disc + QStringLiteral("/scanner_win.xml"), true, false))
+        return QString();
+    info.refreshInstalledStates();
+    QString elements;
+    int order = 0;
+    for (Application *application : info.applications()) {
+        if (!application->isInstalled())
+            elements += application->toRunList(++order);
+    }
+    return elements;
+}
+
+bool TestKillSafety::runHelperToTheEnd(const QString &elements)
+{
+    if (FrontEndSegment::writeRunList(m_segment, elements) != FrontEndSegment::WriteResult::Written)
+        return false;
+    const pid_t helper
+            = startGroup(QStringLiteral(TAM_SETUP_RUNNER), {m_key, QStringLiteral("en_us")});
+    return exitCodeOf(helper, 30000) == 0 && killAndDrain(helper, 0);
+}
+
+// setup_runner killed at a random moment of an installation, again and again: the store still
+// parses and holds only whole values, the recovery entry is still there, the next setup finds
+// neither a stale segment nor a held lock, and installing again completes what is left.
+void TestKillSafety::helperKilledWhileInstalling()
+{
+    const quint32 start = seed();
+    QRandomGenerator random(start);
+    auto onFailure = qScopeGuard([start] { qWarning("kill moments from seed %u", start); });
+
+    MessageRecorder recorder;
+    // The kills are spread over the time a whole installation takes here.
+    prepareRound();
+    QElapsedTimer whole;
+    whole.start();
+    ScannerInfo calibration;
+    QVERIFY(runHelperToTheEnd(runList(calibration)));
+    const quint32 window = quint32(whole.elapsed()) + 1;
+
+    for (int round = 0; round < helperRounds; ++round) {
+        prepareRound();
+
+        // setup's part up to the launch, then the kill.
+        ScannerInfo first;
+        const QString elements = runList(first);
+        QVERIFY(!elements.isEmpty());
+        RecoveryEntry::write(m_disc + QStringLiteral("/setup.exe"), QStringLiteral("en_us"));
+        QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
+                 FrontEndSegment::WriteResult::Written);
+        const pid_t helper
+                = startGroup(QStringLiteral(TAM_SETUP_RUNNER), {m_key, QStringLiteral("en_us")});
+        QTest::qWait(int(random.bounded(window)));
+        QVERIFY(killAndDrain(helper, SIGKILL));
+
+        // The store parses, and every value of an installer's entry is whole.
+        size_t line = 0;
+        std::wstring problem;
+        std::vector<sys::RegFileEntry> entries;
+        const std::string store
+                = readBytes(m_machine->path(QStringLiteral("machine/registry.reg")));
+        QVERIFY2(store.empty()
+                         || sys::parseRegText(sys::decodeRegText(store), entries, line, problem),
+                 qPrintable(QString::fromStdWString(problem)));
+        for (const auto &expected : expectedNames) {
+            const sys::RegKey entry
+                    = sys::RegKey::open(sys::RegRoot::LocalMachine,
+                                        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+                                                + QString::fromLatin1(expected[0]).toStdWString(),
+                                        sys::RegAccess::Read);
+            std::wstring name;
+            if (entry.isOpen() && entry.readString(L"DisplayName", name))
+                QCOMPARE(QString::fromStdWString(name), QString::fromLatin1(expected[1]));
+        }
+        std::wstring recovery;
+        QVERIFY(sys::RegKey::open(
+                        sys::RegRoot::CurrentUser, RecoveryEntry::KeyPath, sys::RegAccess::Read)
+                        .readString(RecoveryEntry::ValueName, recovery));
+
+        // The lock the helper may have held is free, and the next setup owns the segment.
+        QVERIFY(m_segment->lock());
+        m_segment->unlock();
+        delete m_segment;
+        m_segment = new QSharedMemory(m_key);
+        QCOMPARE(FrontEndSegment::create(*m_segment), FrontEndSegment::CreateResult::Created);
+
+        // The resume installs what is left.
+        ScannerInfo resumed;
+        const QString rest = runList(resumed);
+        if (!rest.isEmpty())
+            QVERIFY(runHelperToTheEnd(rest));
+        ScannerInfo after;
+        const QString left = runList(after);
+        QVERIFY2(left.isEmpty(), qPrintable(left));
+        QCOMPARE(after.applications().size(), 3);
+
+        delete m_segment;
+        m_segment = nullptr;
+        m_machine.reset();
+    }
+    onFailure.dismiss();
+}
+
+// disctool's downloader killed at a random moment of a download: the target is either absent
+// or the whole file, and the side file is a prefix of it, from which the next run completes.
+void TestKillSafety::downloaderKilledWhileFetching()
+{
+    const quint32 start = seed();
+    QRandomGenerator random(start);
+    auto onFailure = qScopeGuard([start] { qWarning("kill moments from seed %u", start); });
+
+    QByteArray body(200000, Qt::Uninitialized);
+    for (int i = 0; i < body.size(); ++i)
+        body[i] = char((i * 7) % 251);
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = body;
+    server.behaviour().bytesPerSecond = 2000000;
+    QTemporaryDir dir;
+    for (int round = 0; round < downloadRounds; ++round) {
+        const QString target = dir.filePath(QStringLiteral("file%1.bin").arg(round));
+        const QString part = target + QStringLiteral(".part");
+        const QStringList arguments{QStringLiteral("download"), server.url().toString(), target};
+        const pid_t downloader = startGroup(QStringLiteral(TAM_DISCTOOL), arguments);
+        QTest::qWait(int(random.bounded(150)));
+        QVERIFY(killAndDrain(downloader, SIGKILL));
+        if (QFileInfo::exists(target)) {
+            QCOMPARE(QByteArray::fromStdString(readBytes(target)), body);
+            QVERIFY(!QFileInfo::exists(part));
+            continue;
+        }
+        const QByteArray kept = QByteArray::fromStdString(readBytes(part));
+        QVERIFY(body.startsWith(kept));
+        // The next run takes up where the killed one stopped.
+        const pid_t again = startGroup(QStringLiteral(TAM_DISCTOOL), arguments);
+        QVERIFY(QTest::qWaitFor([&] { return ::waitpid(again, nullptr, WNOHANG) == again; },
+                                20000));
+        QCOMPARE(QByteArray::fromStdString(readBytes(target)), body);
+        QVERIFY(!QFileInfo::exists(part));
+        if (!kept.isEmpty()) {
+            const QByteArray range = server.requests().constLast().range;
+            QCOMPARE(range,
+                     "bytes=" + QByteArray::number(kept.size()) + '-'
+                             + QByteArray::number(body.size()));
+        }
+    }
+    onFailure.dismiss();
+}
+
+QTEST_MAIN(TestKillSafety)
+#include "tst_killsafety.moc"
