@@ -105,6 +105,8 @@ int main(int argc, char *argv[])
     FrontEndHooks::setProgramDirectory(disc);
     FrontEndHooks::setOpenUrl([](const QUrl &) { return true; });
     FrontEndHooks::setStartDetached([](const QString &, const QString &) { return true; });
+    // The disc's online check has pictures of its own (update dialogs); the pages come without.
+    FrontEndHooks::setUpdateCheck([](FrontEnd *) { return true; });
 
     // A resume keeps the update folder and skips device selection: nothing else is touched.
     const StartupPlan plan = StartupPlan::prepare(disc, {language, QStringLiteral("0")});
