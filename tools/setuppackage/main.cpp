@@ -142,7 +142,7 @@ int build(const QStringList &arguments)
         QFile file(copy);
         if (!file.open(QIODevice::ReadOnly))
             return 1;
-        out << name << QFileInfo(source).isExecutable() << qCompress(file.readAll(), 9);
+        out << name << QFileInfo(source).isExecutable() << qCompress(file.readAll(), 1);
     }
 
     QFile self(QCoreApplication::applicationFilePath());
