@@ -6,7 +6,7 @@
 // finds setup's exit marker, removes it and ends: the older setup waits for exactly that.
 //
 //   setuppackage build OUTPUT VERSION NAME=FILE...
-// makes such a package of FILEs (named NAME in it); every file that carries a version record
+// makes such a package of FILEs (named NAME in it, "/" between folders); every file that carries a version record
 // (fileversionrecord.h) is packed with VERSION as its file version, as a newer build would be.
 
 #include "fileversionrecord.h"
@@ -66,8 +66,9 @@ bool readPayload(const QString &self, QList<Entry> &entries)
         in >> entry.name >> entry.executable >> packed;
         entry.data = qUncompress(packed);
         // A name must stay inside the folder it is laid out in.
-        if (entry.name.isEmpty() || entry.name.contains(QLatin1Char('/'))
-            || entry.name.contains(QLatin1Char('\\')) || entry.name.startsWith(QLatin1Char('.')))
+        const QStringList parts = entry.name.split(QLatin1Char('/'));
+        if (entry.name.contains(QLatin1Char('\\')) || parts.contains(QString())
+            || parts.contains(QStringLiteral(".")) || parts.contains(QStringLiteral("..")))
             return false;
         entries << entry;
     }
@@ -85,7 +86,9 @@ int unpack(const QString &folderArgument)
     const QString target = QString::fromStdString(sys::toHostPath(windowsTarget.toStdWString()));
     QDir().mkpath(target);
     for (const Entry &entry : entries) {
-        QSaveFile file(target + QLatin1Char('/') + entry.name);
+        const QString path = target + QLatin1Char('/') + entry.name;
+        QDir().mkpath(QFileInfo(path).path());
+        QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(entry.data) != entry.data.size()
             || !file.commit()) {
             err() << "setuppackage: cannot write " << file.fileName() << '\n';
@@ -115,6 +118,7 @@ int build(const QStringList &arguments)
     const QString output = arguments.at(0);
     const QString version = arguments.at(1);
     QTemporaryDir staging;
+    int payloadCount = 0;
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
     out << quint32(arguments.size() - 2);
@@ -126,7 +130,7 @@ int build(const QStringList &arguments)
         }
         const QString name = argument.left(equals);
         const QString source = argument.mid(equals + 1);
-        const QString copy = staging.filePath(name);
+        const QString copy = staging.filePath(QString::number(payloadCount++));
         QFile::remove(copy);
         if (!QFile::copy(source, copy)) {
             err() << "setuppackage: cannot read " << source << '\n';
