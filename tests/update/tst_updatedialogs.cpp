@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 class TestUpdateDialogs : public QObject
@@ -33,6 +34,8 @@ private slots:
     void deviceMode();
     void setupOnly_data();
     void setupOnly();
+    void translated_data();
+    void translated();
 
 private:
     QString updateFile(const QString &name) const;
@@ -358,6 +361,38 @@ void TestUpdateDialogs::setupOnly()
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(updateFile("started")), 5000);
     else
         QVERIFY(!QFileInfo::exists(updateFile("started")));
+}
+
+void TestUpdateDialogs::translated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *code : {"de", "fr", "it", "es", "pt_br", "ru", "tr", "ko", "zh_cn", "zh_tw"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// Every text the two dialogs show when they open, in each language the front end speaks.
+void TestUpdateDialogs::translated()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load("frontend_" + language, ":/FrontEndTranslations/Translations"));
+    QCoreApplication::installTranslator(&translator);
+    m_scanners.clear();
+    ScannerInfo product;
+    loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+    CheckUpdateDlg check(nullptr, &product, Qt::WindowFlags(), false, false);
+    SelectScannerDlg select(nullptr, m_root.path());
+    QCoreApplication::removeTranslator(&translator);
+
+    // The sentences; single words may well be spelt alike in some languages ("No", "Status").
+    const QString question = check.findChild<QLabel *>("m_lblQuestion")->text();
+    const QString caption = select.findChild<QLabel *>("m_lblTxt")->text();
+    QVERIFY2(!question.startsWith(QLatin1String("Some of your bundled")) && question.contains('\n'),
+             qPrintable(question));
+    QVERIFY2(!caption.startsWith(QLatin1String("Select a connected")), qPrintable(caption));
+    QVERIFY(check.windowTitle().contains(QLatin1String("DocuStream 410")));
+    QVERIFY(check.findChild<QPushButton *>("m_btnYes")->text() != QLatin1String("Yes"));
+    QVERIFY(select.findChild<QPushButton *>("m_btnRefresh")->text() != QLatin1String("Refresh"));
 }
 
 QTEST_MAIN(TestUpdateDialogs)
