@@ -3,6 +3,7 @@
 #   OUT/Downloads/updater/0A41/Windows/   the DS-410's bundle selection file, its scanner file
 #                                         for bundle A, and bundle A: the web applications of
 #                                         the demo's update description (with their sizes)
+#   OUT/Downloads/updater/0B52/Windows/   the DS-520's scanner file, which names no bundle
 #   OUT/setupupdate/                      TamberlinUpdate.xml and TamberlinUpdate.exe: a newer
 #                                         setup (file version VERSION) in the demo's package,
 #                                         with setup_runner, the skin and the licences
@@ -10,7 +11,9 @@
 #         -DSETUP=... -DRUNNER=... -DPACKAGER=... -DOBJCOPY=... -DVERSION=... -P layupdateserver.cmake
 set(models ${OUT}/Downloads/updater/0A41/Windows)
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${models} ${OUT}/setupupdate ${OUT}/staging)
+file(MAKE_DIRECTORY ${models} ${OUT}/Downloads/updater/0B52/Windows ${OUT}/setupupdate
+     ${OUT}/staging)
+configure_file(${SOURCE}/0B52_1.xml ${OUT}/Downloads/updater/0B52/Windows/0B52_1.xml COPYONLY)
 configure_file(${SOURCE}/0A41_SN.xml ${models}/0A41_SN.xml COPYONLY)
 configure_file(${SOURCE}/0A41_A.xml ${models}/0A41_A.xml COPYONLY)
 

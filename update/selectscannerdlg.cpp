@@ -19,6 +19,16 @@ namespace {
 const char NotSupportedIcon[] = ":/FrontEndImages/Resources/no_inet.png";
 const char SupportedIcon[] = ":/FrontEndImages/Resources/download.png";
 
+// The marks keep their colours on a selected row, where the style would tint them into the
+// highlight.
+QIcon listIcon(const char *path)
+{
+    const QPixmap pixmap(QString::fromLatin1(path));
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
+}
+
 QString itemText(const DeviceRecord &device)
 {
     return QString::fromStdWString(device.model) + QStringLiteral(" (")
@@ -95,9 +105,8 @@ void SelectScannerDlg::listDevices(std::vector<DeviceRecord> devices)
     m_devices = std::move(devices);
     ui->m_lstWidgetScanners->clear();
     for (size_t i = 0; i < m_devices.size(); ++i) {
-        auto *item = new QListWidgetItem(QIcon(QLatin1String(NotSupportedIcon)),
-                                         itemText(m_devices[i]),
-                                         ui->m_lstWidgetScanners);
+        auto *item = new QListWidgetItem(
+                listIcon(NotSupportedIcon), itemText(m_devices[i]), ui->m_lstWidgetScanners);
         item->setData(Qt::UserRole, int(i));
         ui->m_lstWidgetScanners->setCurrentItem(item);
     }
@@ -275,7 +284,7 @@ void SelectScannerDlg::updateItem(int index)
             continue;
         const DeviceRecord &device = m_devices[size_t(index)];
         item->setText(itemText(device));
-        item->setIcon(QIcon(QLatin1String(device.supported ? SupportedIcon : NotSupportedIcon)));
+        item->setIcon(listIcon(device.supported ? SupportedIcon : NotSupportedIcon));
         return;
     }
 }

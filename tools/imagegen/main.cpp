@@ -315,14 +315,14 @@ private:
 };
 
 // The select dialog's marks for a scanner, 16 by 16: a cloud with an arrow down when the update
-// server has software for it, a crossed-out cloud when not (or not yet known).
+// server has software for it (green, to stand out on a selected row), a crossed-out cloud when not (or not yet known).
 QImage listIcon(bool supported)
 {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor cloud = supported ? QColor(0x1d, 0x7f, 0xc4) : QColor(0x8a, 0x96, 0xa0);
+    const QColor cloud = supported ? QColor(0x2e, 0x9d, 0x4a) : QColor(0x8a, 0x96, 0xa0);
     p.setPen(Qt::NoPen);
     p.setBrush(cloud);
     p.drawEllipse(QRectF(1, 5, 7, 7));
