@@ -220,25 +220,37 @@ void TestUpdateCore::disctoolMergeBundle()
 
 void TestUpdateCore::dvdPathKeepsAnyFolderName_data()
 {
-    QTest::addColumn<QString>("folderName");
-    QTest::newRow("plain") << "disc";
-    QTest::newRow("markup characters") << "R&D <disc> \"copy\" 'x'";
-    QTest::newRow("beyond ASCII") << QStringLiteral("Sch\u00e4rfe \u626b\u63cf");
+    QTest::addColumn<QString>("setupPath");
+    QTest::addColumn<bool>("folderExists");
+    QTest::newRow("a folder of the disc") << "R&D 'copy' Sch\u00e4rfe \u626b\u63cf" << true;
+    // Characters no Windows folder has, but a path string may carry all the same.
+    QTest::newRow("markup characters") << "C:\\<disc> \"copy\"" << false;
 }
 
 void TestUpdateCore::dvdPathKeepsAnyFolderName()
 {
-    QFETCH(QString, folderName);
+    QFETCH(QString, setupPath);
+    QFETCH(bool, folderExists);
     QTemporaryDir dir;
-    const QString disc = dir.filePath(folderName);
-    QVERIFY(QDir().mkpath(disc));
-    QVERIFY(writeFile(disc + QStringLiteral("/scanner_win.xml"), "<Scanner/>"));
     const QString program = dir.filePath(QStringLiteral("copy"));
     QVERIFY(QDir().mkpath(program));
-    QVERIFY(writeDvdPath(program + QStringLiteral("/DVDPath.xml"), disc));
+    const QString file = program + QStringLiteral("/DVDPath.xml");
+    QString disc = setupPath;
+    if (folderExists) {
+        disc = dir.filePath(setupPath);
+        QVERIFY(QDir().mkpath(disc));
+        QVERIFY(writeFile(disc + QStringLiteral("/scanner_win.xml"), "<Scanner/>"));
+    }
+    QVERIFY(writeDvdPath(file, disc));
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QDomDocument document;
+    QVERIFY(document.setContent(&written));
+    QCOMPARE(document.documentElement().tagName(), QStringLiteral("dvdpath"));
+    QCOMPARE(document.documentElement().attribute(QStringLiteral("dvd_path")), disc);
     QString read = QStringLiteral("unchanged");
-    QVERIFY(readDvdPath(read, program));
-    QCOMPARE(read, disc);
+    QCOMPARE(readDvdPath(read, program), folderExists);
+    QCOMPARE(read, folderExists ? disc : QStringLiteral("unchanged"));
 }
 
 QTEST_GUILESS_MAIN(TestUpdateCore)
