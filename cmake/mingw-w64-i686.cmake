@@ -1,6 +1,5 @@
 # Cross build for 32-bit Windows (what the shipped programs are) with the MinGW-w64
-# posix-thread compilers. scripts/test-win only compiles the platform layer with it; the test
-# suites run on the 64-bit build under Wine.
+# posix-thread compilers; tests run under 32-bit Wine on a 64-bit prefix (WOW64).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
@@ -11,3 +10,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)

@@ -87,6 +87,9 @@ Application::Application(Application *webEntry, Application *discEntry, QObject 
     , m_descriptionPointSize(webEntry->m_descriptionPointSize)
     , m_tooltip(webEntry->m_tooltip)
     , m_selectedByDefault(webEntry->m_selectedByDefault)
+    // Either source may be installed, so a licence that either asks for is asked for.
+    , m_brandLicence(webEntry->m_brandLicence || discEntry->m_brandLicence)
+    , m_makerLicence(webEntry->m_makerLicence || discEntry->m_makerLicence)
     , m_usbOnly(webEntry->m_usbOnly)
     , m_netOnly(webEntry->m_netOnly)
     , m_discEntry(discEntry)
@@ -331,6 +334,13 @@ bool Application::downloadSize(qint64 &bytes)
         nothingLeft = false;
     }
     return nothingLeft;
+}
+
+bool Application::pendingDownloadSize(qint64 &bytes)
+{
+    if (isCombined())
+        return (m_useWebVersion ? m_webEntry : m_discEntry)->pendingDownloadSize(bytes);
+    return downloadSize(bytes);
 }
 
 void Application::addTwins(Installer *discInstaller, Installer *webInstaller)

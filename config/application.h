@@ -33,6 +33,9 @@ public:
     Application(const QDomElement &runListElement, QObject *parent);
     // The run-list text of this entry; order -1 leaves the Order attribute out.
     QString toRunList(int order);
+    // The installers that the last toRunList() wrote, in its order: setup_runner holds only
+    // these, so the installer indices it reports count them.
+    QList<Installer *> runListInstallers() const { return m_runListInstallers; }
 
     // Whether an "application" element's Language attribute admits this language.
     static bool appliesToLanguage(const QString &languageAttribute,
@@ -83,8 +86,12 @@ public:
     bool isWebVersionInstalled() const { return m_webVersionInstalled; }
     bool needsWeb() const { return m_needsWeb; }
 
-    // The bytes still to download; returns true when nothing is left to download.
+    // The bytes still to download; returns true when nothing is left to download. A combined
+    // entry answers for its web entry, whichever source is chosen.
     bool downloadSize(qint64 &bytes);
+    // The same for what an installation from the chosen source needs: a combined entry with
+    // the DVD slot chosen answers for its disc entry.
+    bool pendingDownloadSize(qint64 &bytes);
 
     // Pairs of installers that the disc/web merge found to be the same version.
     void addTwins(Installer *discInstaller, Installer *webInstaller);
@@ -171,6 +178,7 @@ private:
     QList<UserGuide *> m_userGuides;
     QStringList m_dependsOn;
     QList<Installer *> m_installers;
+    QList<Installer *> m_runListInstallers;
     QList<Installer *> m_pendingLocalInstallers;
     QList<Installer *> m_pendingWebInstallers;
     bool m_fromWeb = false;

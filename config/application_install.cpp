@@ -181,7 +181,9 @@ void Application::sltDownloadComplete(int iInstIndex)
 void Application::sltDownloadProgress(
         int, qint64 nSpeed, qint64 iBytesAtPause, qint64 iBytesReceived, qint64)
 {
-    const qint64 overall = m_finishedDownloadBytes + iBytesReceived;
+    // A resumed request reports only its own bytes; those fetched before the pause are on disk.
+    const qint64 overall
+            = m_finishedDownloadBytes + qMax<qint64>(0, iBytesAtPause) + iBytesReceived;
     // A catalogue without sizes would divide by zero.
     const qint64 percent = m_totalDownloadSize > 0 ? overall * 100 / m_totalDownloadSize : 0;
     m_downloadStatusText = QStringLiteral("%1 %").arg(percent);

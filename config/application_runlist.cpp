@@ -31,13 +31,20 @@ QString Application::toRunList(int order)
                                   m_onDisc2 ? QStringLiteral("true") : QStringLiteral("false"));
     text += QLatin1Char('>');
     // Chosen although installed as a whole: the user wants it again, so every installer goes.
+    // The refresh has just checked every installer; checking again would raise a checker's
+    // configuration error a second time.
     const bool installed = isInstalled();
+    const Application *chosen = isCombined() ? (m_useWebVersion ? m_webEntry : m_discEntry) : this;
+    const QList<Installer *> pending
+            = chosen->pendingLocalInstallers() + chosen->pendingWebInstallers();
     const QList<Installer *> effective = installers();
+    m_runListInstallers.clear();
     for (int i = 0; i < effective.size(); ++i) {
         Installer *installer = effective.at(i);
-        Checker &checker = installer->checker();
-        if (installed || !checker.check() || checker.isIgnored())
+        if (installed || pending.contains(installer) || installer->checker().isIgnored()) {
             text += RunListXml::writeInstaller(*installer, i + 1);
+            m_runListInstallers.append(installer);
+        }
     }
     text += QStringLiteral("</Application>");
     return text;

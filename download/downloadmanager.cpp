@@ -1,6 +1,7 @@
 #include "downloadmanager.h"
 
 #include "cabundle.h"
+#include "filereplace.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -233,12 +234,12 @@ void DownloadManager::finished()
             return;
         }
 
-        if (QFile::exists(m_targetFileName))
-            QFile::remove(m_targetFileName);
-        if (!m_partFile->rename(m_targetFileName)) {
+        // One step, so that a failure leaves the old target where it was.
+        if (!sys::replaceFile(m_partFile->fileName().toStdString(),
+                              m_targetFileName.toStdString())) {
             // Keep the side file: its data is whole, only the target is in the way.
-            diagnostic(QStringLiteral("cannot rename %1: %2")
-                               .arg(m_partFile->fileName(), m_partFile->errorString()));
+            diagnostic(QStringLiteral("cannot replace %1 by %2")
+                               .arg(m_targetFileName, m_partFile->fileName()));
             delete m_partFile;
             m_partFile = nullptr;
             fail(QNetworkReply::UnknownContentError);

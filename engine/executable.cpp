@@ -9,6 +9,20 @@ Executable::Executable(QObject *parent)
     : QThread(parent)
 {}
 
+Executable::~Executable()
+{
+    // Destroying a thread that still runs would end the whole process.
+    if (isRunning()) {
+        abandon();
+        wait();
+    }
+}
+
+void Executable::abandon()
+{
+    m_abandoned = true;
+}
+
 void Executable::setDirectory(const QString &path)
 {
     m_directoryPath = path;

@@ -7,12 +7,25 @@
 #include <QStringList>
 #include <QThread>
 
+#include <atomic>
+
+namespace sys {
+class Process;
+}
+
 class Executable : public QThread
 {
     Q_OBJECT
 
 public:
     explicit Executable(QObject *parent = nullptr);
+    // Joins a run that is still going: abandons it first, so that the join does not wait for
+    // the program.
+    ~Executable() override;
+
+    // Stops waiting for the running program (which goes on by itself) and ends the run soon,
+    // without its post process. For good: the executable is not run again. Any thread.
+    void abandon();
 
     // Resolves $ProgramFiles$, $SetupPath$ and $DownloadPath$ and splits the path into
     // directory and file name. A path without directory is found through the search path at
@@ -69,6 +82,12 @@ protected:
     void run() override;
 
 private:
+    // Waits for process to end; false when the run was abandoned meanwhile.
+    bool waitFor(sys::Process &process);
+    // Sleeps for the given time or until the run is abandoned.
+    void sleepUnlessAbandoned(int seconds);
+
+    std::atomic<bool> m_abandoned{false};
     QString m_fileName;
     QDir m_directory;
     QString m_directoryPath;

@@ -10,6 +10,9 @@
 
 namespace {
 
+// How soon an abandoned run notices.
+constexpr uint32_t AbandonCheckMs = 100;
+
 bool isDrivePath(const QString &path)
 {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[/\\\\]"));
@@ -66,6 +69,21 @@ QString Executable::debugText() const
     return text;
 }
 
+bool Executable::waitFor(sys::Process &process)
+{
+    while (!process.wait(AbandonCheckMs)) {
+        if (m_abandoned)
+            return false;
+    }
+    return true;
+}
+
+void Executable::sleepUnlessAbandoned(int seconds)
+{
+    for (qint64 left = qint64(seconds) * 1000; left > 0 && !m_abandoned; left -= AbandonCheckMs)
+        QThread::msleep(AbandonCheckMs);
+}
+
 void Executable::run()
 {
     const QString line = commandLine();
@@ -83,8 +101,8 @@ void Executable::run()
         sys::Process uninstall;
         const QString removal
                 = QStringLiteral("msiexec.exe /qn /X") + m_anotherInstalledProductCode;
-        if (uninstall.start(removal.toStdWString()))
-            uninstall.wait(sys::WaitInfinite);
+        if (uninstall.start(removal.toStdWString()) && !waitFor(uninstall))
+            return;
     }
 
     // Both paths go through the platform's process start, which hands the command line to
@@ -92,15 +110,16 @@ void Executable::run()
     sys::Process process;
     if (m_setCwd) {
         if (process.start(line.toStdWString(), absoluteDirectory().toStdWString())) {
-            process.wait(sys::WaitInfinite);
+            if (!waitFor(process))
+                return;
             if (m_waitAfterInstall > 0)
-                QThread::msleep(static_cast<unsigned long>(m_waitAfterInstall) * 1000);
+                sleepUnlessAbandoned(m_waitAfterInstall);
         }
-    } else if (process.start(line.toStdWString())) {
-        process.wait(sys::WaitInfinite);
+    } else if (process.start(line.toStdWString()) && !waitFor(process)) {
+        return;
     }
 
     // Opened also when the program could not be started: it is often the product's readme.
-    if (!m_postProcess.isEmpty())
+    if (!m_postProcess.isEmpty() && !m_abandoned)
         UrlOpener::open(QUrl(m_postProcess, QUrl::TolerantMode));
 }

@@ -58,7 +58,8 @@ public:
     int index() const { return m_index; }
     void setIndex(int index) { m_index = index; }
 
-    // True without a URL; otherwise when the file at the download path has exactly size bytes.
+    // True without a URL; otherwise when the file at the download path has exactly size bytes,
+    // when the catalogue gives no size, or when this run's downloader completed that file.
     bool isDownloaded() const;
 
     // Runs pre-install, main and post-install programs one after another; installComplete()
@@ -96,6 +97,8 @@ public slots:
     void sltDownloadCanBePaused(bool);
 
 private:
+    QString hostDownloadPath() const;
+    void noteDownloadCompleted();
     void finish();
     void disconnectDownloader();
     void extractPayload(Executable *executable);

@@ -143,8 +143,7 @@ void Installer::download(int index)
             &DownloadManager::sigDownloadCanBePaused,
             this,
             &Installer::sltDownloadCanBePaused);
-    const QString target = QString::fromStdString(sys::toHostPath(m_downloadPath.toStdWString()));
-    m_downloader->download(QUrl(m_url), target);
+    m_downloader->download(QUrl(m_url), hostDownloadPath());
 }
 
 void Installer::pause()
@@ -169,7 +168,8 @@ void Installer::sltDownloadComplete()
 {
     disconnectDownloader();
     // setup_runner starts the downloaded program itself.
-    makeRunnable(QString::fromStdString(sys::toHostPath(m_downloadPath.toStdWString())));
+    makeRunnable(hostDownloadPath());
+    noteDownloadCompleted();
     emit sigDownloadComplete(m_index);
 }
 

@@ -98,6 +98,11 @@ public:
     // process alive).
     bool endedAtStart() const { return m_endedAtStart; }
 
+signals:
+    // Setting up the main menu stopped at a fault in the skin or product files (reported
+    // already). The window stays hidden: the program has nothing left to show and must end.
+    void mainMenuFailed();
+
 public slots:
     void set_up_main_ui();
     void update_language();
@@ -148,6 +153,8 @@ protected:
 private:
     // start-up
     void acquireSingleInstance();
+    // navigation: leaves through closing the window, keeping the recovery entry if it stays
+    void leave();
     // languages
     void loadInitialTranslators();
     void reloadTranslators();
@@ -156,6 +163,7 @@ private:
     QWidget *requireObject(const QString &name);
     void showError(const QString &title, const QString &text);
     void showWarning(const QString &text);
+    bool setUpMainMenu();
     bool loadProductFiles();
     bool runUpdateCheck();
     void setScannerNameText(QWidget *root);
@@ -171,6 +179,7 @@ private:
     void refreshWebRow(const InstallRow &row, bool firstRefresh);
     void refreshPairRow(const InstallRow &row, bool firstRefresh);
     void countDownload(const InstallRow &row);
+    void refreshWebOnlyRow(const InstallRow &row);
     bool beginRefresh(bool countsDownloads);
     void finishRefresh(bool countsDownloads);
     void failDownloads(int index, const QString &title, const QString &text);
@@ -182,6 +191,8 @@ private:
     void lockPage();
     void unlockRows();
     void startDownloadSession();
+    // "calculating" in the speed and time labels until the next report.
+    void showDownloadLabels();
     void connectDownload(Application *application);
     void disconnectDownload();
     Application *currentDownload() const;
@@ -191,6 +202,8 @@ private:
     bool startNextDownload(int from);
     void finishDownloads();
     void writeRecoveryValue();
+    // After a resume: ticks again what the interrupted installation had been given and says so.
+    void offerInterruptedSelection();
     void abandonInstallation(const QString &text);
     void endDownloadSession();
     void refreshRowsByMode();
@@ -214,6 +227,8 @@ private:
     QTranslator *m_qtTranslator = nullptr;
     ScannerInfo *m_scannerInfo = nullptr;
     int m_resumeStep = 0;
+    // What the interrupted installation had been given (see RecoveryEntry::selection).
+    QStringList m_resumeSelection;
     QString m_segmentKey;
     QSharedMemory *m_segment = nullptr;
     QIcon *m_windowIcon = nullptr;
@@ -234,6 +249,8 @@ private:
     quint64 m_downloadDone = 0;
     QList<Application *> m_downloadList;
     int m_downloadIndex = 0;
+    // Set while an application's download is being started (see startNextDownload).
+    bool m_startingDownload = false;
     bool m_pauseRequested = false;
     int m_progressMillis = 0;
     QElapsedTimer m_progressClock;

@@ -27,6 +27,7 @@ void FrontEnd::install_selected_apps()
     }
     if (actionTextIs(tr("Resume"))) {
         if (Application *current = currentDownload()) {
+            showDownloadLabels();
             current->resumeDownload();
             setActionText(tr("Pause"));
             QWidget *clearCache = skinObject(QStringLiteral("IS_ClearCache"));
@@ -53,7 +54,7 @@ void FrontEnd::install_selected_apps()
         qint64 bytes = 0;
         if (!fetchFirst)
             m_runList.append(row.application);
-        else if (!row.application->downloadSize(bytes))
+        else if (!row.application->pendingDownloadSize(bytes))
             m_downloadList.append(row.application);
     }
 
@@ -110,6 +111,14 @@ void FrontEnd::startDownloadSession()
         endDownloadSession();
         return;
     }
+    showDownloadLabels();
+    QDir().mkpath(downloadFolder());
+    if (!startNextDownload(0))
+        finishDownloads();
+}
+
+void FrontEnd::showDownloadLabels()
+{
     if (auto *speed = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_SPEED")))) {
         speed->setText(tr("Speed: calculating"));
         speed->show();
@@ -118,11 +127,8 @@ void FrontEnd::startDownloadSession()
         time->setText(tr("Time remaining: calculating"));
         time->show();
     }
-    QDir().mkpath(downloadFolder());
     m_progressClock.start();
     m_progressMillis = 0;
-    if (!startNextDownload(0))
-        finishDownloads();
 }
 
 bool FrontEnd::startNextDownload(int from)
@@ -131,11 +137,15 @@ bool FrontEnd::startNextDownload(int from)
         Application *application = m_downloadList.at(index);
         // Files that arrived in an earlier session are not fetched again.
         qint64 bytes = 0;
-        if (application->downloadSize(bytes))
+        if (application->pendingDownloadSize(bytes))
             continue;
         connectDownload(application);
         m_downloadIndex = index;
+        // An application with nothing left to fetch reports its completion at once, inside
+        // this call; this loop then goes on to the next one itself.
+        m_startingDownload = true;
         application->startDownloads(index);
+        m_startingDownload = false;
         if (application->hasCurrentDownload())
             return true;
         disconnectDownload();
@@ -193,6 +203,12 @@ void FrontEnd::sltDownloadProgress(int, qint64 nSpeed, qint64, qint64 iBytesRece
         RecoveryEntry::remove();
         setActionText(tr("Resume"));
         updateInstallClearCacheButton();
+        // Nothing moves while paused: no speed or time left to show.
+        for (const char *name : {"IS_SPEED", "IS_TIME"}) {
+            if (QWidget *label = skinObject(QLatin1String(name)))
+                label->hide();
+        }
+        return;
     }
 
     m_progressMillis += static_cast<int>(m_progressClock.restart());
@@ -227,6 +243,8 @@ void FrontEnd::sltDownloadComplete(int iAppIndex, qint64 nReceivedBytes)
 {
     disconnectDownload();
     m_downloadDone += static_cast<quint64>(qMax<qint64>(0, nReceivedBytes));
+    if (m_startingDownload)
+        return;
     if (!startNextDownload(iAppIndex + 1))
         finishDownloads();
 }

@@ -34,6 +34,17 @@ void uncheck(QRadioButton *button)
         group->setExclusive(true);
 }
 
+// A ticked row as the recovery entry keeps it: the short name, and for a disc/web pair the
+// source chosen after a "/".
+QString selectionItem(const InstallRow &row)
+{
+    Application *application = row.application;
+    if (!application->isCombined())
+        return application->shortName();
+    return application->shortName()
+           + (application->useWebVersion() ? QStringLiteral("/web") : QStringLiteral("/dvd"));
+}
+
 } // namespace
 
 bool FrontEnd::agreeToLicences()
@@ -54,7 +65,58 @@ bool FrontEnd::agreeToLicences()
 
 void FrontEnd::writeRecoveryValue()
 {
-    RecoveryEntry::write(QCoreApplication::applicationFilePath(), m_languageCode);
+    QStringList selection;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (row.checkBox->isChecked())
+            selection << selectionItem(row);
+    }
+    RecoveryEntry::write(QCoreApplication::applicationFilePath(), m_languageCode, selection);
+}
+
+void FrontEnd::offerInterruptedSelection()
+{
+    const QStringList selection = m_resumeSelection;
+    m_resumeSelection.clear();
+    if (selection.isEmpty())
+        return;
+    // The page shows the user's choice again, not the catalogue's defaults; rows that cannot
+    // be ticked (installed meanwhile, nothing to install) stay as they are.
+    QStringList missing;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        if (!row.checkBox->isEnabled())
+            continue;
+        Application *application = row.application;
+        const QString name = application->shortName();
+        const bool web = selection.contains(name + QStringLiteral("/web"));
+        const bool chosen = web || selection.contains(name)
+                            || selection.contains(name + QStringLiteral("/dvd"));
+        if (chosen && application->isCombined() && !row.dvd->isHidden() && !row.web->isHidden()) {
+            (web ? row.web : row.dvd)->setChecked(true);
+            application->setUseWebVersion(web);
+        }
+        row.checkBox->setChecked(chosen);
+        if (chosen)
+            missing << application->displayName();
+    }
+    refreshRowsByMode();
+    if (missing.isEmpty())
+        return;
+    // Once the window is up: this runs while the main window is still being set up.
+    QMetaObject::invokeMethod(
+            this,
+            [this, missing] {
+                auto *action = qobject_cast<QAbstractButton *>(
+                        skinObject(QStringLiteral("IS_InstallNow")));
+                MessageSeam::show(this,
+                                  MessageSeam::Information,
+                                  tr("Installation not finished"),
+                                  tr("The installation was interrupted before everything you had "
+                                     "chosen was installed. These applications are ticked again: "
+                                     "%1. Press %2 to finish.")
+                                          .arg(missing.join(QStringLiteral(", ")),
+                                               action ? action->text() : tr("Install")));
+            },
+            Qt::QueuedConnection);
 }
 
 void FrontEnd::startInstallation()
@@ -188,7 +250,10 @@ void FrontEnd::markRowInstalling(int runIndex)
     m_runIndex = runIndex;
     row->status->hide();
     if (QWidget *busy = requireObject(QStringLiteral("IS_ANI"))) {
-        const QPoint statusTop = row->status->mapTo(busy->parentWidget(), QPoint(0, 0));
+        // The animation may sit in any container of the skin, not only in one that holds the
+        // rows.
+        const QPoint statusTop
+                = busy->parentWidget()->mapFromGlobal(row->status->mapToGlobal(QPoint(0, 0)));
         busy->move(busy->x(), statusTop.y());
         busy->show();
         busy->raise();
@@ -225,7 +290,8 @@ void FrontEnd::showWaitOf(int runIndex, int installerIndex)
     Application *application = m_runList.value(runIndex);
     if (!application || installerIndex < 0)
         return;
-    const QList<Installer *> installers = application->installers();
+    // The helper counts only the installers it was handed.
+    const QList<Installer *> installers = application->runListInstallers();
     if (installerIndex >= installers.size())
         return;
     show_please_wait(installers.at(installerIndex)->waitScreenImage());

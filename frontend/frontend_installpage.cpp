@@ -152,7 +152,8 @@ void FrontEnd::buildInstallRows()
                 });
     }
 
-    container->setFixedHeight(RowHeight * m_rows.size());
+    if (QWidget *rowArea = requireObject(QStringLiteral("IS_Widget")))
+        rowArea->setFixedHeight(RowHeight * m_rows.size());
     if (m_sourceMode == 1) {
         for (const char *name : {"IS_Label_TS", "IS_Label_TS_MB"}) {
             if (QWidget *label = requireObject(QLatin1String(name)))
@@ -273,12 +274,28 @@ void FrontEnd::refreshWebRow(const InstallRow &row, bool firstRefresh)
 void FrontEnd::countDownload(const InstallRow &row)
 {
     qint64 bytes = 0;
-    if (!row.checkBox->isChecked() || row.application->downloadSize(bytes))
+    if (!row.checkBox->isChecked() || row.application->pendingDownloadSize(bytes))
         return;
-    row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
-    row.status->show();
+    // A catalogue without a size still downloads; there is only no size to show.
+    if (bytes > 0) {
+        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
+        row.status->show();
+    }
     m_downloadTotal += static_cast<quint64>(bytes);
     m_downloadPending = true;
+}
+
+void FrontEnd::refreshWebOnlyRow(const InstallRow &row)
+{
+    row.checkBox->setChecked(false);
+    row.checkBox->setEnabled(false);
+    row.checkBox->setToolTip(
+            tr("This application is downloaded from the web and cannot be installed from the "
+               "disc."));
+    row.status->setText(tr("Web only"));
+    row.status->setEnabled(true);
+    row.status->show();
+    row.dvd->hide();
 }
 
 void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
@@ -346,10 +363,16 @@ void FrontEnd::navigate_IS_Setup()
     for (const InstallRow &row : qAsConst(m_rows)) {
         if (offersNothing(row))
             continue;
-        if (row.application->isInstalled())
+        qint64 bytes = 0;
+        if (row.application->isInstalled()) {
             refreshInstalledRow(row);
-        else
+        } else if (!row.application->pendingDownloadSize(bytes)) {
+            // Without the update description nothing is downloaded: a payload that is neither
+            // on the disc nor fetched earlier cannot be installed.
+            refreshWebOnlyRow(row);
+        } else {
             refreshDiscRow(row, firstRefresh);
+        }
         row.web->hide();
     }
     finishRefresh(false);
@@ -380,12 +403,16 @@ void FrontEnd::navigate_IS_SetupUpdate()
         if (offersNothing(row))
             continue;
         if (!application->isCombined()) {
-            if (application->isInstalled())
+            if (application->isInstalled()) {
                 refreshInstalledRow(row);
-            else if (application->isFromWeb())
+            } else if (application->isFromWeb()) {
                 refreshWebRow(row, firstRefresh);
-            else
+            } else {
                 refreshDiscRow(row, firstRefresh);
+                // A disc entry may name a download too; with the update server at hand it is
+                // fetched first like any other.
+                countDownload(row);
+            }
             row.dvd->hide();
             row.web->hide();
             continue;
@@ -412,17 +439,17 @@ void FrontEnd::finishRefresh(bool countsDownloads)
         auto *totalValue = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_Label_TS_MB")));
         if (totalValue)
             totalValue->setText(InstallPageTexts::megabytes(m_downloadTotal));
-        const bool nothingToFetch = m_downloadTotal == 0;
-        if (nothingToFetch) {
-            setActionText(tr("Install"));
-        } else {
+        // A download whose size the catalogue does not give is still a download.
+        if (m_downloadPending) {
             setActionText(tr("Download"));
             if (action)
                 action->setEnabled(true);
+        } else {
+            setActionText(tr("Install"));
         }
         for (QWidget *label : {totalLabel, static_cast<QWidget *>(totalValue)}) {
             if (label)
-                label->setVisible(!nothingToFetch);
+                label->setVisible(m_downloadTotal > 0);
         }
     }
 

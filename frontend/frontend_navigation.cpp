@@ -81,8 +81,16 @@ void FrontEnd::navigate_TY()
 
 void FrontEnd::TY_Exit_clicked()
 {
-    RecoveryEntry::remove();
-    close();
+    leave();
+}
+
+void FrontEnd::leave()
+{
+    // The entry goes before the window is asked to close. Answering No to "Confirm Exit" keeps
+    // the installation running, which then needs its entry back.
+    const QString recovery = RecoveryEntry::take();
+    if (!close())
+        RecoveryEntry::restore(recovery);
 }
 
 void FrontEnd::closeEvent(QCloseEvent *event)
@@ -114,8 +122,7 @@ void FrontEnd::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    RecoveryEntry::remove();
-    close();
+    leave();
     event->accept();
 }
 

@@ -445,6 +445,15 @@ void FrontEnd::applyBindingTable()
 
 void FrontEnd::set_up_main_ui()
 {
+    if (setUpMainMenu())
+        return;
+    // A hidden window left behind would hold the segment, and every later start of setup
+    // would leave silently as a second copy.
+    emit mainMenuFailed();
+}
+
+bool FrontEnd::setUpMainMenu()
+{
     hide();
     ui->LanguagePicker->hide();
 
@@ -458,7 +467,7 @@ void FrontEnd::set_up_main_ui()
     loadProductFiles();
     if (!runUpdateCheck()) {
         close();
-        return;
+        return true;
     }
 
     const QString skin = m_scannerInfo->skin();
@@ -499,14 +508,14 @@ void FrontEnd::set_up_main_ui()
     QFile skinFile(skin);
     if (skin.isEmpty() || !skinFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         showError(m_designErrorTitle, SkinRequirements::cannotOpen(skin));
-        return;
+        return false;
     }
     QUiLoader loader;
     QWidget *form = loader.load(&skinFile, this);
     skinFile.close();
     if (!form) {
         showError(m_designErrorTitle, SkinRequirements::cannotLoad(skin));
-        return;
+        return false;
     }
 
     QWidget *root = form->objectName().toLower() == QLatin1String("root")
@@ -514,7 +523,7 @@ void FrontEnd::set_up_main_ui()
                             : form->findChild<QWidget *>(QStringLiteral("Root"));
     if (!root) {
         showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
-        return;
+        return false;
     }
 
     const QRect available = QApplication::desktop()->availableGeometry(this);
@@ -556,20 +565,20 @@ void FrontEnd::set_up_main_ui()
     showPage(QStringLiteral("MM"));
     QWidget *browse = requireObject(QStringLiteral("MM_BrowseDiscContents"));
     if (!browse)
-        return;
+        return false;
     setWidgetText(browse, widgetText(browse).replace(QLatin1String("%1"), tr("DVD")));
 
     for (const char *flag : {"UG_InstallingFlag", "SD_InstallingFlag", "SWD_InstallingFlag"}) {
         QWidget *marker = requireObject(QLatin1String(flag));
         if (!marker)
-            return;
+            return false;
         marker->hide();
     }
 
     for (const char *entryName : {"UG_ScannerDocs", "UG_SoftwareDocs", "UG_MainMenu"}) {
         QWidget *entry = requireObject(QLatin1String(entryName));
         if (!entry)
-            return;
+            return false;
         QWidget *placeholder = skinObject(QLatin1String(entryName) + QStringLiteral("_disabled"));
         if (placeholder && !placeholder->isHidden()) {
             placeholder->hide();
@@ -596,21 +605,21 @@ void FrontEnd::set_up_main_ui()
 
     QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
     if (!readmeDescription)
-        return;
+        return false;
     QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
     if (!viewReadme)
-        return;
+        return false;
     replaceWithHoverWidget(viewReadme, readmeDescription, true);
 
     if (!compactMenu())
-        return;
+        return false;
 
     setWindowTitle(m_scannerInfo->longName());
     applyBindingTable();
 
     QWidget *website = requireObject(QStringLiteral("MM_ViewWebsite"));
     if (!website)
-        return;
+        return false;
     if (m_scannerInfo->website().isEmpty())
         website->hide();
 
@@ -621,7 +630,7 @@ void FrontEnd::set_up_main_ui()
     if (m_sourceMode == 1) {
         QWidget *clearCache = requireObject(QStringLiteral("MM_ClearCache"));
         if (!clearCache)
-            return;
+            return false;
         clearCache->hide();
     } else {
         updateClearCacheButton();
@@ -631,4 +640,7 @@ void FrontEnd::set_up_main_ui()
 
     if (m_resumeStep != 0 || m_sourceMode == 2)
         navigate_IS();
+    if (m_resumeStep != 0)
+        offerInterruptedSelection();
+    return true;
 }

@@ -74,6 +74,8 @@ FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
 
     ui->setupUi(this);
 
+    if (m_resumeStep != 0)
+        m_resumeSelection = RecoveryEntry::selection();
     RecoveryEntry::remove();
 }
 
@@ -102,15 +104,15 @@ void FrontEnd::acquireSingleInstance()
     if (FrontEndSegment::create(*m_segment) == FrontEndSegment::CreateResult::Created)
         return;
 
-    if (!hasDvdPathFile()) {
-        // Another copy is already showing its window; this one leaves without a word.
+    // With DVDPath.xml beside us an older front end may have started this copy during its
+    // self-update and still hold the segment: it is ended. Started by anything else, this is
+    // a second copy, which leaves without a word while the other shows its window.
+    if (!hasDvdPathFile() || !FrontEndHooks::terminateParent()) {
         m_endedAtStart = true;
         FrontEndHooks::endProcess(0);
         return;
     }
 
-    // An older front end started this copy during its self-update and still holds the segment.
-    FrontEndHooks::terminateParent();
     for (int attempt = 0; attempt < TakeOverAttempts; ++attempt) {
         if (FrontEndSegment::create(*m_segment) == FrontEndSegment::CreateResult::Created)
             return;

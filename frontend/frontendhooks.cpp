@@ -139,7 +139,15 @@ bool FrontEndHooks::terminateParent()
     if (hooks().terminateParent)
         return hooks().terminateParent();
     const uint32_t parent = sys::parentProcessId();
-    return parent != 0 && sys::terminateProcess(parent, 0);
+    if (parent == 0)
+        return false;
+    // Only an older front end starts a copy of itself on purpose; the shell or file manager
+    // that started us while some setup runs must live on.
+    const QString own = QString::fromStdWString(sys::processImageName(sys::currentProcessId()));
+    const QString theirs = QString::fromStdWString(sys::processImageName(parent));
+    if (own.isEmpty() || own.compare(theirs, Qt::CaseInsensitive) != 0)
+        return false;
+    return sys::terminateProcess(parent, 0);
 }
 
 int FrontEndHooks::runLicenceDialog(EULADlg *dialog)

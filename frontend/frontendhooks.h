@@ -27,7 +27,8 @@ public:
     // Starts program with one argument, not waiting for it.
     using StartDetached = std::function<bool(const QString &program, const QString &argument)>;
     using EndProcess = std::function<void(int exitCode)>;
-    // Ends the parent process (the older front end that started this copy).
+    // Ends the parent process when it is an older front end (the same program file) that
+    // started this copy; false when the parent is anything else or could not be ended.
     using TerminateParent = std::function<bool()>;
     // Runs the built licence dialog in place of exec() and returns its result (QDialog::
     // Accepted or Rejected); a test may look at the dialog and press its buttons.

@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr int MainMenuFailedExitCode = 1;
+
 // The real command line never reaches Qt: its arguments are the language and resume step.
 class FixedArguments
 {
@@ -98,6 +100,14 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // A main menu that could not be set up (its box has been shown) ends the program, whether
+    // that happens now or once the user has picked a language.
+    bool mainMenuFailed = false;
+    QObject::connect(window, &FrontEnd::mainMenuFailed, &app, [&mainMenuFailed] {
+        mainMenuFailed = true;
+        QCoreApplication::exit(MainMenuFailedExitCode);
+    });
+
     window->prepareLanguages();
     if (plan.isResume)
         window->resumeInLanguage(plan.resumeLanguage, plan.resumeStep);
@@ -108,9 +118,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    bringToFront(*window);
-
-    const int result = app.exec();
+    int result = MainMenuFailedExitCode;
+    if (!mainMenuFailed) {
+        bringToFront(*window);
+        result = app.exec();
+    }
     discLock.unlock();
     delete window;
     return result;

@@ -1,6 +1,7 @@
 #include "frontendhelper.h"
 
 #include "application.h"
+#include "executable.h"
 #include "runlistxml.h"
 #include "segmentprotocol.h"
 
@@ -9,18 +10,43 @@
 #include <QSharedMemory>
 #include <QTextStream>
 
+namespace {
+
+// How long the end of the helper waits for an abandoned program's thread to let go.
+constexpr unsigned long ReleaseWaitMs = 2000;
+
+} // namespace
+
 FrontEndHelper::FrontEndHelper() = default;
 
 FrontEndHelper::~FrontEndHelper()
 {
     if (m_running)
         post(RunInterrupted);
+    releaseRunningPrograms();
     if (m_segment) {
         m_segment->detach();
         delete m_segment;
     }
     qDeleteAll(m_applications);
     m_applications.clear();
+}
+
+void FrontEndHelper::releaseRunningPrograms()
+{
+    // Ended mid-installation (a close request, the end of the session): the installer that
+    // runs completes by itself, nobody waits for it any more. A thread that does not let go in
+    // time (it waits for a box the ended event loop will never show) is left to end with the
+    // process instead of being destroyed while it runs.
+    for (Application *application : qAsConst(m_applications)) {
+        for (Executable *executable : application->findChildren<Executable *>()) {
+            if (!executable->isRunning())
+                continue;
+            executable->abandon();
+            if (!executable->wait(ReleaseWaitMs))
+                executable->setParent(nullptr);
+        }
+    }
 }
 
 void FrontEndHelper::post(int type, int value1, int value2)

@@ -36,6 +36,7 @@ public slots:
     void hide_please_wait();
 
 private:
+    void releaseRunningPrograms();
     void startApplication(int index);
     void post(int type, int value1 = -1, int value2 = -1);
 

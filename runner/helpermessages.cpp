@@ -1,10 +1,10 @@
 #include "helpermessages.h"
 
 #include "messageseam.h"
+#include "urlopener.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFile>
 #include <QMessageBox>
 #include <QThread>
 
@@ -37,21 +37,6 @@ int showBox(
     return box.exec();
 }
 
-int unattended(const QByteArray &logFile, const QString &title, const QString &text, int buttons)
-{
-    QFile log(QString::fromLocal8Bit(logFile));
-    if (log.open(QIODevice::Append))
-        log.write((title + QLatin1Char('|') + text).toUtf8().replace('\n', "\\n") + '\n');
-    if (buttons & MessageSeam::Ok)
-        return MessageSeam::Ok;
-    const bool yes = qgetenv("TAM_MESSAGE_ANSWER") == "Yes";
-    if (yes && (buttons & MessageSeam::Yes))
-        return MessageSeam::Yes;
-    if (buttons & MessageSeam::No)
-        return MessageSeam::No;
-    return buttons;
-}
-
 int handle(QObject *,
            MessageSeam::Icon icon,
            const QString &title,
@@ -59,9 +44,6 @@ int handle(QObject *,
            int buttons,
            int flags)
 {
-    const QByteArray logFile = qgetenv("TAM_MESSAGE_LOG");
-    if (!logFile.isEmpty())
-        return unattended(logFile, title, text, buttons);
     if (QThread::currentThread() == qApp->thread())
         return showBox(icon, title, text, buttons, flags);
     // Installer threads wait for the answer while the GUI thread shows the box.
@@ -78,6 +60,7 @@ int handle(QObject *,
 void HelperMessages::install()
 {
     MessageSeam::setHandler(handle);
+    UrlOpener::setHandler(&HelperMessages::openUrl);
 }
 
 void HelperMessages::warning(const QString &title, const QString &text)
@@ -92,13 +75,6 @@ void HelperMessages::critical(const QString &title, const QString &text)
 
 bool HelperMessages::openUrl(const QUrl &url)
 {
-    const QByteArray logFile = qgetenv("TAM_MESSAGE_LOG");
-    if (!logFile.isEmpty()) {
-        QFile log(QString::fromLocal8Bit(logFile));
-        if (log.open(QIODevice::Append))
-            log.write("open|" + url.toString().toUtf8() + '\n');
-        return true;
-    }
     if (QThread::currentThread() == qApp->thread())
         return QDesktopServices::openUrl(url);
     bool opened = false;

@@ -2,9 +2,9 @@
 
 // The helper's message boxes and desktop services. The engine raises its questions through the
 // message seam, partly from installer threads; this shows them as real boxes on the GUI thread.
-// With TAM_MESSAGE_LOG set (tests, unattended demos) no box is shown: each is appended to that
-// file as "title|text" and answered with Ok, or for questions with the button TAM_MESSAGE_ANSWER
-// names ("Yes" or "No", default "No").
+// The helper runs as administrator: nothing it inherits (its environment in particular) may
+// answer for the user or make it write elsewhere. The end-to-end tests run a variant of their
+// own with other handlers (tests/runner).
 
 #include <QString>
 #include <QUrl>
@@ -12,6 +12,7 @@
 class HelperMessages
 {
 public:
+    // Message boxes and URLs (MessageSeam, UrlOpener) go here.
     static void install();
     static void warning(const QString &title, const QString &text);
     static void critical(const QString &title, const QString &text);

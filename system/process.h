@@ -68,10 +68,18 @@ private:
 // character beyond it), elsewhere argv read as UTF-8.
 std::vector<std::wstring> programArguments(int argc, char *argv[]);
 
+// The folder of the running program in Windows form, without a trailing separator (Win32: its
+// module file name up to the last backslash; portable: /proc/self/exe through fromHostPath).
+std::wstring programDirectory();
+
 uint32_t currentProcessId();
 uint32_t currentThreadId();
 // 0 when unknown.
 uint32_t parentProcessId();
+// The file name, without folder, of the program that process pid runs ("setup.exe"); empty
+// when there is no such process or it cannot be asked. Win32: the Tool Help process list;
+// elsewhere /proc/<pid>/exe.
+std::wstring processImageName(uint32_t pid);
 // Opens pid with terminate rights and ends it with exitCode; false when it cannot be opened.
 bool terminateProcess(uint32_t pid, uint32_t exitCode);
 

@@ -447,6 +447,11 @@ std::vector<std::wstring> programArguments(int argc, char *argv[])
     return arguments;
 }
 
+std::wstring programDirectory()
+{
+    return fromHostPath(runningProgramFolder());
+}
+
 uint32_t currentProcessId()
 {
     return static_cast<uint32_t>(::getpid());
@@ -473,6 +478,24 @@ uint32_t parentProcessId()
         }
     }
     return static_cast<uint32_t>(::getppid());
+}
+
+std::wstring processImageName(uint32_t pid)
+{
+    if (pid == 0)
+        return {};
+    std::string target(PATH_MAX, '\0');
+    const std::string link = "/proc/" + std::to_string(pid) + "/exe";
+    const ssize_t length = ::readlink(link.c_str(), &target[0], target.size());
+    if (length <= 0)
+        return {};
+    target.resize(static_cast<size_t>(length));
+    // A program whose file was replaced meanwhile (a self-update) still counts as that program.
+    const std::string deleted = " (deleted)";
+    if (target.size() > deleted.size()
+        && target.compare(target.size() - deleted.size(), deleted.size(), deleted) == 0)
+        target.resize(target.size() - deleted.size());
+    return fromUtf8(target.substr(target.rfind('/') + 1));
 }
 
 bool terminateProcess(uint32_t pid, uint32_t /*exitCode: a signal carries none*/)

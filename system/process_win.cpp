@@ -116,6 +116,23 @@ std::vector<std::wstring> programArguments(int, char *[])
     return splitCommandLine(GetCommandLineW());
 }
 
+std::wstring programDirectory()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length
+                = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            const std::wstring path(buffer.data(), length);
+            const size_t slash = path.find_last_of(L'\\');
+            return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 uint32_t currentProcessId()
 {
     return GetCurrentProcessId();
@@ -126,24 +143,45 @@ uint32_t currentThreadId()
     return GetCurrentThreadId();
 }
 
-uint32_t parentProcessId()
+namespace {
+
+// The Tool Help entry of process pid; false when it is not in the list.
+bool findProcessEntry(DWORD pid, PROCESSENTRY32W &entry)
 {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    const DWORD self = GetCurrentProcessId();
-    DWORD parent = 0;
-    PROCESSENTRY32W entry;
+        return false;
+    bool found = false;
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ProcessID == self) {
-            parent = entry.th32ParentProcessID;
+        if (entry.th32ProcessID == pid) {
+            found = true;
             break;
         }
     }
     CloseHandle(snapshot);
-    return parent;
+    return found;
+}
+
+} // namespace
+
+uint32_t parentProcessId()
+{
+    PROCESSENTRY32W entry;
+    return findProcessEntry(GetCurrentProcessId(), entry) ? entry.th32ParentProcessID : 0;
+}
+
+std::wstring processImageName(uint32_t pid)
+{
+    PROCESSENTRY32W entry;
+    // Pid 0 is the idle process, which runs no program.
+    if (pid == 0 || !findProcessEntry(pid, entry))
+        return {};
+    // Older systems gave the full path here.
+    const std::wstring name = entry.szExeFile;
+    const size_t slash = name.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? name : name.substr(slash + 1);
 }
 
 bool terminateProcess(uint32_t pid, uint32_t exitCode)

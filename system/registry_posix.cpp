@@ -12,7 +12,8 @@
 //   REG_BINARY, REG_NONE and unknown numbers);
 // - the 32-bit view: KEY_WOW64_32KEY turns HKLM\SOFTWARE\... into SOFTWARE\WOW6432Node\...
 //   unless the machine describes a 32-bit Windows (TamSimulatedBitness = 32, see machine.h),
-//   where both views are the same; without a flag our 64-bit process sees the 64-bit view;
+//   where both views are the same; without a flag our process, a 32-bit program under WOW64
+//   like the shipped one, sees the 32-bit view;
 // - the access mask of a handle: values need KEY_QUERY_VALUE / KEY_SET_VALUE, enumerating
 //   subkeys KEY_ENUMERATE_SUB_KEYS, otherwise ERROR_ACCESS_DENIED;
 // - several processes at once: writers take an flock on registry.reg.lock, re-read the file
@@ -286,8 +287,8 @@ private:
         m_stamp = stampOf(info);
         m_loaded = true;
         m_tree.clear();
-        // The file holds physical keys: no view applies while it is read.
-        RegistryTree::Applier applier(m_tree, 0, false);
+        // The file holds the keys as they lie, which is what the 64-bit view names.
+        RegistryTree::Applier applier(m_tree, RegAccess::Wow64_64Key, false);
         size_t line = 0;
         std::wstring problem;
         const bool parsed = parseRegText(

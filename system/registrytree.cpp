@@ -238,9 +238,11 @@ void RegistryTree::locate(
         out.append(L"Classes");
     }
     out.appendPath(path);
-    if (root != RegRoot::LocalMachine || machine32Bit || !(access & RegAccess::Wow64_32Key)
-        || (access & RegAccess::Wow64_64Key) || out.keys.empty() || out.keys[0] != L"SOFTWARE"
-        || (out.keys.size() > 1 && out.keys[1] == L"WOW6432NODE"))
+    // The simulated process is a 32-bit program (isProcess64Bit): without a flag it sees the
+    // 32-bit view, as WOW64 shows it to such a program on Windows.
+    const bool view32 = (access & RegAccess::Wow64_32Key) || !(access & RegAccess::Wow64_64Key);
+    if (root != RegRoot::LocalMachine || machine32Bit || !view32 || out.keys.empty()
+        || out.keys[0] != L"SOFTWARE" || (out.keys.size() > 1 && out.keys[1] == L"WOW6432NODE"))
         return;
     out.names.insert(out.names.begin() + 1, L"WOW6432Node");
     out.keys.insert(out.keys.begin() + 1, L"WOW6432NODE");

@@ -66,8 +66,10 @@ public:
     void makeFreshMachine();
 
     // Where root\path lives. HKEY_CURRENT_USER is the current user's hive below HKEY_USERS,
-    // HKEY_CLASSES_ROOT is HKLM\SOFTWARE\Classes, and the 32-bit view (KEY_WOW64_32KEY in
-    // access) of HKLM\SOFTWARE is its WOW6432Node subkey unless the machine is 32-bit.
+    // HKEY_CLASSES_ROOT is HKLM\SOFTWARE\Classes, and the 32-bit view of HKLM\SOFTWARE is its
+    // WOW6432Node subkey unless the machine is 32-bit. The 32-bit view is that of
+    // KEY_WOW64_32KEY and of an access without a view flag (our process is a 32-bit program);
+    // KEY_WOW64_64KEY names the keys as they lie.
     static void locate(RegRoot root,
                        const std::wstring &path,
                        uint32_t access,

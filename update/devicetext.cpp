@@ -1,5 +1,7 @@
 #include "devicetext.h"
 
+#include <cwchar>
+
 namespace DeviceText {
 
 namespace {
@@ -69,6 +71,13 @@ std::wstring upper(std::wstring text)
         if (c >= L'a' && c <= L'z')
             c = static_cast<wchar_t>(c - L'a' + L'A');
     }
+    return text;
+}
+
+std::wstring hex4(uint32_t number, bool upperCase)
+{
+    wchar_t text[16];
+    std::swprintf(text, 16, upperCase ? L"%04X" : L"%04x", static_cast<unsigned>(number));
     return text;
 }
 

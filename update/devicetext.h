@@ -26,4 +26,7 @@ bool firstLanguage(const uint8_t *data, size_t bytes, uint16_t &language);
 // ASCII letters upper-cased, as instance ids and symbolic names are compared.
 std::wstring upper(std::wstring text);
 
+// A product id as records show it: four hexadecimal digits, zero-padded.
+std::wstring hex4(uint32_t number, bool upperCase);
+
 } // namespace DeviceText

@@ -5,6 +5,7 @@
 
 #include "devicerecord.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,15 @@ namespace NetworkScanners {
 extern const wchar_t *const ScannerServiceType; // L"_privet._tcp,_twaindirect"
 extern const wchar_t *const PrinterServiceType; // L"_ipp._tcp"
 
+// Discovery through the DNS-SD client library beside the running program.
 std::vector<DeviceRecord> find(const std::wstring &serviceType);
+// The same with the library (and responder) in directory (Windows form).
+std::vector<DeviceRecord> findIn(const std::wstring &directory, const std::wstring &serviceType);
+
+// The record for one discovered device: vendor and product id read as four hexadecimal digits
+// right after the identifier's "VID_" and "PID_"; nothing when either cannot be read.
+std::optional<DeviceRecord> deviceRecord(const std::wstring &identifier,
+                                         const std::wstring &serialText,
+                                         const std::wstring &modelText);
 
 } // namespace NetworkScanners

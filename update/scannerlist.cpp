@@ -1,10 +1,10 @@
 #include "scannerlist.h"
 
+#include "devicetext.h"
 #include "networkscanners.h"
 #include "usbinventory.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cwctype>
 
 namespace {
@@ -12,13 +12,6 @@ namespace {
 bool wanted(uint32_t requested, const DeviceRecord &record)
 {
     return requested == 0 || record.productId == requested;
-}
-
-std::wstring hex4(uint32_t number, bool upper)
-{
-    wchar_t text[16];
-    std::swprintf(text, 16, upper ? L"%04X" : L"%04x", static_cast<unsigned>(number));
-    return text;
 }
 
 } // namespace
@@ -76,8 +69,9 @@ bool ScannerList::recordFromEntry(const UsbInventoryEntry &entry, DeviceRecord &
     record.vendorId = entry.vendorId;
     record.productId = entry.productId;
     record.serialNumber = serial;
-    record.model = entry.model.empty() ? L"PID_" + hex4(entry.productId, false) : entry.model;
-    record.productIdText = hex4(entry.productId, true);
+    record.model = entry.model.empty() ? L"PID_" + DeviceText::hex4(entry.productId, false)
+                                       : entry.model;
+    record.productIdText = DeviceText::hex4(entry.productId, true);
     record.network = false;
     return true;
 }

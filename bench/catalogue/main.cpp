@@ -163,7 +163,8 @@ int main(int argc, char *argv[])
                 return int(MessageSeam::Ok);
             });
 
-    if (sys::importRegistryFile(machineRegistry(), L"bench.reg", 0) != sys::RegError::Success) {
+    if (sys::importRegistryFile(machineRegistry(), L"bench.reg", sys::RegAccess::Wow64_64Key)
+        != sys::RegError::Success) {
         QTextStream(stderr) << "could not set up the machine: "
                             << QString::fromStdWString(sys::registryErrorMessage()) << '\n';
         return 1;

@@ -158,6 +158,22 @@ Möchten Sie wirklich beenden?</translation>
         <translation>Installiert</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Die Installation wurde unterbrochen, bevor alles Ausgewählte installiert war. Diese Anwendungen sind wieder angekreuzt: %1. Klicken Sie auf %2, um sie abzuschließen.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Nur online</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Diese Anwendung wird aus dem Internet heruntergeladen und kann nicht von der Disc installiert werden.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

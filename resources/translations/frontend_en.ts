@@ -158,6 +158,22 @@ Do you want to exit?</translation>
         <translation>Installed</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation not finished</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Web only</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>This application is downloaded from the web and cannot be installed from the disc.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>Instalado</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Instalación no finalizada</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>La instalación se interrumpió antes de que se instalara todo lo que había elegido. Estas aplicaciones vuelven a estar marcadas: %1. Haga clic en %2 para finalizar.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Solo web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Esta aplicación se descarga de Internet y no se puede instalar desde el disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -158,6 +158,22 @@ Voulez-vous quitter ?</translation>
         <translation>Installé</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installation inachevée</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>L'installation a été interrompue avant que tout ce que vous aviez choisi soit installé. Ces applications sont de nouveau cochées : %1. Cliquez sur %2 pour terminer.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Sur le Web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Cette application est téléchargée depuis le Web et ne peut pas être installée depuis le disque.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 Mo</translation>
     </message>

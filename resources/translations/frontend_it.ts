@@ -158,6 +158,22 @@ Uscire comunque?</translation>
         <translation>Installato</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Installazione non completata</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>L'installazione è stata interrotta prima che fosse installato tutto ciò che era stato scelto. Queste applicazioni sono di nuovo selezionate: %1. Fare clic su %2 per completarla.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Solo online</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Questa applicazione viene scaricata dal Web e non può essere installata dal disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

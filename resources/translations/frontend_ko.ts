@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>설치됨</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>설치가 완료되지 않음</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>선택한 항목이 모두 설치되기 전에 설치가 중단되었습니다. 다음 응용 프로그램이 다시 선택되었습니다: %1. 완료하려면 [%2]을(를) 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>웹 전용</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>이 응용 프로그램은 웹에서 다운로드되므로 디스크에서 설치할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

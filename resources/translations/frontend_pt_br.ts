@@ -158,6 +158,22 @@ Deseja sair?</translation>
         <translation>Instalado</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Instalação não concluída</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>A instalação foi interrompida antes que tudo o que você escolheu fosse instalado. Estes aplicativos estão marcados novamente: %1. Clique em %2 para concluir.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Só na web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Este aplicativo é baixado da Internet e não pode ser instalado a partir do disco.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

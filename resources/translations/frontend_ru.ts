@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>Установлено</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Установка не завершена</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Установка была прервана до того, как было установлено всё выбранное. Эти приложения снова отмечены: %1. Нажмите «%2», чтобы завершить её.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Только веб</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Это приложение загружается из интернета и не может быть установлено с диска.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 МБ</translation>
     </message>

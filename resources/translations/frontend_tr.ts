@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>Kuruldu</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>Kurulum tamamlanmadı</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>Kurulum, seçtiğiniz her şey kurulmadan önce kesildi. Bu uygulamalar yeniden işaretlendi: %1. Tamamlamak için %2 düğmesine tıklayın.</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>Sadece web</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>Bu uygulama internetten indirilir ve diskten kurulamaz.</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>已安装</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>安装未完成</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>安装在您选择的所有内容安装完成之前被中断。以下应用程序已重新勾选：%1。请单击“%2”完成安装。</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>仅限网络</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>此应用程序需从网络下载，无法从光盘安装。</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

@@ -158,6 +158,22 @@ Do you want to exit?</source>
         <translation>已安裝</translation>
     </message>
     <message>
+        <source>Installation not finished</source>
+        <translation>安裝未完成</translation>
+    </message>
+    <message>
+        <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
+        <translation>安裝在您選取的所有項目安裝完成之前即已中斷。下列應用程式已重新勾選：%1。請按一下「%2」以完成安裝。</translation>
+    </message>
+    <message>
+        <source>Web only</source>
+        <translation>僅限網路</translation>
+    </message>
+    <message>
+        <source>This application is downloaded from the web and cannot be installed from the disc.</source>
+        <translation>此應用程式需從網路下載，無法從光碟安裝。</translation>
+    </message>
+    <message>
         <source>%1 MB</source>
         <translation>%1 MB</translation>
     </message>

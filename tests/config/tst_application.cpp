@@ -9,6 +9,7 @@
 #include "installer.h"
 #include "localizedtext.h"
 #include "platforminfo.h"
+#include "sysinfo.h"
 #include "userguide.h"
 
 #include <QDomDocument>
@@ -190,10 +191,9 @@ void TestApplication::platformGroups()
     QFETCH(bool, thirtyTwoBit);
     QFETCH(bool, applies);
     ScratchMachine machine;
-    if (thirtyTwoBit && !ScratchMachine::isSimulated())
-        QSKIP("a real Windows is of the kind it is: a 64-bit program runs only on 64-bit Windows, "
-              "and the 64-bit Wine prefix cannot pose as a 32-bit one (the simulated machine "
-              "covers this row on Linux)");
+    if (!ScratchMachine::isSimulated() && thirtyTwoBit == sys::is64BitWindows())
+        QSKIP("a real Windows is of the kind it is and no program can make it pose as the other "
+              "(the Wine prefixes are 64-bit; the simulated machine covers this row on Linux)");
     ScratchMachine::setWindowsVersion(osVersion >> 8, osVersion & 0xFF);
     if (thirtyTwoBit)
         ScratchMachine::setThirtyTwoBit();
@@ -530,6 +530,7 @@ void TestApplication::combinedEntry()
     ScratchMachine::addUninstallEntry(
             true, "{11111111-2222-3333-4444-555555555555}", "Tool", "1.0");
     QDomDocument document;
+    // Each variant asks for one of the two licences.
     auto entry = [&](const QString &version, bool web) {
         const QString xml = application(
                 QStringLiteral("<installer DisplayName=\"Tool\" Executable=\"a.exe\" %1>"
@@ -537,7 +538,8 @@ void TestApplication::combinedEntry()
                                "QueryValue=\"{11111111-2222-3333-4444-555555555555}\" "
                                "MatchValue=\"%2\" MatchMode=\"isequalornewer\"/></installer>")
                         .arg(web ? "url=\"https://x.test/t\" size=\"5\"" : "", version),
-                "IsSelectedByDefault=\"true\" IsReadOnly=\"true\" USBOnly=\"true\"");
+                QStringLiteral("IsSelectedByDefault=\"true\" IsReadOnly=\"true\" USBOnly=\"true\" ")
+                        + (web ? "Corvex=\"true\"" : "Tamberlin=\"true\""));
         return new Application(parse(document, xml), "de", "de", web, nullptr);
     };
     std::unique_ptr<Application> disc(entry("1.0", false));
@@ -549,12 +551,20 @@ void TestApplication::combinedEntry()
     QVERIFY(!combined.isReadOnly());
     QVERIFY(combined.isUsbOnly());
     QCOMPARE(combined.lcid(), QStringLiteral("1031"));
+    QVERIFY(combined.needsBrandLicence());
+    QVERIFY(combined.needsMakerLicence());
 
     QVERIFY2(!combined.isInstalled(), "the web version is newer than the installed one");
     QVERIFY(combined.isDiscVersionInstalled());
     QVERIFY(!combined.isWebVersionInstalled());
     qint64 bytes = 0;
     QVERIFY(!combined.downloadSize(bytes));
+    QCOMPARE(bytes, qint64(5));
+    // Installing from the disc downloads nothing; from the web, the web entry's payload.
+    QVERIFY(combined.pendingDownloadSize(bytes));
+    QCOMPARE(bytes, qint64(0));
+    combined.setUseWebVersion(true);
+    QVERIFY(!combined.pendingDownloadSize(bytes));
     QCOMPARE(bytes, qint64(5));
 }
 

@@ -92,6 +92,7 @@ private slots:
     void probe();
     void failures_data();
     void failures();
+    void failedReplacementKeepsOldTarget();
     void timeouts_data();
     void timeouts();
     void progressRestartsTimer();
@@ -320,6 +321,29 @@ void TestDownloadManager::failures()
     QCOMPARE(readFile(target()), QByteArray("old"));
     // The GET's failure deletes the side file; a failed HEAD never opened it.
     QCOMPARE(QFile::exists(part()), methods.size() < 2);
+}
+
+// The side file vanishes after the last byte arrived (another program cleaning the folder): the
+// download fails, and the file it was to replace is still there.
+void TestDownloadManager::failedReplacementKeepsOldTarget()
+{
+    writeFile(target(), "old");
+    Run run;
+    bool removed = false;
+    connect(&run.manager,
+            &DownloadManager::sigDownloadProgress,
+            this,
+            [&](qint64, qint64 atPause, qint64 received, qint64) {
+                if (atPause + received == m_body.size())
+                    removed = QFile::remove(part());
+            });
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+    if (!removed)
+        QSKIP("this platform keeps an open file from being deleted");
+    QCOMPARE(run.complete.count(), 0);
+    QCOMPARE(run.errorCode(), QNetworkReply::UnknownContentError);
+    QCOMPARE(readFile(target()), QByteArray("old"));
 }
 
 void TestDownloadManager::timeouts_data()

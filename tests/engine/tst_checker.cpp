@@ -4,6 +4,7 @@
 #include "catalogtestsupport.h"
 #include "checker.h"
 #include "installedsoftware.h"
+#include "sysinfo.h"
 
 #include <QtTest>
 
@@ -30,10 +31,20 @@ void seedMachine()
         const char *product = view == sys::RegAccess::Wow64_32Key ? oldCapture : newCapture;
         codes.setString(engine::InstalledSoftware::packGuid(QString(product).toStdWString()), L"");
     }
-    sys::RegKey settings = sys::RegKey::create(
-            sys::RegRoot::LocalMachine, L"SOFTWARE\\Tamberlin\\Capture", sys::RegAccess::AllAccess);
+    // In the 64-bit view only: a 32-bit process finds it by the checks' second try.
+    sys::RegKey settings
+            = sys::RegKey::create(sys::RegRoot::LocalMachine,
+                                  L"SOFTWARE\\Tamberlin\\Capture",
+                                  sys::RegAccess::AllAccess | sys::RegAccess::Wow64_64Key);
     settings.setString(L"Version", L"3.2.1");
     settings.setDword(L"Build", 1500);
+    // Products that registered their key in one view only.
+    sys::RegKey::create(sys::RegRoot::LocalMachine,
+                        L"SOFTWARE\\Tamberlin\\Only32",
+                        sys::RegAccess::AllAccess | sys::RegAccess::Wow64_32Key);
+    sys::RegKey::create(sys::RegRoot::LocalMachine,
+                        L"SOFTWARE\\Tamberlin\\Only64",
+                        sys::RegAccess::AllAccess | sys::RegAccess::Wow64_64Key);
     sys::RegKey user = sys::RegKey::create(
             sys::RegRoot::CurrentUser, L"Software\\Tamberlin\\Viewer", sys::RegAccess::AllAccess);
     user.setString(L"Version", L"1.1");
@@ -172,6 +183,20 @@ void TestChecker::check_data()
                                   << "99"
                                   << "isequal" << true << ""
                                   << "";
+    // The shipped 32-bit program reads the 32-bit view first, then the 64-bit one; a 64-bit
+    // build of the tests never sees a key that lives in the 32-bit view only.
+    QTest::newRow("registry key in the 32-bit view only") << "registrykey"
+                                                          << ""
+                                                          << "SOFTWARE\\Tamberlin\\Only32"
+                                                          << ""
+                                                          << "" << !sys::isProcess64Bit() << ""
+                                                          << "";
+    QTest::newRow("registry key in the 64-bit view only") << "registrykey"
+                                                          << ""
+                                                          << "SOFTWARE\\Tamberlin\\Only64"
+                                                          << ""
+                                                          << "" << true << ""
+                                                          << "";
     QTest::newRow("registry key, empty root is HKLM") << "registrykey"
                                                       << ""
                                                       << "SOFTWARE\\Tamberlin\\Capture"

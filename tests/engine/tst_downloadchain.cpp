@@ -36,6 +36,7 @@ private slots:
     void alreadyDownloaded_data();
     void alreadyDownloaded();
     void chainsDownloads();
+    void countsWhatCameBeforeAPause();
 };
 
 void TestDownloadChain::alreadyDownloaded_data()
@@ -49,6 +50,7 @@ void TestDownloadChain::alreadyDownloaded_data()
     QTest::newRow("right size") << true << 100 << 100 << true;
     QTest::newRow("other size is fetched again") << true << 99 << 100 << false;
     QTest::newRow("no size and an empty file") << true << 0 << 0 << true;
+    QTest::newRow("no size and a file") << true << 100 << 0 << true;
 }
 
 void TestDownloadChain::alreadyDownloaded()
@@ -130,6 +132,45 @@ void TestDownloadChain::chainsDownloads()
     QCOMPARE(app->finishedDownloadBytes(), 2 * body.size());
     QCOMPARE(app->downloadStatusText(), QStringLiteral("%1 %").arg(last * 100 / (2 * body.size())));
     QCOMPARE(server.requests().last().path, QByteArray("/payload2"));
+}
+
+// The progress of a resumed download covers the whole file, and a file this run downloaded
+// counts as downloaded although the catalogue states another size.
+void TestDownloadChain::countsWhatCameBeforeAPause()
+{
+    ScratchMachine machine;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    const QByteArray body(256 * 1024, 'p');
+    server.behaviour().body = body;
+    server.behaviour().bytesPerSecond = 64 * 1024;
+    QObject owner;
+    Application *app = webApplication(1, &owner);
+    Installer *installer = app->installers().at(0);
+    installer->setUrl(server.url().toString());
+    installer->setSize(body.size() + 100);
+    installer->setDownloadPath(machine.path(QStringLiteral("downloads/p.exe")));
+    QVERIFY(QDir().mkpath(machine.path(QStringLiteral("downloads"))));
+
+    QList<qint64> overall;
+    connect(app, &Application::sigDownloadProgress, app, [&](int, qint64, qint64, qint64 bytes) {
+        overall << bytes;
+    });
+    QSignalSpy complete(app, &Application::sigDownloadComplete);
+    app->startDownloads(0);
+    QTRY_VERIFY(!overall.isEmpty());
+    app->pauseDownload();
+    const qint64 beforePause = overall.last();
+    server.behaviour().bytesPerSecond = 0;
+    app->resumeDownload();
+    QVERIFY(complete.wait(30000));
+
+    QVERIFY(server.requests().last().range.startsWith("bytes="));
+    for (int i = 1; i < overall.size(); ++i)
+        QVERIFY2(overall.at(i) >= overall.at(i - 1), qPrintable(QString::number(i)));
+    QVERIFY(overall.last() > beforePause);
+    QCOMPARE(overall.last(), qint64(body.size()));
+    QVERIFY(installer->isDownloaded());
 }
 
 QTEST_GUILESS_MAIN(TestDownloadChain)

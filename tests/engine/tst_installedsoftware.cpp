@@ -173,7 +173,8 @@ TEST_F(InstalledQueries, ProductByCodeSearchesBothViewsThirtyTwoBitFirst)
 TEST_F(InstalledQueries, ThirtyTwoBitWindowsIsSearchedOnce)
 {
     if (!TestMachine::isSimulated())
-        GTEST_SKIP() << "the bitness of a real Windows is what it is";
+        GTEST_SKIP() << "a real Windows cannot pose as the other kind (the Wine prefixes are "
+                        "64-bit; the simulated machine covers this on Linux)";
     RegKey nt = create(RegRoot::LocalMachine,
                        L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                        RegAccess::Wow64_64Key);

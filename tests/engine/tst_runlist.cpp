@@ -63,6 +63,7 @@ private slots:
     void applicationNumbering_data();
     void applicationNumbering();
     void checkerNumbers();
+    void checksEachInstallerOnce();
     void readerDefaults();
     void fuzzReader_data();
     void fuzzReader();
@@ -269,6 +270,24 @@ void TestRunList::checkerNumbers()
     QVERIFY(checker.check());
     QVERIFY(checker.isIgnored());
     QVERIFY(application->toRunList(1).contains(QStringLiteral("<Checker Type=\"5\"")));
+}
+
+// A checker of a kind nobody knows reports that once per installer, not again for the writing.
+void TestRunList::checksEachInstallerOnce()
+{
+    ScratchMachine machine;
+    MessageRecorder recorder;
+    QObject owner;
+    Application *application
+            = readApplication(runList(installerElement(1, QStringLiteral("99"), QString())
+                                      + installerElement(2, QStringLiteral("99"), QString())),
+                              &owner);
+    QVERIFY(application);
+    const QString text = application->toRunList(1);
+    QCOMPARE(text.count(QStringLiteral("<Installer ")), 2);
+    const QString unknown
+            = QStringLiteral("An installer checker specified an unknown type of checking.");
+    QCOMPARE(recorder.texts(), (QStringList{unknown, unknown}));
 }
 
 void TestRunList::readerDefaults()

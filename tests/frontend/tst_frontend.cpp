@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSharedMemory>
 #include <QTimer>
@@ -35,6 +36,7 @@ private slots:
 
     void reportsSkinFaults_data();
     void reportsSkinFaults();
+    void brokenSkinAfterPickingEndsProgram();
     void compactsMenu_data();
     void compactsMenu();
     void framedSkinKeepsSystemFrame();
@@ -51,6 +53,7 @@ private slots:
     void dragsFramelessWindow();
 
     void secondCopyEndsSilently();
+    void copyStartedByAnotherProgramLeavesItAlone();
     void copyStartedByOlderFrontEndTakesOver();
 
 private:
@@ -272,9 +275,14 @@ void TestFrontEnd::reportsSkinFaults()
     MessageRecorder recorder;
     ProductOptions options;
     options.skin = skin;
-    QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options));
+    prepareDisc(environment.path(QStringLiteral("disc")), options);
+    QScopedPointer<FrontEnd> window(new FrontEnd(0));
+    QSignalSpy failed(window.data(), &FrontEnd::mainMenuFailed);
+    window->prepareLanguages();
 
     QCOMPARE(recorder.significantTexts(), messages);
+    // A menu that stopped short leaves nothing to show: the program is told to end.
+    QCOMPARE(failed.count(), built ? 0 : 1);
     for (const RecordedMessage &message : qAsConst(recorder.messages)) {
         if (!messages.contains(message.text))
             continue;
@@ -285,6 +293,29 @@ void TestFrontEnd::reportsSkinFaults()
     }
     QCOMPARE(window->windowTitle() == options.longName, built);
     QCOMPARE(window->isVisible(), built);
+}
+
+// The fault shows only after the user picked a language: the picker is gone, the menu never
+// comes, and the program is told to end.
+void TestFrontEnd::brokenSkinAfterPickingEndsProgram()
+{
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.skin = QStringLiteral("TamSkin_NoRoot.ui");
+    options.languages = QStringList{QStringLiteral("de"), QStringLiteral("en")};
+    prepareDisc(environment.path(QStringLiteral("disc")), options);
+    FrontEnd window(0);
+    QSignalSpy failed(&window, &FrontEnd::mainMenuFailed);
+    window.prepareLanguages();
+    QCOMPARE(failed.count(), 0);
+    window.findChild<QDialogButtonBox *>(QStringLiteral("LanguagePickerButtonBox"))
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(recorder.significantTexts(),
+             QStringList{"Skin \"TamSkin_NoRoot.ui\" does not have the \"Root\" element."});
 }
 
 void TestFrontEnd::compactsMenu_data()
@@ -465,12 +496,15 @@ void TestFrontEnd::closeAsksWhileInstalling()
         QVERIFY(confirmOpenWhileAsking);
     }
     QVERIFY(!window->isCloseConfirmOpen());
-    // Escape always leaves through the exit path, which drops the recovery entry.
+    // Escape leaves through the exit path, which drops the recovery entry; when the user stays,
+    // the installation goes on and keeps it.
     std::wstring value;
     const bool stillThere
             = sys::RegKey::open(sys::RegRoot::CurrentUser, runOnce, sys::RegAccess::Read)
                       .readString(L"TamRecoverInstall", value);
-    QCOMPARE(stillThere, !escape);
+    QCOMPARE(stillThere, !(escape && closed));
+    if (stillThere)
+        QCOMPARE(value, std::wstring(L"setup de 2"));
 }
 
 void TestFrontEnd::menuEntriesOpenWhatTheyName()
@@ -595,6 +629,32 @@ void TestFrontEnd::secondCopyEndsSilently()
     QVERIFY(second.endedAtStart());
     QCOMPARE(environment.endCodes, QList<int>{0});
     QVERIFY(recorder.messages.isEmpty());
+}
+
+// The real program, started by a shell beside a DVDPath.xml while another setup holds the
+// segment: only an older front end is ended, so the shell lives on and setup leaves as a
+// second copy.
+void TestFrontEnd::copyStartedByAnotherProgramLeavesItAlone()
+{
+    TestEnvironment environment;
+    QSharedMemory running(QStringLiteral("TamFrontEnd"));
+    QVERIFY(running.create(0x100000));
+    const QString folder = environment.path("copy");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(QStringLiteral(TAM_SETUP), folder + "/setup"));
+    writeFile(folder + "/DVDPath.xml", "<DVDPath dvd_path=\"\"/>");
+    const QString exitFile = environment.path("setup-exit-code");
+
+    QProcess shell;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert("TAM_MACHINE", environment.path("machine"));
+    shell.setProcessEnvironment(variables);
+    shell.start("/bin/sh", {"-c", "\"$0\"; echo $? > \"$1\"", folder + "/setup", exitFile});
+    QVERIFY(shell.waitForFinished(30000));
+    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+    QFile code(exitFile);
+    QVERIFY(code.open(QIODevice::ReadOnly));
+    QCOMPARE(code.readAll().trimmed(), QByteArray("0"));
 }
 
 void TestFrontEnd::copyStartedByOlderFrontEndTakesOver()

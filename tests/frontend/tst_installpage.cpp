@@ -8,10 +8,13 @@
 #include "frontendtestsupport.h"
 #include "installer.h"
 #include "installpagetexts.h"
+#include "recoveryentry.h"
 #include "registry.h"
 #include "segmentprotocol.h"
 #include "testhttpserver.h"
 
+#include <QDomDocument>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +97,59 @@ QString sources(const InstallRow &row)
     return shown.isEmpty() ? QStringLiteral("-") : shown;
 }
 
+// FramedSkin.ui rearranged as skins may be: the row templates one container below "IS_Widget",
+// and the busy animation in a container of its own beside the rows. Written as fileName.
+bool writeRearrangedSkin(const QString &fileName)
+{
+    QFile source(QStringLiteral(TAM_FIXTURE_SKINS "/FramedSkin.ui"));
+    QDomDocument form;
+    if (!source.open(QIODevice::ReadOnly) || !form.setContent(&source))
+        return false;
+    QDomElement rowArea;
+    QDomElement busy;
+    const QDomNodeList widgets = form.elementsByTagName(QStringLiteral("widget"));
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QDomElement widget = widgets.at(i).toElement();
+        if (widget.attribute(QStringLiteral("name")) == QLatin1String("IS_Widget"))
+            rowArea = widget;
+        else if (widget.attribute(QStringLiteral("name")) == QLatin1String("IS_ANI"))
+            busy = widget;
+    }
+    if (rowArea.isNull() || busy.isNull())
+        return false;
+    const auto container = [&form](const QString &name, int x, int y) {
+        QDomElement widget = form.createElement(QStringLiteral("widget"));
+        widget.setAttribute(QStringLiteral("class"), QStringLiteral("QWidget"));
+        widget.setAttribute(QStringLiteral("name"), name);
+        QDomDocument geometry;
+        geometry.setContent(
+                QStringLiteral("<property name=\"geometry\"><rect><x>%1</x><y>%2</y>"
+                               "<width>400</width><height>300</height></rect></property>")
+                        .arg(x)
+                        .arg(y));
+        widget.appendChild(form.importNode(geometry.documentElement(), true));
+        return widget;
+    };
+    QDomElement rows = container(QStringLiteral("IS_Rows"), 0, 10);
+    for (QDomElement child = rowArea.firstChildElement(QStringLiteral("widget")); !child.isNull();
+         child = rowArea.firstChildElement(QStringLiteral("widget")))
+        rows.appendChild(rowArea.removeChild(child));
+    rowArea.appendChild(rows);
+    QDomElement aside = container(QStringLiteral("IS_Aside"), 380, 40);
+    QDomNode page = busy.parentNode();
+    aside.appendChild(page.removeChild(busy));
+    page.appendChild(aside);
+    return writeFile(fileName, form.toByteArray());
+}
+
+bool writeImage(const QString &fileName, int side)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    return image.save(fileName);
+}
+
 } // namespace
 
 class TestInstallPage : public QObject
@@ -115,6 +171,10 @@ private slots:
     void pausesAtTheNextProgressSignal();
     void updatesLabelsAtMostOnceASecond();
     void downloadErrorEndsTheSession();
+    void downloadsWhatTheChosenSourcesNeed_data();
+    void downloadsWhatTheChosenSourcesNeed();
+    void installsWhatItJustDownloaded_data();
+    void installsWhatItJustDownloaded();
 
     void asksForLicencesBeforeInstalling_data();
     void asksForLicencesBeforeInstalling();
@@ -123,6 +183,7 @@ private slots:
     void keepsRecoveryWhileExitIsBeingConfirmed();
     void resumesOnTheInstallPage();
     void refusesRunListTooLargeForTheSegment();
+    void followsTheHelpersMessages_data();
     void followsTheHelpersMessages();
 
 private:
@@ -258,6 +319,12 @@ void TestInstallPage::refreshesRowsByMode_data()
     QTest::newRow("disc: an entry without installers cannot be ticked")
             << application(QStringLiteral("Empty"), QString()) << QString() << QStringList()
             << QStringList{QStringLiteral("disabled|(hidden)|-")} << false;
+    QTest::newRow("disc: an entry only offered from the web cannot be ticked")
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 4096),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << QString() << QStringList() << QStringList{QStringLiteral("disabled|Web only|-")}
+            << false;
     QTest::newRow("update: ticked web entry shows its size")
             << QString()
             << application(QStringLiteral("Cloud"),
@@ -292,6 +359,15 @@ void TestInstallPage::refreshesRowsByMode_data()
                            QStringLiteral("IsSelectedByDefault=\"true\""))
             << QStringList()
             << QStringList{QStringLiteral("ticked|(hidden)|-"), QStringLiteral("ticked|1.0 MB|-")}
+            << false;
+    QTest::newRow("merged: a disc entry that downloads shows its size")
+            << application(QStringLiteral("Cloud"),
+                           webInstaller(QStringLiteral("Cloud"), QStringLiteral("C"), url, 1048576),
+                           QStringLiteral("IsSelectedByDefault=\"true\""))
+            << application(QStringLiteral("Gallery"),
+                           webInstaller(QStringLiteral("Gallery"), QStringLiteral("G"), url, 2048))
+            << QStringList()
+            << QStringList{QStringLiteral("ticked|1.0 MB|-"), QStringLiteral("unticked|(hidden)|-")}
             << false;
 }
 
@@ -418,6 +494,13 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
     QCOMPARE(action->text(), QStringLiteral("Download"));
 
+    QStringList percentages;
+    connect(window->installRows().first().application,
+            &Application::downloadStatusTextChanged,
+            window.data(),
+            [&percentages](const QString &text) { percentages << text; });
+    auto *speed = object<QLabel>(window.data(), QStringLiteral("IS_SPEED"));
+    auto *time = object<QLabel>(window.data(), QStringLiteral("IS_TIME"));
     action->click();
     QCOMPARE(window->downloadList().size(), 1);
     QVERIFY(!recoveryValue().isEmpty());
@@ -432,11 +515,16 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QVERIFY(!window->isPauseRequested());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_ClearCache"))->isEnabled());
     QVERIFY(recoveryValue().isEmpty());
+    // Nothing moves while paused.
+    QVERIFY(speed->isHidden());
+    QVERIFY(time->isHidden());
 
     server.behaviour().bytesPerSecond = 0;
     action->click();
     QCOMPARE(action->text(), QStringLiteral("Pause"));
     QVERIFY(!recoveryValue().isEmpty());
+    QVERIFY(!speed->isHidden());
+    QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
     QTRY_VERIFY_WITH_TIMEOUT(recorder.texts().contains(QStringLiteral(
                                      "To install a program, select it from the list and then "
                                      "click Install.")),
@@ -452,6 +540,11 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     QVERIFY(ranged);
     QCOMPARE(QFileInfo(environment.path(QStringLiteral("disc/TamDownload/Cloud.exe"))).size(),
              qint64(256 * 1024));
+    // The row counted the whole file, also after the resume.
+    QCOMPARE(percentages.last(), QStringLiteral("100 %"));
+    for (int i = 1; i < percentages.size(); ++i)
+        QVERIFY(percentages.at(i).split(' ').first().toInt()
+                >= percentages.at(i - 1).split(' ').first().toInt());
 }
 
 void TestInstallPage::updatesLabelsAtMostOnceASecond()
@@ -499,6 +592,108 @@ void TestInstallPage::downloadErrorEndsTheSession()
     QVERIFY(action->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isEnabled());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_SPEED"))->isHidden());
+}
+
+void TestInstallPage::downloadsWhatTheChosenSourcesNeed_data()
+{
+    // Disc entries, then the update description's; "Capture" exists in both (the disc/web pair,
+    // on which the test chooses the disc).
+    QTest::addColumn<QString>("discApplications");
+    QTest::addColumn<QString>("updateApplications");
+    QTest::addColumn<QList<QByteArray>>("fetched");
+
+    const QString ticked = QStringLiteral("IsSelectedByDefault=\"true\"");
+    const auto download = [&](const char *name) {
+        const QString url = QStringLiteral("http://127.0.0.1:%1/%2").arg(0).arg(name);
+        return application(QLatin1String(name),
+                           webInstaller(QLatin1String(name), QLatin1String(name), url, 1024),
+                           ticked);
+    };
+    const QString discCapture = application(
+            QStringLiteral("Capture"), installer(QStringLiteral("Capture"), QStringLiteral("Cap")));
+    QString webCapture = download("Capture");
+    webCapture.replace(QStringLiteral("MatchValue=\"1.0\""), QStringLiteral("MatchValue=\"2.0\""));
+    QTest::newRow("pair from the disc between two downloads")
+            << download("Cloud") + discCapture << webCapture + download("Gallery")
+            << QList<QByteArray>{"/Cloud", "/Gallery"};
+    QTest::newRow("pair from the disc after the last download")
+            << download("Cloud") + discCapture << webCapture << QList<QByteArray>{"/Cloud"};
+}
+
+// A pair installed from the disc is no download, whatever the web entry still lacks; every
+// other ticked download counts in the total, is fetched once, and one box ends the session.
+void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
+{
+    QFETCH(QString, discApplications);
+    QFETCH(QString, updateApplications);
+    QFETCH(QList<QByteArray>, fetched);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(1024, 'x');
+    const QString port = QString::number(server.url().port());
+    ProductOptions options;
+    options.languages = QStringList{QStringLiteral("en")};
+    options.applications = discApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
+    options.updateApplications
+            = updateApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
+    QScopedPointer<FrontEnd> window(openPage(environment, options));
+    QCoreApplication::processEvents();
+    QCOMPARE(window->sourceMode(), 3);
+    for (const InstallRow &row : window->installRows()) {
+        if (row.application->isCombined())
+            row.dvd->click();
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(window->downloadTotal(), quint64(1024 * fetched.size()));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+
+    recorder.messages.clear();
+    action->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder.messages.isEmpty(), 15000);
+    QTest::qWait(300);
+    QCOMPARE(recorder.texts(),
+             QStringList{QStringLiteral(
+                     "To install a program, select it from the list and then click Install.")});
+    QList<QByteArray> gets;
+    for (const TestHttpServer::Request &request : server.requests()) {
+        if (request.method == "GET")
+            gets << request.path;
+    }
+    QCOMPARE(gets, fetched);
+    QVERIFY(window->downloadList().isEmpty());
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+}
+
+void TestInstallPage::installsWhatItJustDownloaded_data()
+{
+    QTest::addColumn<qint64>("catalogueSize");
+    QTest::newRow("the catalogue states another size") << qint64(1000);
+    QTest::newRow("the catalogue states no size") << qint64(0);
+}
+
+// What the catalogue says about a size never keeps the user from the file just downloaded.
+void TestInstallPage::installsWhatItJustDownloaded()
+{
+    QFETCH(qint64, catalogueSize);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(1024, 'x');
+    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, catalogueSize));
+    auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
+    QCOMPARE(action->text(), QStringLiteral("Download"));
+    QVERIFY(action->isEnabled());
+
+    action->click();
+    QTRY_VERIFY(window->downloadList().isEmpty());
+    QCOMPARE(recorder.messages.last().title, QStringLiteral("Download completed."));
+    QCOMPARE(action->text(), QStringLiteral("Install"));
+    QVERIFY(action->isEnabled());
+    QVERIFY(window->installRows().first().checkBox->isChecked());
 }
 
 void TestInstallPage::asksForLicencesBeforeInstalling_data()
@@ -662,23 +857,61 @@ void TestInstallPage::keepsRecoveryWhileExitIsBeingConfirmed()
     QVERIFY(!recoveryValue().isEmpty());
 }
 
+// Setup comes back after a restart that interrupted an installation: on the install page, in
+// the same language, with what the user had chosen and is still missing ticked again.
 void TestInstallPage::resumesOnTheInstallPage()
 {
     TestEnvironment environment;
     MessageRecorder recorder;
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en"), QStringLiteral("de")};
-    options.applications = application(QStringLiteral("One"),
-                                       installer(QStringLiteral("One"), QStringLiteral("One")));
+    for (const char *name : {"One", "Two", "Three"})
+        options.applications += application(
+                QLatin1String(name),
+                installer(QLatin1String(name), QLatin1String(name)),
+                QLatin1String(qstrcmp(name, "One") == 0 ? "IsSelectedByDefault=\"true\"" : ""));
     prepareDisc(environment.path(QStringLiteral("disc")), options);
+    {
+        QScopedPointer<FrontEnd> before(new FrontEnd(0));
+        before->prepareLanguages();
+        before->resumeInLanguage(QStringLiteral("en"), 0);
+        before->navigate_IS();
+        QCoreApplication::processEvents();
+        const QList<InstallRow> rows = before->installRows();
+        QCOMPARE(rows.size(), 3);
+        rows.at(0).checkBox->setChecked(false);
+        rows.at(1).checkBox->setChecked(true);
+        rows.at(2).checkBox->setChecked(true);
+        QCoreApplication::processEvents();
+        qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
+        object<QPushButton>(before.data(), QStringLiteral("IS_InstallNow"))->click();
+        qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
+        QVERIFY(before->isInstalling());
+    }
+    // Two was installed, then an installer restarted Windows.
+    markInstalled(QStringLiteral("Two"));
+    QVERIFY(recoveryValue().endsWith(QStringLiteral(" en 2")));
+    recorder.messages.clear();
+
     // What Windows runs at the next logon: setup with the language and step 2.
     FrontEnd window(2);
     window.prepareLanguages();
     window.resumeInLanguage(QStringLiteral("de"), 2);
     QVERIFY(object<QWidget>(&window, QStringLiteral("IS"))->isVisibleTo(&window));
     QVERIFY(!object<QWidget>(&window, QStringLiteral("MM"))->isVisibleTo(&window));
-    QCOMPARE(window.installRows().size(), 1);
     QCOMPARE(window.languageCode(), QStringLiteral("de"));
+    QTRY_COMPARE(recorder.significantTexts().size(), 1);
+    QCOMPARE(recorder.messages.last().icon, MessageSeam::Information);
+    const QString notice = recorder.significantTexts().first();
+    QVERIFY2(notice.contains(QStringLiteral("Three name")), qPrintable(notice));
+    QVERIFY(!notice.contains(QStringLiteral("Two name")));
+    const QList<InstallRow> rows = window.installRows();
+    QVERIFY(!rows.at(0).checkBox->isChecked());
+    QVERIFY(!rows.at(1).checkBox->isEnabled());
+    QVERIFY(rows.at(2).checkBox->isChecked());
+    QVERIFY(object<QWidget>(&window, QStringLiteral("IS_InstallNow"))->isEnabled());
+    QVERIFY(recoveryValue().isEmpty());
+    QVERIFY(RecoveryEntry::selection().isEmpty());
 }
 
 void TestInstallPage::refusesRunListTooLargeForTheSegment()
@@ -713,22 +946,44 @@ void TestInstallPage::refusesRunListTooLargeForTheSegment()
     QVERIFY(untouched);
 }
 
+void TestInstallPage::followsTheHelpersMessages_data()
+{
+    QTest::addColumn<bool>("rearranged");
+    QTest::newRow("rows and animation in the page") << false;
+    QTest::newRow("rows nested, animation beside them") << true;
+}
+
 void TestInstallPage::followsTheHelpersMessages()
 {
+    QFETCH(bool, rearranged);
     TestEnvironment environment;
     MessageRecorder recorder;
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en")};
-    options.applications = application(QStringLiteral("One"),
-                                       installer(QStringLiteral("One"), QStringLiteral("One")),
-                                       QStringLiteral("IsSelectedByDefault=\"true\""))
-                           + application(QStringLiteral("Two"),
-                                         installer(QStringLiteral("Two"), QStringLiteral("Two")),
-                                         QStringLiteral("IsSelectedByDefault=\"true\""));
+    if (rearranged) {
+        options.skin = QStringLiteral("RearrangedSkin.ui");
+        QVERIFY(writeRearrangedSkin(environment.path(QStringLiteral("disc/RearrangedSkin.ui"))));
+    }
+    // One's first installer is there already: the helper is handed only the second.
+    QVERIFY(writeImage(environment.path(QStringLiteral("disc/wait1.png")), 10));
+    QVERIFY(writeImage(environment.path(QStringLiteral("disc/wait2.png")), 20));
+    const QString waits = QStringLiteral("NeedsWaitScreen=\"true\" WaitScreenImage=\"wait%1.png\"");
+    markInstalled(QStringLiteral("One1"));
+    options.applications
+            = application(QStringLiteral("One"),
+                          installer(QStringLiteral("One1"), QStringLiteral("One1"), waits.arg(1))
+                                  + installer(QStringLiteral("One2"),
+                                              QStringLiteral("One2"),
+                                              waits.arg(2)),
+                          QStringLiteral("IsSelectedByDefault=\"true\""))
+              + application(QStringLiteral("Two"),
+                            installer(QStringLiteral("Two"), QStringLiteral("Two")),
+                            QStringLiteral("IsSelectedByDefault=\"true\""));
     // The helper is not found, so the messages are posted by the test instead.
     qputenv("TAM_SIMULATE_SHELLEXECUTE_RESULT", "42");
     QScopedPointer<FrontEnd> window(openPage(environment, options));
     QCoreApplication::processEvents();
+    QCOMPARE(recorder.significantTexts(), QStringList());
     object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
     qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
     QVERIFY(window->isInstalling());
@@ -740,6 +995,14 @@ void TestInstallPage::followsTheHelpersMessages()
     QVERIFY(HelperSegment::clear(helperSide));
     const QList<InstallRow> rows = window->installRows();
     auto *busy = object<QLabel>(window.data(), QStringLiteral("IS_ANI"));
+
+    QVERIFY(HelperSegment::post(helperSide, ShowWait, 0, 0));
+    QTRY_VERIFY(!object<QWidget>(window.data(), QStringLiteral("WaitScreen"))->isHidden());
+    QCOMPARE(object<QLabel>(window.data(), QStringLiteral("WaitScreenImage"))
+                     ->pixmap(Qt::ReturnByValue)
+                     .width(),
+             20);
+    QVERIFY(HelperSegment::post(helperSide, HideWait));
 
     QVERIFY(HelperSegment::post(helperSide, AppStarted, 1));
     QTRY_VERIFY(!busy->isHidden());
@@ -759,6 +1022,7 @@ void TestInstallPage::followsTheHelpersMessages()
     QVERIFY(!window->pollTimer());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("MM"))->isVisibleTo(window.data()));
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
+    QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_Widget"))->height(), 60);
 }
 
 QTEST_MAIN(TestInstallPage)

@@ -17,7 +17,9 @@
 
 namespace {
 
+// The variant that logs its boxes; the shipped one is only looked at.
 const QString helperProgram = QStringLiteral(TAM_SETUP_RUNNER);
+const QString shippedHelperProgram = QStringLiteral(TAM_SHIPPED_SETUP_RUNNER);
 const QString demoInstaller = QStringLiteral(TAM_DEMOINSTALLER);
 // The demo disc's compressed cabinet, holding the demo installer as OcrSetup.exe.
 const QString demoCabinet = QStringLiteral(TAM_DEMO_CABINET);
@@ -64,6 +66,14 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
       </installer>
     </installationplatform>
   </application>
+  <application ShortName="Slow">
+    <displayname><string Language="*" Value="Slow Utility"/></displayname>
+    <installationplatform Value="all">
+      <installer Executable="$SetupPath$\Software\UtilitySetup.exe" CommandLine="/code={DDDDDDDD-2222-3333-4444-555555555555} /name=Slow /delay=4000">
+        <checker Type="installer" QueryValue="{DDDDDDDD-2222-3333-4444-555555555555}" MatchMode="exists"/>
+      </installer>
+    </installationplatform>
+  </application>
   <application ShortName="Other">
     <displayname><string Language="*" Value="Not selected"/></displayname>
     <installationplatform Value="all">
@@ -93,13 +103,16 @@ char *toString(const Message &m)
                            .constData());
 }
 
+QString uninstallKeyOf(const QString &code)
+{
+    return QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + code;
+}
+
 sys::RegKey uninstallEntry(const QString &code)
 {
-    return sys::RegKey::open(
-            sys::RegRoot::LocalMachine,
-            (QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + code)
-                    .toStdWString(),
-            sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
+    return sys::RegKey::open(sys::RegRoot::LocalMachine,
+                             uninstallKeyOf(code).toStdWString(),
+                             sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
 }
 
 bool isUninstallEntry(const QString &code)
@@ -137,6 +150,9 @@ private slots:
     void unparsableRunListStaysUnread();
     void wrongArgumentCount_data();
     void wrongArgumentCount();
+    void closedWhileInstallingEndsCleanly();
+    void shippedHelperReadsNoTestSwitch_data();
+    void shippedHelperReadsNoTestSwitch();
 
 private:
     QString runListFor(const QStringList &selection);
@@ -361,6 +377,71 @@ void TestSetupRunner::wrongArgumentCount()
     QVERIFY(helper.waitForFinished(30000));
     QCOMPARE(helper.exitCode(), minusOneExitCode());
     QVERIFY(loggedMessages().isEmpty());
+}
+
+// Told to close while an installer runs (taskkill without /F; SIGTERM on the simulated
+// machine): the helper reports the interrupted run and ends at once, without waiting for the
+// installer, which completes on its own.
+void TestSetupRunner::closedWhileInstallingEndsCleanly()
+{
+    const QString slow = QStringLiteral("{DDDDDDDD-2222-3333-4444-555555555555}");
+    // Left by an earlier run whose installer ended after it (Windows: one machine for all).
+    sys::RegKey::deleteTree(sys::RegRoot::LocalMachine,
+                            uninstallKeyOf(slow).toStdWString(),
+                            sys::RegAccess::Wow64_64Key);
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, runListFor({QStringLiteral("Slow")})),
+             FrontEndSegment::WriteResult::Written);
+    QProcess helper;
+    if (QSysInfo::kernelType() == QLatin1String("winnt")) {
+        // The close message goes to the placeholder window, which only the windows platform
+        // makes a real one; under Wine that needs an X display.
+        if (qEnvironmentVariableIsSet("WINELOADER") && qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("Wine without a display has no window for the close message");
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+        helper.setProcessEnvironment(environment);
+    }
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QList<Message> messages;
+    QVERIFY(QTest::qWaitFor(
+            [&] {
+                FrontEndSegment::consumeMessages(m_segment, [&](const MessageSlot &slot) {
+                    messages.append({slot.type, slot.value1, slot.value2});
+                });
+                return !messages.isEmpty();
+            },
+            10000));
+    QCOMPARE(messages, (QList<Message>{{AppStarted, 0, -1}}));
+
+    helper.terminate();
+    QVERIFY(helper.waitForFinished(10000));
+    QCOMPARE(helper.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(helper.exitCode(), 0);
+    QVERIFY2(!isUninstallEntry(slow), "the helper waited for the installer");
+    QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunInterrupted, -1, -1}}));
+    QTRY_VERIFY_WITH_TIMEOUT(isUninstallEntry(slow), 15000);
+}
+
+// The shipped helper runs as administrator: no variable of its environment may answer its
+// questions or make it write files. Only the tests' variant knows these names.
+void TestSetupRunner::shippedHelperReadsNoTestSwitch_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG");
+    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER");
+}
+
+void TestSetupRunner::shippedHelperReadsNoTestSwitch()
+{
+    QFETCH(QByteArray, name);
+    const auto contents = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray shipped = contents(shippedHelperProgram);
+    QVERIFY(!shipped.isEmpty());
+    QVERIFY(!shipped.contains(name));
+    QVERIFY(contents(helperProgram).contains(name));
 }
 
 QTEST_MAIN(TestSetupRunner)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <sstream>
 
 using namespace sys;
@@ -204,6 +205,27 @@ TEST(Process, EndsAChildByItsId)
     ASSERT_TRUE(terminated.start(childCommand(L"sleep 30000")));
     EXPECT_TRUE(terminateProcess(terminated.pid(), 9));
     EXPECT_TRUE(terminated.wait(10000));
+}
+
+// The program file a process runs, as the front end compares it with its own; the simulated
+// machine's programs carry no ".exe".
+TEST(Process, NamesTheProgramAProcessRuns)
+{
+    const auto stem = [](std::wstring name) {
+        for (wchar_t &c : name)
+            c = static_cast<wchar_t>(std::towlower(c));
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, L".exe") == 0)
+            name.resize(name.size() - 4);
+        return name;
+    };
+    Process child;
+    ASSERT_TRUE(child.start(childCommand(L"sleep 30000")));
+    EXPECT_EQ(stem(processImageName(child.pid())), L"tam_child");
+    EXPECT_EQ(stem(processImageName(currentProcessId())), L"tst_system");
+    EXPECT_TRUE(child.terminate(1));
+    ASSERT_TRUE(child.wait(10000));
+    EXPECT_EQ(processImageName(child.pid()), L"") << "an ended process names nothing";
+    EXPECT_EQ(processImageName(0), L"");
 }
 
 TEST(Process, KillParentProcessEndsTheStarter)

@@ -33,7 +33,8 @@ const wchar_t *const VersionKey = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVers
 
 void writeVersionString(const wchar_t *currentVersion)
 {
-    RegKey::deleteTree(RegRoot::LocalMachine, VersionKey, RegAccess::AllAccess);
+    RegKey::deleteTree(
+            RegRoot::LocalMachine, VersionKey, RegAccess::AllAccess | RegAccess::Wow64_64Key);
     RegKey key = RegKey::create(
             RegRoot::LocalMachine, VersionKey, RegAccess::AllAccess | RegAccess::Wow64_64Key);
     ASSERT_TRUE(key.isOpen());
@@ -56,7 +57,8 @@ TEST(SysInfoPosix, VersionWordComesFromTheMachinesRegistryOnly)
     EXPECT_EQ(windowsVersionWord(), 0x0A00) << "a new machine is a Windows 10";
     writeVersionString(L"Seven");
     EXPECT_EQ(windowsVersionWord(), 0) << "no GetVersionExW to fall back on";
-    RegKey::deleteTree(RegRoot::LocalMachine, VersionKey, RegAccess::AllAccess);
+    RegKey::deleteTree(
+            RegRoot::LocalMachine, VersionKey, RegAccess::AllAccess | RegAccess::Wow64_64Key);
     EXPECT_EQ(windowsVersionWord(), 0);
 }
 

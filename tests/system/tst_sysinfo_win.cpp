@@ -21,13 +21,16 @@ std::wstring fixturePath(const std::wstring &fileName)
 
 } // namespace sysinfotest
 
-TEST(SysInfoWin, A64BitBuildKnowsItRunsOn64BitWindows)
+TEST(SysInfoWin, BuildAndWindowsBitnessAgree)
 {
-    // IsWow64Process says "no" to a 64-bit process; only the build itself tells the truth.
+    // IsWow64Process says "no" to a 64-bit process; only the build itself tells the truth. A
+    // 32-bit build learns the kind of Windows from it alone.
     EXPECT_EQ(isProcess64Bit(), sizeof(void *) == 8);
     if (isProcess64Bit()) {
         EXPECT_EQ(isWow64Process(), Wow64Answer::No);
         EXPECT_TRUE(is64BitWindows());
+    } else {
+        EXPECT_EQ(isWow64Process() == Wow64Answer::Yes, is64BitWindows());
     }
 }
 

@@ -649,7 +649,8 @@ private:
 
     QStringList m_positional;
     QHash<QString, QString> m_switches;
-    uint32_t m_view = 0;
+    // reg.exe on 64-bit Windows is a 64-bit program: without /reg:32 it names keys as they lie.
+    uint32_t m_view = sys::RegAccess::Wow64_64Key;
     bool m_verbIsAdd = false;
     std::unique_ptr<QTextStream> m_out;
 };

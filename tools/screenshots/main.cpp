@@ -1,9 +1,11 @@
 // Renders the language picker, every page of a disc's skin, the two licence dialogs, the dialog
 // that waits for a scanner to be connected, the update dialogs and an installation from the disc
-// (before, during and after) to PNG files, for people to look at. Usage: screenshots DISC_FOLDER
-// OUTPUT_FOLDER LANGUAGE_CODE The disc is used as setup would use it from its root; message boxes
-// are printed, not shown. The installation runs the disc's setup_runner on the machine that
-// TAM_MACHINE names.
+// (before, during and after) to PNG files, for people to look at.
+// Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
+// The disc is used as setup would use it from its root; message boxes are printed, not shown.
+// The installation runs the disc's setup_runner on the machine that TAM_MACHINE names; with the
+// tests' variant of it there (scripts/screenshots puts it on a copy of the disc) its boxes are
+// logged to helper-messages.log in the output folder.
 
 #include "application.h"
 #include "checkupdatedlg.h"
@@ -68,8 +70,9 @@ int installFromDisc(FrontEnd &window, const QString &output, const QString &lang
     }
     QCoreApplication::processEvents();
     int saved = save("IS_ticked");
-    // What hovering a row's name shows: its description over the row.
-    const InstallRow hovered = window.installRows().value(1);
+    // What hovering a row's name shows: its description beside the row's status (the driver is
+    // installed on the demo machine, so its row reads "Installed!").
+    const InstallRow hovered = window.installRows().value(0);
     if (hovered.description) {
         hovered.description->show();
         hovered.description->raise();

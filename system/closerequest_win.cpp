@@ -1,0 +1,15 @@
+#include "closerequest.h"
+
+namespace sys {
+
+bool watchCloseRequests()
+{
+    return false;
+}
+
+bool closeRequested()
+{
+    return false;
+}
+
+} // namespace sys

@@ -1,0 +1,12 @@
+#include "filereplace.h"
+
+#include <cstdio>
+
+namespace sys {
+
+bool replaceFile(const std::string &source, const std::string &target)
+{
+    return std::rename(source.c_str(), target.c_str()) == 0;
+}
+
+} // namespace sys
