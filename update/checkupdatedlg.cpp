@@ -278,27 +278,7 @@ void CheckUpdateDlg::showStatus(const QString &text)
 
 void CheckUpdateDlg::beginStep(int step, const QString &url, const QString &windowsTarget)
 {
-    m_downloader = new DownloadManager(this);
-    connect(m_downloader,
-            &DownloadManager::downloadComplete,
-            this,
-            &CheckUpdateDlg::sltDownloadComplete);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadProgress,
-            this,
-            &CheckUpdateDlg::sltDownloadProgress);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadError,
-            this,
-            &CheckUpdateDlg::sltDownloadError);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadTimeout,
-            this,
-            &CheckUpdateDlg::sltDownloadTimeout);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadCanBePaused,
-            this,
-            &CheckUpdateDlg::sltDownloadCanBePaused);
+    m_downloader = UpdateFiles::newDownloader(this);
     m_step = step;
     ui->m_lblANI->show();
     m_downloader->download(QUrl(url), UpdateFiles::hostPath(windowsTarget));
@@ -306,13 +286,7 @@ void CheckUpdateDlg::beginStep(int step, const QString &url, const QString &wind
 
 void CheckUpdateDlg::dropDownloader()
 {
-    if (!m_downloader)
-        return;
-    // The downloader may be the one emitting right now: it goes once its signal has returned.
-    m_downloader->disconnect(this);
-    m_downloader->pause();
-    m_downloader->deleteLater();
-    m_downloader = nullptr;
+    UpdateFiles::dropDownloader(m_downloader, this);
 }
 
 void CheckUpdateDlg::beginScannerFile()

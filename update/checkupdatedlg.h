@@ -23,6 +23,7 @@ class check_update_dlg;
 class CheckUpdateDlg : public QDialog
 {
     Q_OBJECT
+    friend class UpdateFiles;
 
 public:
     // The steps, by the download each waits for.
@@ -61,6 +62,7 @@ public:
     static QString runningVersion();
 
 private slots:
+    // (UpdateFiles::newDownloader connects a downloader to these.)
     void on_m_btnYes_clicked();
     void on_m_btnNo_clicked();
     void sltDownloadComplete();

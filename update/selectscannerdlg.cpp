@@ -137,40 +137,14 @@ void SelectScannerDlg::checkCurrentDevice()
 
 void SelectScannerDlg::fetch(const QString &url, const QString &fileName, int step)
 {
-    m_downloader = new DownloadManager(this);
-    connect(m_downloader,
-            &DownloadManager::downloadComplete,
-            this,
-            &SelectScannerDlg::sltDownloadComplete);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadProgress,
-            this,
-            &SelectScannerDlg::sltDownloadProgress);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadError,
-            this,
-            &SelectScannerDlg::sltDownloadError);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadTimeout,
-            this,
-            &SelectScannerDlg::sltDownloadTimeout);
-    connect(m_downloader,
-            &DownloadManager::sigDownloadCanBePaused,
-            this,
-            &SelectScannerDlg::sltDownloadCanBePaused);
+    m_downloader = UpdateFiles::newDownloader(this);
     m_step = step;
     m_downloader->download(QUrl(url), filePath(fileName));
 }
 
 void SelectScannerDlg::dropDownloader()
 {
-    if (!m_downloader)
-        return;
-    // The downloader may be the one emitting right now: it goes once its signal has returned.
-    m_downloader->disconnect(this);
-    m_downloader->pause();
-    m_downloader->deleteLater();
-    m_downloader = nullptr;
+    UpdateFiles::dropDownloader(m_downloader, this);
 }
 
 void SelectScannerDlg::sltDownloadComplete()

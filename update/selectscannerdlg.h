@@ -25,6 +25,7 @@ class select_scanner_dlg;
 class SelectScannerDlg : public QDialog
 {
     Q_OBJECT
+    friend class UpdateFiles;
 
 public:
     static constexpr int StepDelayMs = 1000;
@@ -43,6 +44,7 @@ public:
     void done(int result) override;
 
 private slots:
+    // (UpdateFiles::newDownloader connects a downloader to these.)
     void on_m_btnCancel_clicked();
     void on_m_btnRefresh_clicked();
     void on_m_btnCheck_clicked();

@@ -37,3 +37,13 @@ void UpdateFiles::makeRunnable(const QString &hostFile)
                           QFile::permissions(hostFile) | QFile::ExeOwner | QFile::ExeUser
                                   | QFile::ExeGroup | QFile::ExeOther);
 }
+
+void UpdateFiles::dropDownloader(DownloadManager *&downloader, QObject *receiver)
+{
+    if (!downloader)
+        return;
+    downloader->disconnect(receiver);
+    downloader->pause();
+    downloader->deleteLater();
+    downloader = nullptr;
+}

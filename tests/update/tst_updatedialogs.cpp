@@ -8,10 +8,12 @@
 #include "connectscannerdlg.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
+#include "scannerlist.h"
 #include "selectscannerdlg.h"
 #include "setupsettings.h"
 #include "updateseams.h"
 #include "updateserver.h"
+#include "usbinventory.h"
 
 #include <QDomDocument>
 #include <QLabel>
@@ -52,14 +54,13 @@ namespace {
 
 DeviceRecord scanner(uint32_t productId, const wchar_t *serial, const wchar_t *model)
 {
+    UsbInventoryEntry entry;
+    entry.vendorId = UsbInventory::MakerVendorId;
+    entry.productId = productId;
+    entry.serialNumber = serial;
+    entry.model = model;
     DeviceRecord record;
-    record.vendorId = 0x04A7;
-    record.productId = productId;
-    record.serialNumber = serial;
-    record.model = model;
-    wchar_t text[8];
-    swprintf(text, 8, L"%04X", productId);
-    record.productIdText = text;
+    ScannerList::recordFromEntry(entry, record);
     return record;
 }
 

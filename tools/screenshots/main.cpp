@@ -14,9 +14,11 @@
 #include "frontend.h"
 #include "frontendhooks.h"
 #include "scannerinfo.h"
+#include "scannerlist.h"
 #include "selectscannerdlg.h"
 #include "startupplan.h"
 #include "updateseams.h"
+#include "usbinventory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -100,14 +102,13 @@ int installFromDisc(FrontEnd &window, const QString &output, const QString &lang
 
 DeviceRecord demoScanner(uint32_t productId, const wchar_t *serial, const wchar_t *model)
 {
+    UsbInventoryEntry entry;
+    entry.vendorId = UsbInventory::MakerVendorId;
+    entry.productId = productId;
+    entry.serialNumber = serial;
+    entry.model = model;
     DeviceRecord record;
-    record.vendorId = 0x04A7;
-    record.productId = productId;
-    record.serialNumber = serial;
-    record.model = model;
-    wchar_t text[8];
-    swprintf(text, 8, L"%04X", productId);
-    record.productIdText = text;
+    ScannerList::recordFromEntry(entry, record);
     return record;
 }
 
