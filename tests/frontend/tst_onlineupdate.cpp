@@ -36,6 +36,8 @@ private slots:
     void deviceSelection_data();
     void deviceSelection();
     void deviceModeOffersTheBundle();
+    void onlyACatalogueIsUsed_data();
+    void onlyACatalogueIsUsed();
     void newerSetupReplacesTheRunningCopy();
 
 private:
@@ -217,6 +219,37 @@ void TestOnlineUpdate::deviceModeOffersTheBundle()
             webRows << row.application->shortName();
     }
     QVERIFY2(webRows.contains(QStringLiteral("TemplateGallery")), qPrintable(webRows.join(' ')));
+}
+
+void TestOnlineUpdate::onlyACatalogueIsUsed_data()
+{
+    QTest::addColumn<QByteArray>("updateXml");
+    QTest::addColumn<int>("sourceMode");
+    QTest::newRow("a catalogue joins the disc's") << QByteArray("<Scanner PID=\"0a41\"/>") << 3;
+    QTest::newRow("anything else is left alone") << QByteArray("<html>offline</html>") << 1;
+}
+
+// Whatever lies in the update folder as update.xml (left by an earlier run, written by a merge
+// or a download) is used only when it reads as a catalogue.
+void TestOnlineUpdate::onlyACatalogueIsUsed()
+{
+    QFETCH(QByteArray, updateXml);
+    QFETCH(int, sourceMode);
+    const QString disc = m_root.filePath(QStringLiteral("catalogue-disc"));
+    if (!QFileInfo::exists(disc))
+        QVERIFY(copyDisc(disc));
+    FrontEndHooks::setProgramDirectory(disc);
+    // A resume keeps the update folder as it is.
+    QVERIFY(!StartupPlan::prepare(disc, {QStringLiteral("en"), QStringLiteral("0")}).exitAtOnce);
+    const QString folder = FrontEndHooks::hostPath(SetupSettings::updatePath());
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/update.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(updateXml);
+    file.close();
+    FrontEnd window(0);
+    window.prepareLanguages();
+    QCOMPARE(window.sourceMode(), sourceMode);
 }
 
 void TestOnlineUpdate::newerSetupReplacesTheRunningCopy()

@@ -131,7 +131,8 @@ void TestUpdateDialogs::initTestCase()
     });
 
     // Model 0A41 names bundle B, 0B52 has no selection file (type 1), 0C63 one without a
-    // default bundle (type 1) and a scanner file without a bundle.
+    // default bundle (type 1) and a scanner file without a bundle, 0D74 a default bundle that
+    // leads out of the folder (type 1, no scanner file).
     const QString base = QStringLiteral("http://%1/Downloads/updater").arg(m_server.host());
     m_server.putModelFile("0A41", "0A41_SN.xml", "<SN><Model DefaultBundle=\"B\"/></SN>");
     m_server.putModelFile("0A41",
@@ -159,6 +160,8 @@ void TestUpdateDialogs::initTestCase()
     m_server.putModelFile("0B52", "b.xml", "<bundle MinSetupVersion=\"1.0\"/>");
     m_server.putModelFile("0C63", "0C63_SN.xml", "<SN><Model/></SN>");
     m_server.putModelFile("0C63", "0C63_1.xml", "<Scanner LongName=\"Desk 63\"/>");
+    m_server.putModelFile(
+            "0D74", "0D74_SN.xml", "<SN><Model DefaultBundle=\"../../../TamSetup/x\"/></SN>");
 }
 
 void TestUpdateDialogs::init()
@@ -206,10 +209,11 @@ void TestUpdateDialogs::selectScannerChecksEachScanner()
     auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 3, 10000);
 
-    // A scanner plugged in later is listed within a rescan, and all are checked again.
+    // Scanners plugged in later are listed within a rescan, and all are checked again.
     m_scanners.push_back(scanner(0x0C63, L"Z-9", L"PID_0c63"));
-    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 4, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 4, 10000);
+    m_scanners.push_back(scanner(0x0D74, L"T-1", L"Tricky 74"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 5, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 5, 10000);
 
     const struct
     {
@@ -219,8 +223,10 @@ void TestUpdateDialogs::selectScannerChecksEachScanner()
     } expected[] = {{"DocuStream 410 Plus (S-ONE)", true, L"B"},
                     {"DocuStream 410 Plus (S-TWO)", true, L"B"},
                     {"Scanner 52 (N-1)", true, L"1"},
-                    {"Desk 63 (Z-9)", false, L"1"}};
-    for (int i = 0; i < 4; ++i) {
+                    {"Desk 63 (Z-9)", false, L"1"},
+                    // A default bundle that would name a file outside the folder is none.
+                    {"Tricky 74 (T-1)", false, L"1"}};
+    for (int i = 0; i < 5; ++i) {
         QCOMPARE(list->item(i)->text(), QLatin1String(expected[i].text));
         QCOMPARE(dialog.devices()[size_t(i)].supported, expected[i].supported);
         QVERIFY(dialog.devices()[size_t(i)].bundleType == expected[i].bundleType);
@@ -228,6 +234,7 @@ void TestUpdateDialogs::selectScannerChecksEachScanner()
     const QStringList requests = m_server.requests();
     QVERIFY(requests.contains("GET /Downloads/updater/0B52/Windows/0B52_1.xml"));
     QVERIFY(requests.contains("GET /Downloads/updater/0C63/Windows/0C63_1.xml"));
+    QVERIFY(requests.contains("HEAD /Downloads/updater/0D74/Windows/0D74_1.xml"));
 
     const auto click = [list](int row) {
         QTest::mouseClick(list->viewport(),
