@@ -81,7 +81,10 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     , m_product(product)
 {
     ui->setupUi(this);
-    setWindowFlags(windowFlags() & ~(Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint));
+    // The title bar keeps its title only: no help button, and no close button that would end a
+    // check half-way without its caller knowing.
+    setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+                   & ~(Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint));
 
     const QString updatePath = SetupSettings::updatePath();
     m_updateScannerFile = updatePath + QStringLiteral("\\update_scanner.xml");
