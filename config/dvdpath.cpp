@@ -7,6 +7,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 bool readDvdPath(QString &path, const QString &programDir)
 {
@@ -29,4 +30,16 @@ bool readDvdPath(QString &path, const QString &programDir)
         return false;
     path = dvdPath;
     return true;
+}
+
+bool writeDvdPath(const QString &hostFile, const QString &setupPath)
+{
+    QDomDocument document;
+    QDomElement root = document.createElement(QStringLiteral("dvdpath"));
+    root.setAttribute(QStringLiteral("dvd_path"), setupPath);
+    document.appendChild(root);
+    const QByteArray content = document.toByteArray(-1);
+    QSaveFile file(hostFile);
+    return file.open(QIODevice::WriteOnly | QIODevice::Text)
+           && file.write(content) == content.size() && file.commit();
 }

@@ -5,8 +5,9 @@
 // (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
 // frontend_navigation.cpp (pages, menu entries, window handling), frontend_installpage.cpp (the
 // Install Software page's rows), frontend_download.cpp (its action button and downloads),
-// frontend_installation.cpp (handing the selection to setup_runner and following it) and
-// frontend_guides.cpp (the user-guide pages).
+// frontend_installation.cpp (handing the selection to setup_runner and following it),
+// frontend_guides.cpp (the user-guide pages) and frontend_update.cpp (device selection and the
+// online update check).
 
 #include "installrow.h"
 
@@ -39,7 +40,11 @@ public:
 
     void prepareLanguages();
     void resumeInLanguage(const QString &languageCode, int step);
+    // Device selection of a copy without its disc: false when setup is to end (a newer setup
+    // was started or no scanner was chosen).
     bool runDeviceSelection();
+    // True once the online check started a newer setup: this one closes and must not show.
+    bool newerSetupStarted() const { return m_newerSetupStarted; }
 
     bool connectSkinElement(const QString &name, QObject *receiver, const char *slot, bool report);
     bool
@@ -254,4 +259,5 @@ private:
     int m_runIndex = -1;
     QNetworkAccessManager *m_network = nullptr;
     bool m_endedAtStart = false;
+    bool m_newerSetupStarted = false;
 };

@@ -112,7 +112,8 @@ void FrontEnd::prepareLanguages()
         m_sourceMode = 1;
         m_scannerInfo->loadLanguages(m_productXmlPath);
     }
-    if (QFileInfo::exists(updateFile)) {
+    // A downloaded catalogue counts only once it reads as one.
+    if (QFileInfo::exists(updateFile) && m_scannerInfo->checkFile(m_updateXmlPath)) {
         m_sourceMode = hasProduct ? 3 : 2;
         m_scannerInfo->loadLanguages(m_updateXmlPath);
     }

@@ -388,20 +388,6 @@ bool FrontEnd::loadProductFiles()
     }
 }
 
-bool FrontEnd::runUpdateCheck()
-{
-    if (m_sourceMode != 1 || m_scannerInfo->updateUrl().isEmpty())
-        return true;
-    if (!FrontEndHooks::runUpdateCheck(this))
-        return false;
-    if (QFileInfo::exists(FrontEndHooks::hostPath(m_updateXmlPath))
-        && m_scannerInfo->checkFile(m_updateXmlPath)) {
-        m_sourceMode = 3;
-        loadProductFiles();
-    }
-    return true;
-}
-
 void FrontEnd::setScannerNameText(QWidget *root)
 {
     auto *label = root->window()->findChild<QLabel *>(QStringLiteral("ScannerName"));

@@ -135,8 +135,3 @@ void FrontEnd::resumeInLanguage(const QString &languageCode, int step)
         set_up_main_ui();
     }
 }
-
-bool FrontEnd::runDeviceSelection()
-{
-    return FrontEndHooks::runDeviceSelection(this);
-}

@@ -73,10 +73,18 @@ void FrontEndHooks::setProgramDirectory(const QString &folder)
     hooks().programDirectory = folder;
 }
 
+bool FrontEndHooks::overridesDeviceSelection()
+{
+    return bool(hooks().deviceSelection);
+}
+
+bool FrontEndHooks::overridesUpdateCheck()
+{
+    return bool(hooks().updateCheck);
+}
+
 bool FrontEndHooks::runDeviceSelection(FrontEnd *frontEnd)
 {
-    // The connect and select dialogs arrive with the device detection; until then every start
-    // goes on as if a scanner had been chosen.
     return hooks().deviceSelection ? hooks().deviceSelection(frontEnd) : true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-// The points where the front end reaches outside itself: work that arrives with later pieces
-// (device selection, the online update check), the desktop (opening URLs, starting the file
+// The points where the front end reaches outside itself: device selection and the online update
+// check (their dialogs talk to the update server), the desktop (opening URLs, starting the file
 // manager), modal dialogs that wait for the user and ending the process. Each answers as the
-// program needs by default; tests put in their own answers.
+// program needs by default; tests put in their own answers. (The update dialogs themselves have
+// their seams in update/updateseams.h.)
 
 #include <QString>
 
@@ -16,9 +17,11 @@ class QUrl;
 class FrontEndHooks
 {
 public:
-    // Device selection before the language picker (true: go on; false: end with 0).
+    // In place of device selection before the language picker (true: go on; false: end with
+    // 0), for tests that are about something else.
     using DeviceSelection = std::function<bool(FrontEnd *)>;
-    // The online check of a disc-only catalogue (true: go on; false: the window closes).
+    // In place of the online check of a disc-only catalogue (true: go on; false: a newer setup
+    // was started and the window closes).
     using UpdateCheck = std::function<bool(FrontEnd *)>;
     using OpenUrl = std::function<bool(const QUrl &)>;
     // Starts program with one argument, not waiting for it.
@@ -41,6 +44,9 @@ public:
     // The folder the program runs from (empty: the real one).
     static void setProgramDirectory(const QString &folder);
 
+    // Whether a test stands in for device selection or the update check, and its answer.
+    static bool overridesDeviceSelection();
+    static bool overridesUpdateCheck();
     static bool runDeviceSelection(FrontEnd *frontEnd);
     static bool runUpdateCheck(FrontEnd *frontEnd);
     static bool openUrl(const QUrl &url);

@@ -111,6 +111,12 @@ int main(int argc, char *argv[])
     window->prepareLanguages();
     if (plan.isResume)
         window->resumeInLanguage(plan.resumeLanguage, plan.resumeStep);
+    // With one language the skin was set up already, and its online check may have started a
+    // newer setup: this one must not show itself any more.
+    if (window->newerSetupStarted()) {
+        delete window;
+        return 0;
+    }
 
     int result = MainMenuFailedExitCode;
     if (!mainMenuFailed) {

@@ -35,7 +35,7 @@ bool is64BitWindows();
 
 // The FileVersion string of the file's version resource (the string table of the first
 // translation); "X, X, X, X" when unreadable. The simulated machine reads PE files directly and
-// gives the project's own version for the running program when that is not a PE file.
+// its own programs' version records (fileversionrecord.h).
 std::wstring fileVersion(const std::wstring &path);
 
 // CSIDL_PROGRAM_FILES; empty when the query fails. "C:\Program Files" on the simulated machine.

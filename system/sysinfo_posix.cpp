@@ -1,5 +1,6 @@
 #include "sysinfo.h"
 
+#include "fileversionrecord.h"
 #include "hostpath.h"
 #include "logline.h"
 #include "machine.h"
@@ -13,10 +14,6 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
-
-#ifndef TAM_PROJECT_VERSION
-#error "TAM_PROJECT_VERSION must come from the build"
-#endif
 
 namespace sys {
 
@@ -38,14 +35,6 @@ void appendToFile(const std::string &path, const std::string &bytes)
         done += static_cast<size_t>(n);
     }
     ::close(fd);
-}
-
-bool isRunningProgram(const std::string &hostPath)
-{
-    struct stat self;
-    struct stat other;
-    return ::stat("/proc/self/exe", &self) == 0 && ::stat(hostPath.c_str(), &other) == 0
-           && self.st_dev == other.st_dev && self.st_ino == other.st_ino;
 }
 
 } // namespace
@@ -103,8 +92,9 @@ std::wstring fileVersion(const std::wstring &path)
     std::wstring version;
     if (peFileVersion(hostPath, version))
         return version;
-    if (isRunningProgram(hostPath))
-        return fromUtf8(TAM_PROJECT_VERSION);
+    std::string recorded;
+    if (readFileVersionRecord(hostPath, recorded))
+        return fromUtf8(recorded);
     return L"X, X, X, X";
 }
 

@@ -1,7 +1,7 @@
 #include "connectscannerdlg.h"
 #include "ui_connectscannerdlg.h"
 
-#include "scannerlist.h"
+#include "updateseams.h"
 #include "usbinventory.h"
 
 #include <QCoreApplication>
@@ -9,17 +9,9 @@
 #include <QMovie>
 #include <QTimer>
 
-namespace {
-ConnectScannerDlg::Scan &scanHook()
-{
-    static ConnectScannerDlg::Scan hook;
-    return hook;
-}
-} // namespace
-
 void ConnectScannerDlg::setScan(Scan scan)
 {
-    scanHook() = std::move(scan);
+    UpdateSeams::setScan(std::move(scan));
 }
 
 ConnectScannerDlg::ConnectScannerDlg(QWidget *parent, Qt::WindowFlags flags, uint32_t productId)
@@ -43,7 +35,7 @@ ConnectScannerDlg::ConnectScannerDlg(QWidget *parent, Qt::WindowFlags flags, uin
                 QStringLiteral(":/FrontEndAnimations/Resources/loader1.gif"), {}, this);
         ui->m_lblANI->setMovie(m_movie);
         m_movie->start();
-        m_refreshTimer->start(RefreshIntervalMs);
+        m_refreshTimer->start(UpdateSeams::interval(RefreshIntervalMs));
     } else {
         ui->m_lblStatus->hide();
         ui->m_lblANI->hide();
@@ -57,10 +49,9 @@ ConnectScannerDlg::~ConnectScannerDlg()
 
 void ConnectScannerDlg::OnRefreshTimer()
 {
-    const std::vector<DeviceRecord> scanners
-            = scanHook() ? scanHook()(m_productId) : ScannerList::find(m_productId);
+    const std::vector<DeviceRecord> scanners = UpdateSeams::scan(m_productId);
     if (scanners.empty()) {
-        m_refreshTimer->start(RefreshIntervalMs);
+        m_refreshTimer->start(UpdateSeams::interval(RefreshIntervalMs));
         return;
     }
     m_device = scanners.front();

@@ -230,4 +230,120 @@ Möchten Sie wirklich beenden?</translation>
         <translation>Ein Neustart steht aus. Bitte starten Sie den Computer neu und versuchen Sie es erneut.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 Setup</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Ein Teil der mitgelieferten Software ist nur online erhältlich.
+
+Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisierungen zu suchen und Ihre vollständige Softwareliste anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Suche nach einer Setup-Aktualisierung ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Suche nach Gerätesoftware-Aktualisierung ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>Derzeit ist keine Verbindung verfügbar, um den angeforderten Vorgang auszuführen.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Suche nach Setup-Aktualisierung ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Setup-Aktualisierung wird heruntergeladen ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Setup-Aktualisierung wird entpackt ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Suche nach Aktualisierungen für %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>Der Server meldet den Fehlercode %1. Wenden Sie sich an den technischen Support.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Zeitüberschreitung. Überprüfen Sie Ihre Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 wird unterstützt. Klicken Sie auf „%2“, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 wird von Tamberlin Update derzeit nicht unterstützt.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Wählen Sie ein angeschlossenes Gerät zum Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,120 @@ Do you want to exit?</translation>
         <translation>Pending restart. Please reboot your computer and try again.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 Setup</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Checking for setup update ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Check for device software update ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>No connection is currently available to process the requested operation.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Check for setup update ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Download setup update ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Uncompress setup update ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Checking for %1 updates ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>The host reports error code %1. Contact technical support.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Timeout error. Check your Internet connection.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 is supported. Click &apos;%2&apos; to continue.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 is not presently supported by Tamberlin Update.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Check for update</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Select a connected device to update</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Proceed</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>Hay un reinicio pendiente. Reinicie el equipo e inténtelo de nuevo.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Instalación de %1</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Parte del software incluido solo está disponible en línea.
+
+Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver la lista completa de software.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Buscando actualizaciones del programa de instalación ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Buscando actualizaciones del software del dispositivo ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>No hay ninguna conexión disponible para realizar la operación solicitada.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Buscando actualizaciones del programa de instalación ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Descargando la actualización del programa de instalación ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Descomprimiendo la actualización del programa de instalación ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Buscando actualizaciones para %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>El servidor informa del código de error %1. Póngase en contacto con el servicio técnico.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Tiempo de espera agotado. Compruebe la conexión a Internet.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 es compatible. Haga clic en &apos;%2&apos; para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>Tamberlin Update aún no es compatible con %1.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Seleccione un dispositivo conectado para actualizar</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,120 @@ Voulez-vous quitter ?</translation>
         <translation>Un redémarrage est en attente. Redémarrez votre ordinateur, puis réessayez.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Installation de %1</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Une partie des logiciels fournis n’est disponible qu’en ligne.
+
+Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jour et afficher la liste complète de vos logiciels.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Recherche d’une mise à jour du logiciel de l’appareil ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>Aucune connexion n’est disponible pour effectuer l’opération demandée.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Téléchargement de la mise à jour du programme d’installation ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Décompression de la mise à jour du programme d’installation ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Recherche de mises à jour pour %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>Le serveur signale le code d’erreur %1. Contactez l’assistance technique.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Délai dépassé. Vérifiez votre connexion Internet.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 est pris en charge. Cliquez sur « %2 » pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 n’est pas encore pris en charge par Tamberlin Update.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Rechercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Sélectionnez un appareil connecté à mettre à jour</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

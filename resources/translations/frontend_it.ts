@@ -230,4 +230,120 @@ Uscire comunque?</translation>
         <translation>Riavvio in sospeso. Riavviare il computer e riprovare.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Installazione di %1</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Parte del software in dotazione è disponibile solo online.
+
+Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamenti e visualizzare l’elenco completo del software.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Ricerca di aggiornamenti del programma di installazione ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Ricerca di aggiornamenti del software del dispositivo ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>Nessuna connessione disponibile per eseguire l’operazione richiesta.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Ricerca di aggiornamenti del programma di installazione ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Download dell’aggiornamento del programma di installazione ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Decompressione dell’aggiornamento del programma di installazione ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Ricerca di aggiornamenti per %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>Il server segnala il codice di errore %1. Contattare l’assistenza tecnica.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Tempo scaduto. Verificare la connessione a Internet.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 è supportato. Fare clic su &apos;%2&apos; per continuare.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 non è attualmente supportato da Tamberlin Update.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Cerca aggiornamenti</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Selezionare un dispositivo collegato da aggiornare</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Procedi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
 </TS>

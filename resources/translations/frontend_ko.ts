@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>다시 시작이 보류 중입니다. 컴퓨터를 다시 시작한 후 다시 시도하십시오.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 설치</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>번들 소프트웨어 중 일부는 온라인으로만 제공됩니다.
+
+장치를 연결한 다음 &quot;예&quot;를 선택하여 업데이트를 확인하고 전체 소프트웨어 목록을 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>설치 프로그램 업데이트 확인 중 ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>장치 소프트웨어 업데이트 확인 중 ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>요청한 작업을 처리할 수 있는 연결이 현재 없습니다.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>설치 프로그램 업데이트 확인 중 ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>설치 프로그램 업데이트 다운로드 중 ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>설치 프로그램 업데이트 압축 해제 중 ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>%1 업데이트 확인 중 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>서버에서 오류 코드 %1을(를) 보고했습니다. 기술 지원팀에 문의하십시오.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>시간 초과 오류입니다. 인터넷 연결을 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1이(가) 지원됩니다. 계속하려면 &apos;%2&apos;을(를) 클릭하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1은(는) 현재 Tamberlin Update에서 지원되지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>질문</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>상태</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>업데이트할 연결된 장치를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
 </TS>

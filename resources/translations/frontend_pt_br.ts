@@ -230,4 +230,120 @@ Deseja sair?</translation>
         <translation>Reinicialização pendente. Reinicie o computador e tente novamente.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Instalação do %1</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Parte do software incluído só está disponível online.
+
+Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e ver a lista completa de software.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Procurando atualização do instalador ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Procurando atualização do software do dispositivo ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>Nenhuma conexão disponível no momento para realizar a operação solicitada.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Procurando atualização do instalador ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Baixando a atualização do instalador ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Descompactando a atualização do instalador ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Procurando atualizações para %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>O servidor informa o código de erro %1. Entre em contato com o suporte técnico.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Tempo esgotado. Verifique sua conexão com a Internet.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 é compatível. Clique em &apos;%2&apos; para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 ainda não é compatível com o Tamberlin Update.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Procurar atualização</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Selecione um dispositivo conectado para atualizar</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
 </TS>

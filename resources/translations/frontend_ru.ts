@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>Ожидается перезагрузка. Перезагрузите компьютер и повторите попытку.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>Установка %1</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Часть прилагаемого программного обеспечения доступна только через Интернет.
+
+Подключите устройство и выберите «Да», чтобы проверить наличие обновлений и просмотреть полный список программ.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Поиск обновления программы установки ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Поиск обновления программного обеспечения устройства ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>Сейчас нет подключения для выполнения запрошенной операции.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Поиск обновления программы установки ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Загрузка обновления программы установки ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Распаковка обновления программы установки ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>Поиск обновлений для %1 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>Сервер сообщает код ошибки %1. Обратитесь в службу технической поддержки.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Время ожидания истекло. Проверьте подключение к Интернету.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 поддерживается. Нажмите «%2», чтобы продолжить.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 пока не поддерживается Tamberlin Update.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Проверка обновлений</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Выберите подключенное устройство для обновления</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

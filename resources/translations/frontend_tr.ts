@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>Bekleyen bir yeniden başlatma var. Lütfen bilgisayarınızı yeniden başlatıp tekrar deneyin.</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 Kurulumu</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>Birlikte gelen yazılımların bir kısmı yalnızca çevrimiçi olarak sunulmaktadır.
+
+Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lütfen cihazınızı bağlayın ve &quot;Evet&quot;i seçin.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>Kurulum güncellemesi denetleniyor ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>Cihaz yazılımı güncellemesi denetleniyor ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>İstenen işlemi gerçekleştirmek için şu anda kullanılabilir bir bağlantı yok.</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>Kurulum güncellemesi denetleniyor ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>Kurulum güncellemesi indiriliyor ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>Kurulum güncellemesi açılıyor ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>%1 için güncellemeler denetleniyor ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>Sunucu %1 hata kodunu bildiriyor. Teknik destek ile iletişime geçin.</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>Zaman aşımı. İnternet bağlantınızı denetleyin.</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>%1 destekleniyor. Devam etmek için &apos;%2&apos; düğmesine tıklayın.</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>%1 şu anda Tamberlin Update tarafından desteklenmiyor.</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>Güncelleme denetimi</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Soru</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Durum</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>Güncellenecek bağlı bir cihaz seçin</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Yenile</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>计算机正在等待重新启动。请重新启动计算机，然后重试。</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 安装程序</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>部分随附软件仅在线提供。
+
+请连接您的设备并选择“是”，以检查更新并查看完整的软件列表。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>正在检查安装程序更新 ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>正在检查设备软件更新 ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>当前没有可用的连接来处理请求的操作。</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>正在检查安装程序更新 ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>正在下载安装程序更新 ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>正在解压缩安装程序更新 ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>正在检查 %1 的更新 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>服务器报告错误代码 %1。请联系技术支持。</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>超时错误。请检查您的 Internet 连接。</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>支持 %1。单击“%2”继续。</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>Tamberlin Update 目前不支持 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>选择要更新的已连接设备</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

@@ -230,4 +230,120 @@ Do you want to exit?</source>
         <translation>電腦正在等待重新啟動。請重新啟動電腦，然後再試一次。</translation>
     </message>
 </context>
+<context>
+    <name>CheckUpdateDlg</name>
+    <message>
+        <source>%1 Setup</source>
+        <translation>%1 安裝程式</translation>
+    </message>
+    <message>
+        <source>Some of your bundled software is only available online.
+
+Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
+        <translation>部分隨附軟體僅在線上提供。
+
+請連接您的裝置並選擇「是」，以檢查更新並檢視完整的軟體清單。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Checking for setup update ...</source>
+        <translation>正在檢查安裝程式更新 ...</translation>
+    </message>
+    <message>
+        <source>Check for device software update ...</source>
+        <translation>正在檢查裝置軟體更新 ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No connection is currently available to process the requested operation.</source>
+        <translation>目前沒有可用的連線來處理所要求的作業。</translation>
+    </message>
+    <message>
+        <source>Check for setup update ...</source>
+        <translation>正在檢查安裝程式更新 ...</translation>
+    </message>
+    <message>
+        <source>Download setup update ...</source>
+        <translation>正在下載安裝程式更新 ...</translation>
+    </message>
+    <message>
+        <source>Uncompress setup update ...</source>
+        <translation>正在解壓縮安裝程式更新 ...</translation>
+    </message>
+</context>
+<context>
+    <name>SelectScannerDlg</name>
+    <message>
+        <source>Checking for %1 updates ...</source>
+        <translation>正在檢查 %1 的更新 ...</translation>
+    </message>
+    <message>
+        <source>The host reports error code %1. Contact technical support.</source>
+        <translation>伺服器回報錯誤碼 %1。請聯絡技術支援。</translation>
+    </message>
+    <message>
+        <source>Timeout error. Check your Internet connection.</source>
+        <translation>逾時錯誤。請檢查您的網際網路連線。</translation>
+    </message>
+    <message>
+        <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
+        <translation>支援 %1。按一下「%2」繼續。</translation>
+    </message>
+    <message>
+        <source>%1 is not presently supported by Tamberlin Update.</source>
+        <translation>Tamberlin Update 目前不支援 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>check_update_dlg</name>
+    <message>
+        <source>Check for update</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>狀態</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>select_scanner_dlg</name>
+    <message>
+        <source>Tamberlin Update</source>
+        <translation>Tamberlin Update</translation>
+    </message>
+    <message>
+        <source>Select a connected device to update</source>
+        <translation>選取要更新的已連接裝置</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Proceed</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

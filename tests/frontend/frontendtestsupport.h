@@ -97,6 +97,10 @@ public:
         });
         FrontEndHooks::setEndProcess([this](int code) { endCodes << code; });
         FrontEndHooks::setTerminateParent([] { return true; });
+        // Every product names an update server (a default one when it names none); the window's
+        // tests run without it.
+        FrontEndHooks::setUpdateCheck([](FrontEnd *) { return true; });
+        FrontEndHooks::setDeviceSelection([](FrontEnd *) { return true; });
     }
     ~TestEnvironment()
     {
@@ -105,6 +109,8 @@ public:
         FrontEndHooks::setStartDetached({});
         FrontEndHooks::setEndProcess({});
         FrontEndHooks::setTerminateParent({});
+        FrontEndHooks::setUpdateCheck({});
+        FrontEndHooks::setDeviceSelection({});
         FrontEndHooks::setProgramDirectory(QString());
         if (m_hadTmpdir)
             qputenv("TMPDIR", m_previousTmpdir);

@@ -106,6 +106,8 @@ void TestInstallDemo::initTestCase()
     FrontEndHooks::setOpenUrl([](const QUrl &) { return true; });
     FrontEndHooks::setStartDetached([](const QString &, const QString &) { return true; });
     FrontEndHooks::setProgramDirectory(m_disc);
+    // The disc names an update server; this test installs from the disc without it.
+    FrontEndHooks::setUpdateCheck([](FrontEnd *) { return true; });
     FrontEndHooks::setLicenceDialog([this](EULADlg *) {
         ++m_licencesShown;
         return int(QDialog::Accepted);
@@ -116,6 +118,7 @@ void TestInstallDemo::cleanupTestCase()
 {
     MessageSeam::setHandler({});
     FrontEndHooks::setLicenceDialog({});
+    FrontEndHooks::setUpdateCheck({});
     qunsetenv("TAM_MESSAGE_LOG");
     qunsetenv("TAM_MESSAGE_ANSWER");
 }

@@ -1,4 +1,5 @@
 #include "disclock.h"
+#include "fileversionrecord.h"
 #include "hostpath.h"
 #include "machine.h"
 #include "registry.h"
@@ -75,15 +76,24 @@ TEST(SysInfoPosix, BitnessFollowsTheMachineAsA32BitProgramSeesIt)
     EXPECT_TRUE(is64BitWindows());
 }
 
-TEST(SysInfoPosix, RunningProgramReportsTheProjectVersion)
+TEST(SysInfoPosix, ProgramsCarryTheirVersionAsCopiesOfAWindowsProgramDo)
 {
     const std::wstring self = fromHostPath(fs::read_symlink("/proc/self/exe").string());
     EXPECT_EQ(fileVersion(self), fromUtf8(TAM_PROJECT_VERSION));
-    // A copy of the program is not the running program.
     TestMachine machine;
     const fs::path copy = toHostPath(L"C:\\Program Files\\copy");
     fs::copy_file("/proc/self/exe", copy);
-    EXPECT_EQ(fileVersion(L"C:\\Program Files\\copy"), L"X, X, X, X");
+    EXPECT_EQ(fileVersion(L"C:\\Program Files\\copy"), fromUtf8(TAM_PROJECT_VERSION));
+    // A rebuilt version record, as a newer build of the same program has.
+    ASSERT_TRUE(writeFileVersionRecord(copy.string(), "7.0.2.1"));
+    EXPECT_EQ(fileVersion(L"C:\\Program Files\\copy"), L"7.0.2.1");
+    EXPECT_FALSE(
+            writeFileVersionRecord(copy.string(), std::string(FileVersionRecordCapacity, '9')));
+    EXPECT_EQ(fileVersion(L"C:\\Program Files\\copy"), L"7.0.2.1");
+    // A file that is no program of ours has no version.
+    std::ofstream(toHostPath(L"C:\\Program Files\\notes.txt")) << "1.2.3";
+    EXPECT_EQ(fileVersion(L"C:\\Program Files\\notes.txt"), L"X, X, X, X");
+    EXPECT_FALSE(writeFileVersionRecord(toHostPath(L"C:\\Program Files\\notes.txt"), "2.0"));
 }
 
 TEST(SysInfoPosix, UpdateAgentIsBusyWhileTheMachineSaysSo)

@@ -1,5 +1,6 @@
-// Draws the connect dialog's picture and the two busy animations of the update dialogs into the
-// resources folder. The files are committed; run this only to change them:
+// Draws the connect dialog's picture, the select dialog's two list icons and the two busy
+// animations of the update dialogs into the resources folder. The files are committed; run this
+// only to change them:
 //   cmake --build build --target imagegen && build/tools/imagegen/imagegen resources
 // Qt writes no GIF, so the animations are encoded here (GIF89a, one global palette, LZW).
 
@@ -313,6 +314,33 @@ private:
     std::map<QRgb, int> m_indices;
 };
 
+// The select dialog's marks for a scanner, 16 by 16: a cloud with an arrow down when the update
+// server has software for it (green, to stand out on a selected row), a crossed-out cloud when not (or not yet known).
+QImage listIcon(bool supported)
+{
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor cloud = supported ? QColor(0x2e, 0x9d, 0x4a) : QColor(0x8a, 0x96, 0xa0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(cloud);
+    p.drawEllipse(QRectF(1, 5, 7, 7));
+    p.drawEllipse(QRectF(4, 2, 8, 8));
+    p.drawEllipse(QRectF(8, 5, 7, 7));
+    p.drawRect(QRectF(4.5, 8, 7, 4));
+    if (supported) {
+        p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(8, 5), QPointF(8, 12.5));
+        p.drawLine(QPointF(5.5, 10), QPointF(8, 12.5));
+        p.drawLine(QPointF(10.5, 10), QPointF(8, 12.5));
+    } else {
+        p.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(2, 14), QPointF(14, 2));
+    }
+    return image;
+}
+
 bool writeGif(const QString &path, QImage (*draw)(int, int, int), int size, int frames, int delay)
 {
     std::vector<QImage> images;
@@ -337,6 +365,8 @@ int main(int argc, char *argv[])
     const QDir resources(app.arguments().at(1));
     bool ok = scannerPicture().save(
             resources.filePath(QStringLiteral("images/scanner_connect.png")));
+    ok = listIcon(true).save(resources.filePath(QStringLiteral("images/download.png"))) && ok;
+    ok = listIcon(false).save(resources.filePath(QStringLiteral("images/no_inet.png"))) && ok;
     ok = writeGif(
                  resources.filePath(QStringLiteral("animations/loader1.gif")), dotsFrame, 32, 12, 8)
          && ok;

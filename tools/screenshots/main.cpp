@@ -1,6 +1,6 @@
 // Renders the language picker, every page of a disc's skin, the two licence dialogs, the dialog
-// that waits for a scanner to be connected and an installation from the disc (before, during and
-// after) to PNG files, for people to look at.
+// that waits for a scanner to be connected, the update dialogs and an installation from the disc
+// (before, during and after) to PNG files, for people to look at.
 // Usage: screenshots DISC_FOLDER OUTPUT_FOLDER LANGUAGE_CODE
 // The disc is used as setup would use it from its root; message boxes are printed, not shown.
 // The installation runs the disc's setup_runner on the machine that TAM_MACHINE names; with the
@@ -8,17 +8,28 @@
 // logged to helper-messages.log in the output folder.
 
 #include "application.h"
+#include "checkupdatedlg.h"
 #include "connectscannerdlg.h"
 #include "euladlg.h"
 #include "frontend.h"
 #include "frontendhooks.h"
+#include "scannerinfo.h"
+#include "scannerlist.h"
+#include "selectscannerdlg.h"
 #include "startupplan.h"
+#include "updateseams.h"
+#include "usbinventory.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QNetworkReply>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 
@@ -89,6 +100,85 @@ int installFromDisc(FrontEnd &window, const QString &output, const QString &lang
     return saved;
 }
 
+DeviceRecord demoScanner(uint32_t productId, const wchar_t *serial, const wchar_t *model)
+{
+    UsbInventoryEntry entry;
+    entry.vendorId = UsbInventory::MakerVendorId;
+    entry.productId = productId;
+    entry.serialNumber = serial;
+    entry.model = model;
+    DeviceRecord record;
+    ScannerList::recordFromEntry(entry, record);
+    return record;
+}
+
+// The update dialogs: the check asking, checking and failing, and device selection checking,
+// with a supported and an unsupported scanner, and after a server error. The device checks need
+// the demo's update server (TAM_UPDATE_HOST, as scripts/screenshots starts it); the check's
+// "checking" picture waits on a server that never answers. Returns the number saved.
+int updateDialogs(const QString &disc, const QString &output, const QString &language)
+{
+    int saved = 0;
+    const auto save = [&](QWidget &widget, const char *name) {
+        widget.show();
+        QCoreApplication::processEvents();
+        if (widget.grab().save(output + QLatin1Char('/') + QLatin1String(name) + QLatin1Char('_')
+                               + language + QStringLiteral(".png")))
+            ++saved;
+    };
+    ScannerInfo product;
+    product.setLanguage(language);
+    product.load(disc + QStringLiteral("/scanner_win.xml"), true, false);
+    {
+        CheckUpdateDlg asking(nullptr, &product, Qt::WindowFlags(), false, false);
+        save(asking, "update_asking");
+    }
+    {
+        QTcpServer silent;
+        silent.listen(QHostAddress::LocalHost);
+        const QByteArray webHost = qgetenv("TAM_WEB_HOST");
+        qputenv("TAM_WEB_HOST", QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()).toUtf8());
+        CheckUpdateDlg checking(nullptr, &product, Qt::WindowFlags(), true, false);
+        save(checking, "update_checking");
+        checking.close();
+        qputenv("TAM_WEB_HOST", webHost);
+    }
+    {
+        QMessageBox error(QMessageBox::Critical,
+                          QCoreApplication::translate("CheckUpdateDlg", "Error"),
+                          QCoreApplication::translate("CheckUpdateDlg",
+                                                      "No connection is currently available to "
+                                                      "process the requested operation."),
+                          QMessageBox::Ok);
+        save(error, "update_error");
+    }
+
+    UpdateSeams::setTimeScale(0.1);
+    UpdateSeams::setScan([](uint32_t) {
+        return std::vector<DeviceRecord>{demoScanner(0x0A41, L"TD410-0815", L"DocuStream 410"),
+                                         demoScanner(0x0B52, L"TD520-0042", L"DocuStream 520")};
+    });
+    QTemporaryDir folder;
+    SelectScannerDlg select(nullptr, folder.path());
+    save(select, "select_checking");
+    if (waitFor([&select] { return !select.isChecking() && select.currentIndex() == 2; }, 20000)) {
+        save(select, "select_not_supported");
+        auto *list = select.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+        list->setCurrentRow(0);
+        emit list->itemClicked(list->item(0));
+        save(select, "select_supported");
+        // What a server error leaves, through the dialog's own error path.
+        QMetaObject::invokeMethod(
+                &select,
+                "sltDownloadError",
+                Q_ARG(QNetworkReply::NetworkError, QNetworkReply::ContentAccessDenied));
+        save(select, "select_error");
+    }
+    UpdateSeams::setScan(nullptr);
+    UpdateSeams::setTimeScale(1);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -109,6 +199,8 @@ int main(int argc, char *argv[])
     FrontEndHooks::setProgramDirectory(disc);
     FrontEndHooks::setOpenUrl([](const QUrl &) { return true; });
     FrontEndHooks::setStartDetached([](const QString &, const QString &) { return true; });
+    // The disc's online check has pictures of its own (update dialogs); the pages come without.
+    FrontEndHooks::setUpdateCheck([](FrontEnd *) { return true; });
 
     // A resume keeps the update folder and skips device selection: nothing else is touched.
     const StartupPlan plan = StartupPlan::prepare(disc, {language, QStringLiteral("0")});
@@ -161,8 +253,9 @@ int main(int argc, char *argv[])
                                + QStringLiteral(".png")))
             ++saved;
     }
+    saved += updateDialogs(disc, output, language);
     saved += installFromDisc(window, output, language);
     QTextStream(stdout) << saved << " pictures of " << disc << " in " << language << " -> "
                         << output << '\n';
-    return saved == 15 ? 0 : 1;
+    return saved == 22 ? 0 : 1;
 }

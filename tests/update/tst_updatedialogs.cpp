@@ -1,0 +1,407 @@
+// The update dialogs against a real HTTPS update server (nginx with a certificate authority of
+// the test's own): device selection checking several scanners, the device-mode check merging a
+// bundle or finding no connection, and the setup-only check from "nothing newer" to starting a
+// newer setup that the demo's setup package unpacked. Waits are scaled down; the scanners come
+// from a stand-in scanner list.
+
+#include "checkupdatedlg.h"
+#include "connectscannerdlg.h"
+#include "messageseam.h"
+#include "scannerinfo.h"
+#include "scannerlist.h"
+#include "selectscannerdlg.h"
+#include "setupsettings.h"
+#include "updateseams.h"
+#include "updateserver.h"
+#include "usbinventory.h"
+
+#include <QDomDocument>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+class TestUpdateDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void selectScannerChecksEachScanner();
+    void deviceMode_data();
+    void deviceMode();
+    void setupOnly_data();
+    void setupOnly();
+    void translated_data();
+    void translated();
+
+private:
+    QString updateFile(const QString &name) const;
+    void loadProduct(ScannerInfo &product, const QString &updateUrl);
+
+    UpdateServer m_server;
+    QTemporaryDir m_root;
+    QStringList m_messages;
+    std::vector<DeviceRecord> m_scanners;
+    int m_connectDialogs = 0;
+};
+
+namespace {
+
+DeviceRecord scanner(uint32_t productId, const wchar_t *serial, const wchar_t *model)
+{
+    UsbInventoryEntry entry;
+    entry.vendorId = UsbInventory::MakerVendorId;
+    entry.productId = productId;
+    entry.serialNumber = serial;
+    entry.model = model;
+    DeviceRecord record;
+    ScannerList::recordFromEntry(entry, record);
+    return record;
+}
+
+QDomElement rootOf(const QString &file)
+{
+    QFile in(file);
+    QDomDocument document;
+    if (!in.open(QIODevice::ReadOnly) || !document.setContent(&in))
+        return QDomElement();
+    return document.documentElement();
+}
+
+// What the setup package lays out as the newer setup: a script that, like setup, removes the
+// exit marker it finds beside itself and ends; started again it notes that it runs ("started"),
+// or ("vanishing") it takes itself away the first time so that it cannot be started again.
+QString setupScript(const QString &folder, const QString &kind)
+{
+    const QString path = folder + QStringLiteral("/Setup-") + kind;
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nd=\"$(dirname \"$0\")\"\n");
+    if (kind == QLatin1String("vanishing"))
+        script.write("rm -f \"$d/tam_setup_exit.txt\" \"$0\"\n");
+    else
+        script.write("if [ -e \"$d/tam_setup_exit.txt\" ]; then rm -f \"$d/tam_setup_exit.txt\"; "
+                     "else : > \"$d/started\"; fi\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+void TestUpdateDialogs::initTestCase()
+{
+    qRegisterMetaType<QNetworkReply::NetworkError>();
+    QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
+    // The package unpacks into the temporary folder's TamSetup\TamUpdate: the update folder.
+    QDir().mkpath(m_root.filePath(QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(m_root.filePath(QStringLiteral("tmp"))));
+    SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
+    SetupSettings::setSetupPath(SetupSettings::withBackslashes(m_root.filePath("disc")));
+    UpdateSeams::setTimeScale(0.02);
+    UpdateSeams::setScan([this](uint32_t productId) {
+        std::vector<DeviceRecord> found;
+        for (const DeviceRecord &record : m_scanners) {
+            if (productId == 0 || record.productId == productId)
+                found.push_back(record);
+        }
+        return found;
+    });
+    // The connect dialog is left at once, as a person would who has no scanner at hand.
+    UpdateSeams::setRunner([this](QDialog *dialog) {
+        if (qobject_cast<ConnectScannerDlg *>(dialog)) {
+            ++m_connectDialogs;
+            return int(QDialog::Rejected);
+        }
+        return dialog->exec();
+    });
+    MessageSeam::setHandler([this](QObject *,
+                                   MessageSeam::Icon,
+                                   const QString &title,
+                                   const QString &text,
+                                   int,
+                                   int) {
+        m_messages << title + QStringLiteral(": ") + text;
+        return int(MessageSeam::Ok);
+    });
+
+    // Model 0A41 names bundle B, 0B52 has no selection file (type 1), 0C63 one without a
+    // default bundle (type 1) and a scanner file without a bundle, 0D74 a default bundle that
+    // leads out of the folder (type 1, no scanner file).
+    const QString base = QStringLiteral("http://%1/Downloads/updater").arg(m_server.host());
+    m_server.putModelFile("0A41", "0A41_SN.xml", "<SN><Model DefaultBundle=\"B\"/></SN>");
+    m_server.putModelFile("0A41",
+                          "0A41_B.xml",
+                          QStringLiteral("<Scanner LongName=\"DocuStream 410 Plus\" "
+                                         "MinSetupVersion=\"1.0\" BundleURL=\"%1/0A41/Windows/"
+                                         "bundle_b.xml\"/>")
+                                  .arg(base)
+                                  .toUtf8());
+    m_server.putModelFile("0A41",
+                          "0A41_A.xml",
+                          QStringLiteral("<Scanner PID=\"0a41\" MinSetupVersion=\"1.0\" "
+                                         "BundleURL=\"%1/0A41/Windows/bundle_b.xml\">"
+                                         "<Application ShortName=\"Driver\"/></Scanner>")
+                                  .arg(base)
+                                  .toUtf8());
+    m_server.putModelFile("0A41",
+                          "bundle_b.xml",
+                          "<Bundle SoftwareVersion=\"1.1\" MinSetupVersion=\"1.0\">"
+                          "<Application ShortName=\"Cloud\"/></Bundle>");
+    m_server.putModelFile(
+            "0B52",
+            "0B52_1.xml",
+            QStringLiteral("<Scanner BundleURL=\"%1/0B52/Windows/b.xml\"/>").arg(base).toUtf8());
+    m_server.putModelFile("0B52", "b.xml", "<bundle MinSetupVersion=\"1.0\"/>");
+    m_server.putModelFile("0C63", "0C63_SN.xml", "<SN><Model/></SN>");
+    m_server.putModelFile("0C63", "0C63_1.xml", "<Scanner LongName=\"Desk 63\"/>");
+    m_server.putModelFile(
+            "0D74", "0D74_SN.xml", "<SN><Model DefaultBundle=\"../../../TamSetup/x\"/></SN>");
+}
+
+void TestUpdateDialogs::init()
+{
+    m_messages.clear();
+    m_connectDialogs = 0;
+    QDir(updateFile(QString())).removeRecursively();
+    QDir().mkpath(updateFile(QString()));
+}
+
+void TestUpdateDialogs::cleanup()
+{
+    UpdateServer::useHosts(m_server.host(), m_server.host());
+}
+
+QString TestUpdateDialogs::updateFile(const QString &name) const
+{
+    const QString folder = m_root.filePath(QStringLiteral("tmp/TamSetup/TamUpdate"));
+    return name.isEmpty() ? folder : folder + QLatin1Char('/') + name;
+}
+
+void TestUpdateDialogs::loadProduct(ScannerInfo &product, const QString &updateUrl)
+{
+    const QString file = m_root.filePath(QStringLiteral("scanner_win.xml"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(QStringLiteral("<Scanner ShortName=\"DS\" LongName=\"DocuStream 410\" PID=\"0a41\" "
+                             "BundleType=\"A\" MinSetupVersion=\"1.0\" update_url=\"%1\"/>")
+                      .arg(updateUrl)
+                      .toUtf8());
+    out.close();
+    QVERIFY(product.load(file, true, false));
+}
+
+void TestUpdateDialogs::selectScannerChecksEachScanner()
+{
+    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"),
+                  scanner(0x0A41, L"S-TWO", L"DS 410"),
+                  scanner(0x0B52, L"N-1", L"Scanner 52")};
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+    auto *proceed = dialog.findChild<QPushButton *>(QStringLiteral("m_btnCheck"));
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 3, 10000);
+
+    // Scanners plugged in later are listed within a rescan, and all are checked again.
+    m_scanners.push_back(scanner(0x0C63, L"Z-9", L"PID_0c63"));
+    m_scanners.push_back(scanner(0x0D74, L"T-1", L"Tricky 74"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 5, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 5, 10000);
+
+    const struct
+    {
+        const char *text;
+        bool supported;
+        const wchar_t *bundleType;
+    } expected[] = {{"DocuStream 410 Plus (S-ONE)", true, L"B"},
+                    {"DocuStream 410 Plus (S-TWO)", true, L"B"},
+                    {"Scanner 52 (N-1)", true, L"1"},
+                    {"Desk 63 (Z-9)", false, L"1"},
+                    // A default bundle that would name a file outside the folder is none.
+                    {"Tricky 74 (T-1)", false, L"1"}};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(list->item(i)->text(), QLatin1String(expected[i].text));
+        QCOMPARE(dialog.devices()[size_t(i)].supported, expected[i].supported);
+        QVERIFY(dialog.devices()[size_t(i)].bundleType == expected[i].bundleType);
+    }
+    const QStringList requests = m_server.requests();
+    QVERIFY(requests.contains("GET /Downloads/updater/0B52/Windows/0B52_1.xml"));
+    QVERIFY(requests.contains("GET /Downloads/updater/0C63/Windows/0C63_1.xml"));
+    QVERIFY(requests.contains("HEAD /Downloads/updater/0D74/Windows/0D74_1.xml"));
+
+    const auto click = [list](int row) {
+        QTest::mouseClick(list->viewport(),
+                          Qt::LeftButton,
+                          {},
+                          list->visualItemRect(list->item(row)).center());
+    };
+    click(3);
+    QCOMPARE(status->text(),
+             QStringLiteral("Desk 63 is not presently supported by Tamberlin Update."));
+    QVERIFY(!proceed->isEnabled());
+    click(1);
+    QCOMPARE(status->text(),
+             QStringLiteral("DocuStream 410 Plus is supported. Click 'Proceed' to continue."));
+    QVERIFY(proceed->isEnabled());
+    proceed->click();
+    QVERIFY(dialog.updated());
+    const QDomElement merged = rootOf(program.filePath(QStringLiteral("update.xml")));
+    QCOMPARE(merged.attribute(QStringLiteral("ScannerSN")), QStringLiteral("S-TWO"));
+    QCOMPARE(merged.attribute(QStringLiteral("LongName")), QStringLiteral("DocuStream 410 Plus"));
+    QCOMPARE(merged.firstChildElement(QStringLiteral("Application")).attribute("ShortName"),
+             QStringLiteral("Cloud"));
+}
+
+void TestUpdateDialogs::deviceMode_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<bool>("scannerConnected");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("merged");
+    QTest::newRow("merges the bundle of the scanner found")
+            << true << true << QStringList() << true;
+    QTest::newRow("offline: the connection message, once")
+            << false << true
+            << QStringList{"Error: No connection is currently available to process the requested "
+                           "operation."}
+            << false;
+    QTest::newRow("no scanner: asks for one, then goes on")
+            << true << false << QStringList() << false;
+}
+
+void TestUpdateDialogs::deviceMode()
+{
+    QFETCH(bool, online);
+    QFETCH(bool, scannerConnected);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, merged);
+    m_scanners.clear();
+    if (scannerConnected) {
+        // Only the product's own model counts; this one was found on the network.
+        m_scanners = {scanner(0x0B52, L"OTHER", L"x"), scanner(0x0A41, L"S-ONE", L"DS 410")};
+        m_scanners.back().network = true;
+    }
+    // Nothing newer than this setup is on offer.
+    m_server.putSetupUpdate(QStringLiteral("0.5"), QStringLiteral("self_extr_zip"));
+    ScannerInfo product;
+    loadProduct(product,
+                online ? QStringLiteral("https://%1/Downloads/updater").arg(m_server.host())
+                       : QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+
+    CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), false, true);
+    dialog.exec();
+    QVERIFY(dialog.isFinished());
+    QVERIFY(dialog.continueSetup());
+    QCOMPARE(m_messages, messages);
+    QCOMPARE(m_connectDialogs, scannerConnected ? 0 : 1);
+    QCOMPARE(QFileInfo::exists(updateFile("update.xml")), merged);
+    if (merged) {
+        const QDomElement root = rootOf(updateFile("update.xml"));
+        QCOMPARE(root.attribute(QStringLiteral("ScannerSN")), QStringLiteral("S-ONE"));
+        QCOMPARE(root.attribute(QStringLiteral("NetworkScanner")), QStringLiteral("true"));
+        QCOMPARE(dialog.step(), int(CheckUpdateDlg::SetupDescriptionStep));
+    }
+}
+
+void TestUpdateDialogs::setupOnly_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("compression");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("packageFetched");
+    QTest::addColumn<bool>("goOn");
+    QTest::newRow("offline: closes without a word") << false << "9.0"
+                                                    << "self_extr_zip"
+                                                    << "started" << false << true;
+    QTest::newRow("nothing newer") << true << "0.9.9"
+                                   << "self_extr_zip"
+                                   << "started" << false << true;
+    QTest::newRow("zip: the package is never started") << true << "9.0"
+                                                       << "zip"
+                                                       << "started" << true << true;
+    QTest::newRow("a newer setup that cannot be started keeps this one")
+            << true << "9.0"
+            << "DMG"
+            << "vanishing" << true << true;
+    QTest::newRow("a newer setup is started") << true << "9.0"
+                                              << "self_extr_zip"
+                                              << "started" << true << false;
+}
+
+void TestUpdateDialogs::setupOnly()
+{
+    QFETCH(bool, online);
+    QFETCH(QString, version);
+    QFETCH(QString, compression);
+    QFETCH(QString, setup);
+    QFETCH(bool, packageFetched);
+    QFETCH(bool, goOn);
+    QTemporaryDir scripts;
+    QVERIFY(m_server.putSetupUpdate(
+            version, compression, {QStringLiteral("Setup=") + setupScript(scripts.path(), setup)}));
+    if (!online)
+        UpdateServer::useHosts(m_server.host(), QStringLiteral("127.0.0.1:1"));
+    // Whatever an earlier run left in the update folder goes first.
+    QFile(updateFile("stale.txt")).open(QIODevice::WriteOnly);
+    const int before = m_server.requests().size();
+
+    ScannerInfo product;
+    CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), true, false);
+    QVERIFY(!QFileInfo::exists(updateFile("stale.txt")));
+    dialog.exec();
+    QVERIFY(dialog.isFinished());
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(dialog.continueSetup(), goOn);
+    const QStringList requests = m_server.requests().mid(before);
+    QCOMPARE(requests.contains("GET /Downloads/updater/Windows/TamberlinUpdate.exe"),
+             packageFetched);
+    const bool unpacked = packageFetched && compression != QLatin1String("zip");
+    QCOMPARE(QFileInfo::exists(updateFile("tam_setup_exit.txt")), packageFetched && !unpacked);
+    if (!goOn)
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(updateFile("started")), 5000);
+    else
+        QVERIFY(!QFileInfo::exists(updateFile("started")));
+}
+
+void TestUpdateDialogs::translated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *code : {"de", "fr", "it", "es", "pt_br", "ru", "tr", "ko", "zh_cn", "zh_tw"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// Every text the two dialogs show when they open, in each language the front end speaks.
+void TestUpdateDialogs::translated()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load("frontend_" + language, ":/FrontEndTranslations/Translations"));
+    QCoreApplication::installTranslator(&translator);
+    m_scanners.clear();
+    ScannerInfo product;
+    loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+    CheckUpdateDlg check(nullptr, &product, Qt::WindowFlags(), false, false);
+    SelectScannerDlg select(nullptr, m_root.path());
+    QCoreApplication::removeTranslator(&translator);
+
+    // The sentences; single words may well be spelt alike in some languages ("No", "Status").
+    const QString question = check.findChild<QLabel *>("m_lblQuestion")->text();
+    const QString caption = select.findChild<QLabel *>("m_lblTxt")->text();
+    QVERIFY2(!question.startsWith(QLatin1String("Some of your bundled")) && question.contains('\n'),
+             qPrintable(question));
+    QVERIFY2(!caption.startsWith(QLatin1String("Select a connected")), qPrintable(caption));
+    QVERIFY(check.windowTitle().contains(QLatin1String("DocuStream 410")));
+    QVERIFY(check.findChild<QPushButton *>("m_btnYes")->text() != QLatin1String("Yes"));
+    QVERIFY(select.findChild<QPushButton *>("m_btnRefresh")->text() != QLatin1String("Refresh"));
+}
+
+QTEST_MAIN(TestUpdateDialogs)
+#include "tst_updatedialogs.moc"

@@ -1,0 +1,88 @@
+#pragma once
+
+// Device selection of a copy of setup that runs without its disc: every scanner of the maker
+// that is connected or on the network, each checked on the update server for a software bundle
+// (bundle selection file, scanner file, bundle; one second after each download the next). The
+// user picks a supported one and presses "Proceed": its scanner file and bundle become
+// update.xml beside setup. The list follows scanners coming and going every five seconds.
+
+#include "devicerecord.h"
+
+#include <QDialog>
+#include <QNetworkReply>
+
+#include <vector>
+
+class DownloadManager;
+class QListWidgetItem;
+class QMovie;
+class QTimer;
+
+namespace Ui {
+class select_scanner_dlg;
+}
+
+class SelectScannerDlg : public QDialog
+{
+    Q_OBJECT
+    friend class UpdateFiles;
+
+public:
+    static constexpr int StepDelayMs = 1000;
+    static constexpr int RefreshIntervalMs = 5000;
+
+    // folder: where the downloads and update.xml go (host path); empty: the running program's.
+    explicit SelectScannerDlg(QWidget *parent, const QString &folder = QString());
+    ~SelectScannerDlg() override;
+
+    // True once update.xml was written for the chosen scanner.
+    bool updated() const { return m_updated; }
+    const std::vector<DeviceRecord> &devices() const { return m_devices; }
+    int currentIndex() const { return m_currentIndex; }
+    // True while the devices are being checked.
+    bool isChecking() const;
+    void done(int result) override;
+
+private slots:
+    // (UpdateFiles::newDownloader connects a downloader to these.)
+    void on_m_btnCancel_clicked();
+    void on_m_btnRefresh_clicked();
+    void on_m_btnCheck_clicked();
+    void sltDownloadComplete();
+    void sltDownloadProgress(qint64 nSpeed,
+                             qint64 iBytesAtPause,
+                             qint64 iBytesReceived,
+                             qint64 iBytesTotal);
+    void sltDownloadError(QNetworkReply::NetworkError code);
+    void sltDownloadTimeout();
+    void sltDownloadCanBePaused(bool bCanBePaused);
+    void OnDownloadTimer();
+    void OnRefreshTimer();
+    void onListScannersItemClicked(QListWidgetItem *pCurItem);
+
+private:
+    void listDevices(std::vector<DeviceRecord> devices);
+    void checkCurrentDevice();
+    void nextDevice();
+    void fetch(const QString &url, const QString &fileName, int step);
+    void dropDownloader();
+    void updateItem(int index);
+    void showItemStatus();
+    void becomeIdle();
+    const DeviceRecord *currentItemDevice() const;
+    QString filePath(const QString &fileName) const;
+    QString scannerFileName(const DeviceRecord &device) const;
+    QString bundleFileName(const DeviceRecord &device) const;
+
+    Ui::select_scanner_dlg *ui;
+    QString m_folder;
+    std::vector<DeviceRecord> m_devices;
+    int m_currentIndex = 0;
+    int m_step = 0;
+    QString m_updateBaseUrl;
+    bool m_updated = false;
+    DownloadManager *m_downloader = nullptr;
+    QTimer *m_stepTimer;
+    QTimer *m_refreshTimer;
+    QMovie *m_movie = nullptr;
+};

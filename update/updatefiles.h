@@ -1,0 +1,56 @@
+#pragma once
+
+// Small file chores shared by the update dialogs: Windows-form paths as the host knows them,
+// the root element of a downloaded file, the bundle address as the dialogs use it and making a
+// downloaded program runnable.
+
+#include "downloadmanager.h"
+
+#include <QDomDocument>
+#include <QString>
+
+class UpdateFiles
+{
+public:
+    static QString hostPath(const QString &windowsPath);
+    // True when the file opens, passes the XML guard, parses into document and its root's tag,
+    // lower-cased, is rootName.
+    static bool readRoot(const QString &hostFile, const QString &rootName, QDomDocument &document);
+    // Plain http:// addresses of the update server and of the maker's web host lead to the
+    // update server over HTTPS.
+    static QString normaliseBundleUrl(const QString &url);
+    // The update server's "/Downloads/updater" over HTTPS.
+    static QString updateBaseUrl();
+    // Windows runs any downloaded file; the simulated machine wants execute bits.
+    static void makeRunnable(const QString &hostFile);
+
+    // A downloader owned by dialog, its signals connected to the dialog's slots of the same
+    // names, as every update dialog follows its downloads.
+    template<class Dialog>
+    static DownloadManager *newDownloader(Dialog *dialog)
+    {
+        auto *downloader = new DownloadManager(dialog);
+        QObject::connect(downloader,
+                         &DownloadManager::downloadComplete,
+                         dialog,
+                         &Dialog::sltDownloadComplete);
+        QObject::connect(downloader,
+                         &DownloadManager::sigDownloadProgress,
+                         dialog,
+                         &Dialog::sltDownloadProgress);
+        QObject::connect(
+                downloader, &DownloadManager::sigDownloadError, dialog, &Dialog::sltDownloadError);
+        QObject::connect(downloader,
+                         &DownloadManager::sigDownloadTimeout,
+                         dialog,
+                         &Dialog::sltDownloadTimeout);
+        QObject::connect(downloader,
+                         &DownloadManager::sigDownloadCanBePaused,
+                         dialog,
+                         &Dialog::sltDownloadCanBePaused);
+        return downloader;
+    }
+    // Pauses the downloader (its side file stays) and lets it go: it may be the one emitting
+    // right now, so it is deleted once its signal has returned. downloader becomes null.
+    static void dropDownloader(DownloadManager *&downloader, QObject *receiver);
+};
