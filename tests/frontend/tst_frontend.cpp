@@ -130,15 +130,19 @@ void TestFrontEnd::oneLanguageBuildsMainMenuTranslated_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("qtCancel");
     QTest::addColumn<QString>("disc");
+    QTest::addColumn<QString>("pleaseWait");
     QTest::newRow("German") << "de"
                             << "Abbrechen"
-                            << "DVD";
+                            << "DVD"
+                            << "Bitte warten...";
     QTest::newRow("Simplified Chinese") << "zh_cn"
                                         << "取消"
-                                        << "光盘";
+                                        << "光盘"
+                                        << "请稍候...";
     QTest::newRow("French") << "fr"
                             << "Annuler"
-                            << "DVD";
+                            << "DVD"
+                            << "Veuillez patienter...";
 }
 
 void TestFrontEnd::oneLanguageBuildsMainMenuTranslated()
@@ -163,6 +167,9 @@ void TestFrontEnd::oneLanguageBuildsMainMenuTranslated()
     auto *browse = window->findChild<QPushButton *>(QStringLiteral("MM_BrowseDiscContents"));
     QVERIFY(browse);
     QCOMPARE(browse->text(), QStringLiteral("Browse the %1 contents").arg(disc));
+    // The fixed form's wait screen was built before the language was known.
+    QFETCH(QString, pleaseWait);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("WaitScreenText"))->text(), pleaseWait);
 }
 
 void TestFrontEnd::pickerOffersCommonLanguages_data()
