@@ -361,14 +361,9 @@ void drawSmallScanner(QPainter &p)
     p.drawRect(QRectF(58, 44, 70, 4));
 }
 
-QImage waitDriverPicture()
+// A cog: the driver being installed.
+void drawDriverWork(QPainter &p)
 {
-    QImage image(240, 90, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawSmallScanner(p);
-    // A cog: the driver being installed.
     const QPointF centre(172, 38);
     QPainterPath wheel;
     wheel.addEllipse(centre, 18, 18);
@@ -385,21 +380,14 @@ QImage waitDriverPicture()
     p.setPen(Qt::NoPen);
     p.setBrush(WaitOrange);
     p.drawPath(wheel.subtracted(hole));
-    return image;
 }
 
-QImage waitButtonsPicture()
+// The front panel's three buttons, lit, and a circling arrow: the service starting.
+void drawButtonsWork(QPainter &p)
 {
-    QImage image(240, 90, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawSmallScanner(p);
-    // The front panel's three buttons, lit.
     p.setBrush(WaitOrange);
     for (int i = 0; i < 3; ++i)
         p.drawEllipse(QPointF(120 + i * 13, 62), 4.5, 4.5);
-    // A circling arrow: the service starting.
     const QRectF ring(166, 14, 44, 44);
     p.setPen(QPen(WaitOrange, 6, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
@@ -412,6 +400,16 @@ QImage waitButtonsPicture()
     p.setPen(Qt::NoPen);
     p.setBrush(WaitOrange);
     p.drawPath(head);
+}
+
+QImage waitPicture(void (*drawWork)(QPainter &))
+{
+    QImage image(240, 90, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawSmallScanner(p);
+    drawWork(p);
     return image;
 }
 
@@ -449,8 +447,10 @@ int main(int argc, char *argv[])
          && ok;
     if (count == 3) {
         const QDir skin(app.arguments().at(2));
-        ok = waitDriverPicture().save(skin.filePath(QStringLiteral("wait_driver.png"))) && ok;
-        ok = waitButtonsPicture().save(skin.filePath(QStringLiteral("wait_buttons.png"))) && ok;
+        ok = waitPicture(drawDriverWork).save(skin.filePath(QStringLiteral("wait_driver.png")))
+             && ok;
+        ok = waitPicture(drawButtonsWork).save(skin.filePath(QStringLiteral("wait_buttons.png")))
+             && ok;
     }
     if (!ok)
         err << "imagegen: could not write every file into " << resources.path() << '\n';
