@@ -270,7 +270,7 @@ void Application::readUserGuide(const QDomElement &element)
             guide->setPointSize(text.pointSize());
         } else if (tag == QLatin1String("filename") || tag == QLatin1String("url")) {
             // An element without a text for this language keeps what the attribute said.
-            const QString text = LocalizedText::read(child, language, country).text();
+            const QString text = LocalizedText::read(child, language, country).value();
             if (text.isEmpty())
                 continue;
             const QString value = PathVariables::substituteCatalogue(text, m_language);

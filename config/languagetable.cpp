@@ -45,7 +45,17 @@ QString LanguageTable::languageOf(const QString &fullCode)
 
 QString LanguageTable::countryOf(const QString &fullCode)
 {
-    if (languageOf(fullCode) == QLatin1String("pt"))
+    const QString language = languageOf(fullCode);
+    if (language == QLatin1String("pt"))
         return QStringLiteral("br");
+    if (fullCode.size() == 2) {
+        // Paths and addresses built from $LangCode$_$CountryCode$ must name a real locale.
+        if (language == QLatin1String("en"))
+            return QStringLiteral("us");
+        if (language == QLatin1String("ko"))
+            return QStringLiteral("kr");
+        if (language == QLatin1String("zh"))
+            return QStringLiteral("tw");
+    }
     return fullCode.right(2);
 }

@@ -14,7 +14,9 @@ public:
     // Lower-case hex without padding or prefix, as the product description uses it ("409").
     static QString plainHex(int lcid);
     // A full code such as "pt_br" or "de_de" split as the language selection does: the first
-    // two characters, the last two ("br" for every Portuguese code).
+    // two characters, the last two ("br" for every Portuguese code). A bare language, as the
+    // picker hands on ("en", "ko"), has the country its translation is written for: "en_us",
+    // "ko_kr", never "en_en".
     static QString languageOf(const QString &fullCode);
     static QString countryOf(const QString &fullCode);
 };

@@ -15,7 +15,7 @@ LocalizedText LocalizedText::read(const QDomElement &element,
             continue;
         const QString language = string.attribute(QStringLiteral("Language")).toLower();
         LocalizedText candidate;
-        candidate.m_text = string.attribute(QStringLiteral("Value"));
+        candidate.m_value = string.attribute(QStringLiteral("Value"));
         const double size = string.attribute(QStringLiteral("FixedPointSize")).toDouble();
         candidate.m_pointSize = qIsFinite(size) && size > 0 ? size : 0;
         const bool star = language == QLatin1String("*");
@@ -23,10 +23,14 @@ LocalizedText LocalizedText::read(const QDomElement &element,
             fallback = candidate;
         const bool matches = star || language == withCountry
                              || (!language.contains(QLatin1Char('_')) && language == languageCode);
-        if (matches) {
-            candidate.m_text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+        if (matches)
             return candidate;
-        }
     }
     return fallback;
+}
+
+QString LocalizedText::text() const
+{
+    QString shown = m_value;
+    return shown.replace(QLatin1String("\\n"), QLatin1String("\n"));
 }

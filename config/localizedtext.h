@@ -10,15 +10,19 @@ class LocalizedText
 {
 public:
     // Picks the string for languageCode/countryCode: the first whose Language is the bare
-    // language, language_country, or "*" (its "\n" pairs become line breaks); otherwise the last
-    // "en" or "*" string as it stands; otherwise an empty text.
+    // language, language_country, or "*"; otherwise the last "en" or "*" string; otherwise an
+    // empty text.
     static LocalizedText
     read(const QDomElement &element, const QString &languageCode, const QString &countryCode);
 
-    QString text() const { return m_text; }
+    // The text to show: its "\n" pairs are line breaks, whichever language it was taken from.
+    QString text() const;
+    // The value as written, for file names and addresses, where a backslash before an "n" is a
+    // folder separator ("$SetupPath$\Manuals\network.pdf").
+    QString value() const { return m_value; }
     double pointSize() const { return m_pointSize; }
 
 private:
-    QString m_text;
+    QString m_value;
     double m_pointSize = 0;
 };

@@ -114,11 +114,11 @@ bool ScannerInfo::load(const QString &path, bool isLocal, bool keepSeparate)
         } else if (tag == QLatin1String("application")) {
             readApplication(child, isLocal, keepSeparate);
         } else if (tag == QLatin1String("website")) {
-            const QString text = LocalizedText::read(child, language, country).text();
+            const QString text = LocalizedText::read(child, language, country).value();
             if (!text.isEmpty())
                 m_website = text;
         } else if (tag == QLatin1String("update_url")) {
-            const QString text = LocalizedText::read(child, language, country).text();
+            const QString text = LocalizedText::read(child, language, country).value();
             if (!text.isEmpty())
                 m_updateUrl = text;
         }
@@ -167,13 +167,12 @@ void ScannerInfo::readScannerReadme(const QDomElement &element)
         const QString tag = child.tagName().toLower();
         const LocalizedText localized
                 = LocalizedText::read(child, m_language.languageCode, m_language.countryCode);
-        const QString text = localized.text();
         if (tag == QLatin1String("displayname")) {
-            m_readmeDisplayName = text;
+            m_readmeDisplayName = localized.text();
             m_readmePointSize = localized.pointSize();
         } else if ((tag == QLatin1String("filename") || tag == QLatin1String("url"))
-                   && !text.isEmpty())
-            m_readme = PathVariables::substituteProductFile(text, m_language);
+                   && !localized.value().isEmpty())
+            m_readme = PathVariables::substituteProductFile(localized.value(), m_language);
     }
 }
 

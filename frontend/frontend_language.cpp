@@ -96,6 +96,10 @@ void FrontEnd::reloadTranslators()
         QCoreApplication::installTranslator(m_qtTranslator);
     else
         showWarning(QStringLiteral("Unable to load translation file for Qt."));
+
+    // The fixed form was translated once, in the language guessed at start; its wait screen
+    // outlives the picker and must speak the language chosen.
+    ui->retranslateUi(this);
 }
 
 void FrontEnd::prepareLanguages()

@@ -68,7 +68,9 @@ int main(int argc, char *argv[])
     const QStringList arguments = programArguments(argc, argv);
 
     sys::DiscLock discLock;
-    qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
+    // The skin is drawn in pixels: setup stays unaware of the display's scale, whatever the
+    // desktop's scaling variables say (on Windows the platform argument says the same).
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
     MessageBoxHandler::install();

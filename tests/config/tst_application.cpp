@@ -228,12 +228,13 @@ void TestApplication::localizedText_data()
                                           << "pt"
                                           << "xx"
                                           << "P" << 0.0;
-    QTest::newRow("last English fallback as it stands")
+    // A description that falls back to English breaks its lines as the German one would.
+    QTest::newRow("last English fallback breaks lines too")
             << "<string Language=\"en\" Value=\"E1\"/><string Language=\"en\" Value=\"E2\\n\"/>"
                "<string Language=\"fr\" Value=\"F\"/>"
             << "de"
             << "de"
-            << "E2\\n"
+            << "E2\n"
             << 0.0;
     QTest::newRow("match turns backslash-n into line breaks")
             << "<string Language=\"de\" Value=\"a\\nb\\\\n\"/>"
@@ -473,7 +474,8 @@ void TestApplication::userGuides()
               "Value=\"Guide\" FixedPointSize=\"8\"/></displayname><filename><string "
               "Language=\"fr\" Value=\"$SetupPath$\\fr.pdf\"/></filename></userguide>"
               "<userguide Type=\"video\"><url><string Language=\"*\" Value=\"https://v.test/"
-              "$CountryCode$\"/></url></userguide></application>";
+              "$CountryCode$\"/></url><filename><string Language=\"de\" "
+              "Value=\"$SetupPath$\\neu\\network.pdf\"/></filename></userguide></application>";
     Application app(parse(document, xml), "de", "at", false, nullptr);
     QCOMPARE(app.userGuides().size(), 2);
     const UserGuide *first = app.userGuides().at(0);
@@ -486,6 +488,8 @@ void TestApplication::userGuides()
     const UserGuide *second = app.userGuides().at(1);
     QCOMPARE(second->type(), 0);
     QCOMPARE(second->url(), QStringLiteral("https://v.test/at"));
+    // A backslash before an "n" in a path separates folders; it is no line break.
+    QCOMPARE(second->fileName(), SetupSettings::setupPath() + "\\neu\\network.pdf");
 }
 
 void TestApplication::installedStateAndDownloadSize()

@@ -211,12 +211,25 @@ void TestPathVariables::setLanguage_data()
                                    << "1033"
                                    << "409"
                                    << "0409";
+    // The picker hands on bare languages; their country is the one their translation is for.
     QTest::newRow("two letters") << "ko"
                                  << "ko"
-                                 << "ko"
+                                 << "kr"
                                  << "1042"
                                  << "412"
                                  << "0412";
+    QTest::newRow("English as picked") << "en"
+                                       << "en"
+                                       << "us"
+                                       << "1033"
+                                       << "409"
+                                       << "0409";
+    QTest::newRow("German as picked") << "de"
+                                      << "de"
+                                      << "de"
+                                      << "1031"
+                                      << "407"
+                                      << "0407";
 }
 
 void TestPathVariables::setLanguage()

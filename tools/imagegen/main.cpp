@@ -1,7 +1,9 @@
 // Draws the connect dialog's picture, the select dialog's two list icons and the two busy
-// animations of the update dialogs into the resources folder. The files are committed; run this
-// only to change them:
-//   cmake --build build --target imagegen && build/tools/imagegen/imagegen resources
+// animations of the update dialogs into the resources folder, and, given the demo skin's image
+// folder too, the demo's two wait-screen pictures. The files are committed; run this only to
+// change them:
+//   cmake --build build --target imagegen
+//   build/tools/imagegen/imagegen resources demo/skin/images
 // Qt writes no GIF, so the animations are encoded here (GIF89a, one global palette, LZW).
 
 #include <QColor>
@@ -315,7 +317,8 @@ private:
 };
 
 // The select dialog's marks for a scanner, 16 by 16: a cloud with an arrow down when the update
-// server has software for it (green, to stand out on a selected row), a crossed-out cloud when not (or not yet known).
+// server has software for it (green, to stand out on a selected row), a crossed-out cloud when not
+// (or not yet known).
 QImage listIcon(bool supported)
 {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
@@ -341,6 +344,75 @@ QImage listIcon(bool supported)
     return image;
 }
 
+// The wait screen's pictures stand beside a translated "Please wait...": they carry no words, so
+// they suit every language. A small flatbed scanner, 240 by 90, and what is being set up on it.
+const QColor WaitBlue(0x1f, 0x4e, 0x79);
+const QColor WaitOrange(0xe8, 0xa3, 0x17);
+
+void drawSmallScanner(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(WaitBlue);
+    p.drawRoundedRect(QRectF(50, 40, 110, 36), 8, 8);
+    p.setBrush(WaitBlue.lighter(150));
+    p.drawRoundedRect(QRectF(46, 28, 118, 14), 5, 5);
+    // The glass, seen through the raised lid's edge.
+    p.setBrush(QColor(0xd6, 0xea, 0xf5));
+    p.drawRect(QRectF(58, 44, 70, 4));
+}
+
+// A cog: the driver being installed.
+void drawDriverWork(QPainter &p)
+{
+    const QPointF centre(172, 38);
+    QPainterPath wheel;
+    wheel.addEllipse(centre, 18, 18);
+    for (int tooth = 0; tooth < 8; ++tooth) {
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(tooth * 45.0);
+        QPainterPath one;
+        one.addRoundedRect(QRectF(-5.5, -25, 11, 14), 2, 2);
+        wheel = wheel.united(turn.map(one));
+    }
+    QPainterPath hole;
+    hole.addEllipse(centre, 7, 7);
+    p.setPen(Qt::NoPen);
+    p.setBrush(WaitOrange);
+    p.drawPath(wheel.subtracted(hole));
+}
+
+// The front panel's three buttons, lit, and a circling arrow: the service starting.
+void drawButtonsWork(QPainter &p)
+{
+    p.setBrush(WaitOrange);
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(120 + i * 13, 62), 4.5, 4.5);
+    const QRectF ring(166, 14, 44, 44);
+    p.setPen(QPen(WaitOrange, 6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(ring, 100 * 16, 280 * 16);
+    QPainterPath head;
+    head.moveTo(188, 4);
+    head.lineTo(200, 14);
+    head.lineTo(186, 22);
+    head.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(WaitOrange);
+    p.drawPath(head);
+}
+
+QImage waitPicture(void (*drawWork)(QPainter &))
+{
+    QImage image(240, 90, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawSmallScanner(p);
+    drawWork(p);
+    return image;
+}
+
 bool writeGif(const QString &path, QImage (*draw)(int, int, int), int size, int frames, int delay)
 {
     std::vector<QImage> images;
@@ -358,8 +430,9 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    if (app.arguments().size() != 2) {
-        err << "usage: imagegen RESOURCES_FOLDER\n";
+    const int count = app.arguments().size();
+    if (count != 2 && count != 3) {
+        err << "usage: imagegen RESOURCES_FOLDER [DEMO_SKIN_IMAGES_FOLDER]\n";
         return 2;
     }
     const QDir resources(app.arguments().at(1));
@@ -372,6 +445,13 @@ int main(int argc, char *argv[])
          && ok;
     ok = writeGif(resources.filePath(QStringLiteral("animations/loader.gif")), arcFrame, 32, 12, 6)
          && ok;
+    if (count == 3) {
+        const QDir skin(app.arguments().at(2));
+        ok = waitPicture(drawDriverWork).save(skin.filePath(QStringLiteral("wait_driver.png")))
+             && ok;
+        ok = waitPicture(drawButtonsWork).save(skin.filePath(QStringLiteral("wait_buttons.png")))
+             && ok;
+    }
     if (!ok)
         err << "imagegen: could not write every file into " << resources.path() << '\n';
     return ok ? 0 : 1;
