@@ -5,6 +5,7 @@
 #include "frontendhooks.h"
 #include "guiplatform.h"
 #include "messageboxhandler.h"
+#include "reboot.h"
 #include "scannerlist.h"
 #include "scannerseriallookup.h"
 #include "startupplan.h"
@@ -68,6 +69,8 @@ int main(int argc, char *argv[])
     const QStringList arguments = programArguments(argc, argv);
 
     sys::DiscLock discLock;
+    // The helper ends setup before it restarts Windows; that is a clean end, not a crash.
+    sys::acceptTerminationByChild();
     qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
