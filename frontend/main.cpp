@@ -68,9 +68,9 @@ int main(int argc, char *argv[])
 {
     const QStringList arguments = programArguments(argc, argv);
 
-    sys::DiscLock discLock;
     // The helper ends setup before it restarts Windows; that is a clean end, not a crash.
     sys::acceptTerminationByChild();
+    sys::DiscLock discLock;
     qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
