@@ -21,6 +21,19 @@ function(tam_platform_sources var dir)
     set(${var} ${result} PARENT_SCOPE)
 endfunction()
 
+# tam_write_if_changed(FILE TEXT): writes TEXT to FILE only when FILE holds something else, so
+# that a new configure leaves generated inputs (resource lists) and all that depends on them
+# untouched.
+function(tam_write_if_changed file text)
+    if(EXISTS ${file})
+        file(READ ${file} old)
+        if(old STREQUAL text)
+            return()
+        endif()
+    endif()
+    file(WRITE ${file} "${text}")
+endfunction()
+
 # tam_find_linguist_tools(): lrelease and lupdate run on the build machine. A cross build's Qt
 # (the static Qt for Windows) brings no Linguist tools, so it takes the host's.
 macro(tam_find_linguist_tools)

@@ -5,6 +5,7 @@
 #include "frontendhooks.h"
 #include "guiplatform.h"
 #include "messageboxhandler.h"
+#include "reboot.h"
 #include "scannerlist.h"
 #include "scannerseriallookup.h"
 #include "startupplan.h"
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
 {
     const QStringList arguments = programArguments(argc, argv);
 
+    // The helper ends setup before it restarts Windows; that is a clean end, not a crash.
+    sys::acceptTerminationByChild();
     sys::DiscLock discLock;
     // The skin is drawn in pixels: setup stays unaware of the display's scale, whatever the
     // desktop's scaling variables say (on Windows the platform argument says the same).

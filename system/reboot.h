@@ -9,8 +9,13 @@ namespace sys {
 [[noreturn]] void rebootAndExit();
 
 // Kills the parent process (exit code 0), as the restart path does before rebooting. The
-// portable build sends SIGKILL, and never to init (pid 1), which adopts orphans.
+// portable build signals it, and never init (pid 1), which adopts orphans: a parent that called
+// acceptTerminationByChild() ends with 0 as on Windows, any other is sent SIGKILL.
 void killParentProcess();
+// Lets killParentProcess() in a child end this process the way TerminateProcess(..., 0) ends a
+// Windows program: at once and with exit code 0, rather than by a signal that a shell reports as
+// a crash. Nothing to do on Windows.
+void acceptTerminationByChild();
 // Enables SeDebugPrivilege where possible and terminates pid with exit code 0xFFFFFFFF. The
 // portable build sends SIGKILL (such a child's Process reports 0xFFFFFFFF); pids 0 and 1 are
 // left alone, since kill() would read 0 as the whole process group.

@@ -78,6 +78,9 @@ void killParentProcess()
     CloseHandle(snapshot);
 }
 
+void acceptTerminationByChild()
+{}
+
 void rebootAndExit()
 {
     HANDLE token = nullptr;

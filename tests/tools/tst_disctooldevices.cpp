@@ -53,8 +53,14 @@ TestDiscToolDevices::Result TestDiscToolDevices::run(const QStringList &argument
 
 void TestDiscToolDevices::pluggedScannersAreListed()
 {
-    // --machine before and after the verb.
-    QCOMPARE(run({"device", "--machine", "@machine", "plug", "0A1C", " SN_7 ", "--no-serial-in-id"})
+    // The machine's option before and after the verb; the first lays the machine out.
+    QCOMPARE(run({"device",
+                  "--new-machine",
+                  "@machine",
+                  "plug",
+                  "0A1C",
+                  " SN_7 ",
+                  "--no-serial-in-id"})
                      .exitCode,
              0);
     QCOMPARE(run({"device",
@@ -97,16 +103,16 @@ void TestDiscToolDevices::wrongInputIsRefused_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
     QTest::newRow("filter not hexadecimal")
-            << QStringList{"devices", "--product-id", "04G7", "--machine", "@machine"} << 2
+            << QStringList{"devices", "--product-id", "04G7", "--new-machine", "@machine"} << 2
             << "the product id \"04G7\" is not a hexadecimal number";
     QTest::newRow("product id too long")
-            << QStringList{"device", "plug", "10465", "S1", "--machine", "@machine"} << 2
+            << QStringList{"device", "plug", "10465", "S1", "--new-machine", "@machine"} << 2
             << "the product id \"10465\" is not a hexadecimal number";
     QTest::newRow("serial that cannot name an instance")
-            << QStringList{"device", "plug", "465", "A&B", "--machine", "@machine"} << 2
+            << QStringList{"device", "plug", "465", "A&B", "--new-machine", "@machine"} << 2
             << "use --no-serial-in-id";
     QTest::newRow("unplug of an unknown scanner")
-            << QStringList{"device", "unplug", "465", "NONE", "--machine", "@machine"} << 1
+            << QStringList{"device", "unplug", "465", "NONE", "--new-machine", "@machine"} << 1
             << "no scanner with product id 0465";
     QTest::newRow("unknown verb") << QStringList{"device", "eject", "465", "S1"} << 2
                                   << "unknown verb \"eject\"";

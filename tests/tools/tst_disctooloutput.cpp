@@ -44,10 +44,13 @@ void TestDiscToolOutput::keepsEveryCharacter_data()
     QTest::addColumn<bool>("toStandardError");
     QTest::addColumn<QString>("expected");
     const QStringList runList{
-            "runlist", "@/scanner_win.xml", "--select", "App", "--machine", "@/m"};
+            "runlist", "@/scanner_win.xml", "--select", "App", "--new-machine", "@/m"};
     QTest::newRow("run list") << runList << QStringLiteral("app.exe") << false
                               << QStringLiteral("DisplayName=\"%1\"").arg(name);
-    QTest::newRow("catalogue") << QStringList{"catalogue", "@/scanner_win.xml", "--machine", "@/m"}
+    QTest::newRow("catalogue") << QStringList{"catalogue",
+                                              "@/scanner_win.xml",
+                                              "--new-machine",
+                                              "@/m"}
                                << QStringLiteral("app.exe") << false
                                << QStringLiteral("\"displayName\": \"%1\"").arg(name);
     QTest::newRow("message") << runList << name + QStringLiteral(".exe") << true

@@ -107,7 +107,7 @@ TestDiscToolRegistry::Result TestDiscToolRegistry::run(const QStringList &argume
     QProcess process;
     process.start(QStringLiteral(DISCTOOL_PATH),
                   QStringList{QStringLiteral("registry"),
-                              QStringLiteral("--machine"),
+                              QStringLiteral("--new-machine"),
                               m_dir->path() + QStringLiteral("/machine")}
                           + arguments);
     process.write(input);

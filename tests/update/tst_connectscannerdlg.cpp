@@ -174,7 +174,7 @@ void TestConnectScannerDlg::closesOncePluggedIn()
                         "SN_E2E",
                         "--model",
                         "DocuMate 465",
-                        "--machine",
+                        "--new-machine",
                         machine});
         disctool.waitForFinished(10000);
         plugExit = disctool.exitCode();

@@ -23,17 +23,25 @@ int cabExtract(const QStringList &arguments)
     const std::wstring cabinet = sys::fromHostPath(hostPath.toStdString());
 
     Cabinet::CExtract extractor;
-    extractor.setFileWritten([&out](const std::wstring &path) {
+    int extracted = 0;
+    extractor.setFileWritten([&out, &extracted](const std::wstring &path) {
         out << QString::fromStdWString(path) << '\n';
         out.flush();
+        ++extracted;
     });
     const bool ok = extractor.Extract(cabinet);
-    const Cabinet::ErrorRecord &error = extractor.error();
-    out << "error record: library " << error.libraryCode << ", windows " << error.windowsCode
-        << ", flag " << (error.flag ? 1 : 0) << '\n';
-    if (!ok)
+    if (ok) {
+        out << extracted << (extracted == 1 ? " file" : " files") << " extracted into "
+            << QDir::toNativeSeparators(QFileInfo(hostPath).absolutePath()) << '\n';
+    } else {
+        // What the cabinet library and Windows reported, as setup_runner records it.
+        const Cabinet::ErrorRecord &error = extractor.error();
         err << "cab-extract: " << QString::fromStdWString(cabinet)
-            << " was not extracted completely\n";
+            << " was not extracted completely (" << extracted
+            << (extracted == 1 ? " file" : " files") << " written)\n"
+            << "error record: library " << error.libraryCode << ", windows " << error.windowsCode
+            << ", flag " << (error.flag ? 1 : 0) << '\n';
+    }
     return ok ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 // authors and CI.
 
 #include "disctoolcommand.h"
+#include "machineoption.h"
 
 #include "application.h"
 #include "checker.h"
@@ -155,12 +156,17 @@ QString windowsFolderOf(const QString &file)
 int usage()
 {
     QTextStream(stderr) << "usage: disctool catalogue PRODUCT.xml [--update UPDATE.xml] "
-                           "[--language CODE] [--machine DIR] [--web]\n";
+                           "[--language CODE] [--machine DIR | --new-machine DIR] [--web]\n";
     return 2;
 }
 
-int runCatalogue(const QStringList &arguments)
+int runCatalogue(QStringList arguments)
 {
+    QString problem;
+    if (!MachineOption::take(arguments, problem)) {
+        QTextStream(stderr) << "disctool catalogue: " << problem << '\n';
+        return usage();
+    }
     QString product;
     QString update;
     QString language = QStringLiteral("en_us");
@@ -172,8 +178,6 @@ int runCatalogue(const QStringList &arguments)
             update = arguments.at(++i);
         else if (argument == QLatin1String("--language") && hasValue)
             language = arguments.at(++i).toLower();
-        else if (argument == QLatin1String("--machine") && hasValue)
-            sys::setMachineRoot(QFileInfo(arguments.at(++i)).absoluteFilePath().toStdString());
         else if (argument == QLatin1String("--web"))
             web = true;
         else if (product.isEmpty() && !argument.startsWith(QLatin1String("--")))
@@ -235,7 +239,7 @@ int runCatalogue(const QStringList &arguments)
 
 const DiscToolCommand command("catalogue",
                               "PRODUCT.xml|- [--update UPDATE.xml] [--language CODE] "
-                              "[--machine DIR] [--web]",
+                              "[--machine DIR | --new-machine DIR] [--web]",
                               runCatalogue);
 
 } // namespace

@@ -4,6 +4,7 @@
 // that a person or a test can plug a scanner in while setup waits for one.
 
 #include "disctoolcommand.h"
+#include "machineoption.h"
 
 #include "machine.h"
 #include "registry.h"
@@ -20,9 +21,10 @@
 
 namespace {
 
-const char devicesUsage[] = "[--product-id HEX] [--machine DIR]";
-const char deviceUsage[] = "[--machine DIR] plug PID SERIAL [--model TEXT] [--no-serial-in-id]\n"
-                           "  disctool device [--machine DIR] unplug PID SERIAL";
+const char devicesUsage[] = "[--product-id HEX] [--machine DIR | --new-machine DIR]";
+const char deviceUsage[]
+        = "[--machine DIR | --new-machine DIR] plug PID SERIAL [--model TEXT] [--no-serial-in-id]\n"
+          "  disctool device [--machine DIR | --new-machine DIR] unplug PID SERIAL";
 
 const wchar_t ImagingClass[] = L"{6bdd1fc6-810f-11d0-bec7-08002be2092f}";
 const wchar_t ClassKey[] = L"SYSTEM\\CurrentControlSet\\Control\\Class\\";
@@ -65,33 +67,6 @@ QString productIdProblem(const QString &text)
             .arg(text);
 }
 
-// Takes "--machine DIR" (or "--machine=DIR") out of the arguments, wherever it stands.
-bool takeMachine(QStringList &arguments, QString &problem)
-{
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString folder;
-        if (arguments.at(i) == QLatin1String("--machine")) {
-            if (i + 1 >= arguments.size()) {
-                problem = QStringLiteral("--machine needs a folder");
-                return false;
-            }
-            folder = arguments.at(i + 1);
-            arguments.erase(arguments.begin() + i, arguments.begin() + i + 2);
-        } else if (arguments.at(i).startsWith(QLatin1String("--machine="))) {
-            folder = arguments.takeAt(i).mid(10);
-        } else {
-            continue;
-        }
-        if (folder.isEmpty()) {
-            problem = QStringLiteral("--machine needs a folder");
-            return false;
-        }
-        sys::setMachineRoot(QFile::encodeName(QFileInfo(folder).absoluteFilePath()).toStdString());
-        --i;
-    }
-    return true;
-}
-
 QString hex4(uint32_t number)
 {
     return QStringLiteral("%1").arg(number, 4, 16, QLatin1Char('0')).toUpper();
@@ -101,7 +76,7 @@ int runDevices(QStringList arguments)
 {
     const QString command = QStringLiteral("devices");
     QString problem;
-    if (!takeMachine(arguments, problem))
+    if (!MachineOption::take(arguments, problem))
         return fail(command, problem, 2);
     uint32_t productId = 0;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -304,7 +279,7 @@ int runDevice(QStringList arguments)
 {
     const QString command = QStringLiteral("device");
     QString problem;
-    if (!takeMachine(arguments, problem))
+    if (!MachineOption::take(arguments, problem))
         return fail(command, problem, 2);
     QString model;
     bool modelGiven = false;

@@ -2,6 +2,7 @@
 // the machine (the simulated one of --machine DIR or TAM_MACHINE off Windows).
 
 #include "disctoolcommand.h"
+#include "machineoption.h"
 
 #include "machine.h"
 #include "registry.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-const char usageText[] = "[--machine DIR] VERB ...\n"
+const char usageText[] = "[--machine DIR | --new-machine DIR] VERB ...\n"
                          "      query KEY [/v NAME | /ve] [/s] [/reg:32|/reg:64]\n"
                          "      add KEY [/v NAME | /ve] [/t TYPE] [/s SEPARATOR] [/d DATA] [/f] "
                          "[/reg:32|/reg:64]\n"
@@ -115,16 +116,9 @@ class RegistryTool
 public:
     int run(QStringList arguments)
     {
-        while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--machine"))) {
-            QString folder = arguments.takeFirst().mid(9);
-            if (folder.startsWith(QLatin1Char('=')))
-                folder = folder.mid(1);
-            else if (folder.isEmpty() && !arguments.isEmpty())
-                folder = arguments.takeFirst();
-            if (folder.isEmpty())
-                return usage(QStringLiteral("--machine needs a folder"));
-            sys::setMachineRoot(QFile::encodeName(folder).toStdString());
-        }
+        QString problem;
+        if (!MachineOption::take(arguments, problem))
+            return usage(problem);
         if (arguments.isEmpty())
             return usage(QStringLiteral("a verb is missing"));
         const QString verb = arguments.takeFirst().toLower();

@@ -2,6 +2,7 @@
 // applications on a given machine, wrapped as it goes into the segment.
 
 #include "disctoolcommand.h"
+#include "machineoption.h"
 
 #include "application.h"
 #include "hostpath.h"
@@ -19,12 +20,17 @@ namespace {
 int usage()
 {
     QTextStream(stderr) << "usage: disctool runlist PRODUCT.xml --select SHORTNAME... "
-                           "[--language CODE] [--machine DIR]\n";
+                           "[--language CODE] [--machine DIR | --new-machine DIR]\n";
     return 2;
 }
 
-int runRunList(const QStringList &arguments)
+int runRunList(QStringList arguments)
 {
+    QString problem;
+    if (!MachineOption::take(arguments, problem)) {
+        QTextStream(stderr) << "disctool runlist: " << problem << '\n';
+        return usage();
+    }
     QString product;
     QString language = QStringLiteral("en_us");
     QStringList selected;
@@ -36,9 +42,6 @@ int runRunList(const QStringList &arguments)
             selecting = true;
         } else if (argument == QLatin1String("--language") && hasValue) {
             language = arguments.at(++i).toLower();
-            selecting = false;
-        } else if (argument == QLatin1String("--machine") && hasValue) {
-            sys::setMachineRoot(QFileInfo(arguments.at(++i)).absoluteFilePath().toStdString());
             selecting = false;
         } else if (argument.startsWith(QLatin1String("--"))) {
             return usage();
@@ -97,7 +100,7 @@ int runRunList(const QStringList &arguments)
 
 const DiscToolCommand command("runlist",
                               "PRODUCT.xml --select SHORTNAME... [--language CODE] "
-                              "[--machine DIR]",
+                              "[--machine DIR | --new-machine DIR]",
                               runRunList);
 
 } // namespace

@@ -67,6 +67,8 @@ int main(int argc, char *argv[])
     QStringList arguments = app->arguments().mid(1);
     if (!command) {
         QTextStream err(stderr);
+        if (!arguments.isEmpty())
+            err << "disctool: unknown command \"" << arguments.first() << "\"\n";
         err << "usage:\n" << DiscToolCommand::usages().join(QLatin1Char('\n')) << '\n';
         return 2;
     }

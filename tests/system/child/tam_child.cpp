@@ -6,7 +6,9 @@
 //   tam_child cwd FILE            writes its current directory to FILE
 //   tam_child args FILE ARG...    writes each ARG on a line of its own to FILE
 //   tam_child killparent          kills its parent process, then ends with 0
-//   tam_child spawnkiller MS      starts "tam_child killparent", then sleeps MS and ends with 3
+//   tam_child spawnkiller MS [accept]
+//                                 starts "tam_child killparent", then sleeps MS and ends with 3;
+//                                 with "accept" it lets the kill end it as Windows would
 
 #include "hostpath.h"
 #include "process.h"
@@ -67,6 +69,8 @@ int main(int argc, char **argv)
         return 0;
     }
     if (mode == "spawnkiller" && argc > 2) {
+        if (argc > 3 && std::string(argv[3]) == "accept")
+            sys::acceptTerminationByChild();
         sys::Process killer;
         if (!killer.start(sys::quoteArgument(sys::fromUtf8(argv[0])) + L" killparent"))
             return 4;
