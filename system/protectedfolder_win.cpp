@@ -1,0 +1,112 @@
+#include "protectedfolder.h"
+
+#include "hostpath.h"
+
+#include <windows.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+#include <shlobj.h>
+
+namespace sys {
+
+namespace {
+
+// Owner Administrators; a protected DACL (nothing inherited from above) that gives full
+// control to Administrators and SYSTEM only, inherited by everything inside.
+constexpr wchar_t ProtectedSddl[] = L"O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+
+bool fail(std::string *error, const std::wstring &path, const std::string &text)
+{
+    if (error)
+        *error = toUtf8(path) + ": " + text;
+    return false;
+}
+
+bool isAdministratorsOrSystem(PSID sid)
+{
+    return sid
+           && (IsWellKnownSid(sid, WinBuiltinAdministratorsSid)
+               || IsWellKnownSid(sid, WinLocalSystemSid));
+}
+
+} // namespace
+
+std::wstring payloadCacheFolder()
+{
+    wchar_t folder[MAX_PATH] = {};
+    if (SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)
+        != S_OK)
+        return std::wstring();
+    return std::wstring(folder) + L"\\TamPayloadCache";
+}
+
+bool isProtectedFolder(const std::wstring &path, std::string *error)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return fail(error, path, "cannot be read (error " + std::to_string(GetLastError()) + ")");
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return fail(error, path, "is not a folder");
+    // A junction or link would let whoever controls its target decide what runs.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return fail(error, path, "is a link");
+
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD result
+            = GetNamedSecurityInfoW(path.c_str(),
+                                    SE_FILE_OBJECT,
+                                    OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+                                    &owner,
+                                    nullptr,
+                                    &dacl,
+                                    nullptr,
+                                    &descriptor);
+    if (result != ERROR_SUCCESS)
+        return fail(
+                error, path, "its security cannot be read (error " + std::to_string(result) + ")");
+    std::string problem;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    // The owner may always rewrite the ACL.
+    if (!isAdministratorsOrSystem(owner))
+        problem = "is not owned by Administrators or SYSTEM";
+    else if (!dacl)
+        problem = "has no ACL: everyone may write it";
+    else if (!(control & SE_DACL_PROTECTED))
+        problem = "inherits permissions from the folder above";
+    for (DWORD i = 0; problem.empty() && i < dacl->AceCount; ++i) {
+        void *entry = nullptr;
+        if (!GetAce(dacl, i, &entry))
+            continue;
+        const auto *header = static_cast<ACE_HEADER *>(entry);
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        auto *allowed = static_cast<ACCESS_ALLOWED_ACE *>(entry);
+        if (!isAdministratorsOrSystem(reinterpret_cast<PSID>(&allowed->SidStart)))
+            problem = "grants access to accounts other than Administrators and SYSTEM";
+    }
+    LocalFree(descriptor);
+    return problem.empty() || fail(error, path, problem);
+}
+
+bool prepareProtectedFolder(const std::wstring &path, std::string *error)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                ProtectedSddl, SDDL_REVISION_1, &descriptor, nullptr))
+        return fail(
+                error, path, "cannot build its ACL (error " + std::to_string(GetLastError()) + ")");
+    SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
+    const BOOL created = CreateDirectoryW(path.c_str(), &attributes);
+    const DWORD code = created ? ERROR_SUCCESS : GetLastError();
+    LocalFree(descriptor);
+    if (!created && code != ERROR_ALREADY_EXISTS)
+        return fail(error, path, "cannot be created (error " + std::to_string(code) + ")");
+    return isProtectedFolder(path, error);
+}
+
+} // namespace sys

@@ -1,0 +1,60 @@
+// The Win32 protected folder: owned by Administrators (or SYSTEM), a protected ACL that allows
+// Administrators and SYSTEM and nobody else.
+
+#include "protectedfolder.h"
+#include "testsupport.h"
+
+#include <windows.h>
+
+#include <aclapi.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using testsupport::TempFolder;
+
+TEST(ProtectedFolderWin, AclForAdministratorsAndSystemOnly)
+{
+    TempFolder folder;
+    const std::wstring cache = (folder / "cache").wstring();
+    std::string error;
+    ASSERT_TRUE(sys::prepareProtectedFolder(cache, &error)) << error;
+
+    PSID owner = nullptr;
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_EQ(GetNamedSecurityInfoW(cache.c_str(),
+                                    SE_FILE_OBJECT,
+                                    OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+                                    &owner,
+                                    nullptr,
+                                    &dacl,
+                                    nullptr,
+                                    &descriptor),
+              DWORD(ERROR_SUCCESS));
+    EXPECT_TRUE(IsWellKnownSid(owner, WinBuiltinAdministratorsSid)
+                || IsWellKnownSid(owner, WinLocalSystemSid));
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    EXPECT_TRUE(control & SE_DACL_PROTECTED);
+    ASSERT_NE(dacl, nullptr);
+    std::set<std::string> allowed;
+    for (DWORD i = 0; i < dacl->AceCount; ++i) {
+        void *entry = nullptr;
+        ASSERT_TRUE(GetAce(dacl, i, &entry));
+        ASSERT_EQ(static_cast<ACE_HEADER *>(entry)->AceType, ACCESS_ALLOWED_ACE_TYPE);
+        auto *ace = static_cast<ACCESS_ALLOWED_ACE *>(entry);
+        const PSID sid = reinterpret_cast<PSID>(&ace->SidStart);
+        if (IsWellKnownSid(sid, WinBuiltinAdministratorsSid))
+            allowed.insert("Administrators");
+        else if (IsWellKnownSid(sid, WinLocalSystemSid))
+            allowed.insert("SYSTEM");
+        else
+            allowed.insert("other");
+        EXPECT_EQ(ace->Mask & FILE_ALL_ACCESS, DWORD(FILE_ALL_ACCESS));
+    }
+    LocalFree(descriptor);
+    EXPECT_EQ(allowed, (std::set<std::string>{"Administrators", "SYSTEM"}));
+}
