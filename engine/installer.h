@@ -69,6 +69,9 @@ public:
     // True without a URL; otherwise when the file at the download path has exactly size bytes,
     // when the catalogue gives no size, or when this run's downloader completed that file.
     bool isDownloaded() const;
+    // The size the payload must have when it runs: what this run's downloader completed, else
+    // the catalogue's size (0: unknown).
+    qint64 payloadSize() const;
 
     // Runs pre-install, main and post-install programs one after another; installComplete()
     // follows the last.

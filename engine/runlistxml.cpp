@@ -143,7 +143,7 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
     // What the helper needs to copy and check a downloaded payload before it runs it.
     if (!installer.url().isEmpty()) {
         text += attribute(QStringLiteral("DownloadPath"), installer.downloadPath());
-        text += attribute(QStringLiteral("size"), QString::number(installer.size()));
+        text += attribute(QStringLiteral("size"), QString::number(installer.payloadSize()));
     }
     if (!installer.sha256().isEmpty())
         text += attribute(QStringLiteral("sha256"), installer.sha256());

@@ -13,8 +13,11 @@ namespace sys {
 namespace {
 
 // Owner Administrators; a protected DACL (nothing inherited from above) that gives full
-// control to Administrators and SYSTEM only, inherited by everything inside.
-constexpr wchar_t ProtectedSddl[] = L"O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+// control to Administrators and SYSTEM only, inherited by everything inside. OWNER RIGHTS
+// (S-1-3-4) may only read it: should the owner end up someone else (Wine keeps the creating
+// user), that owner may not rewrite the ACL either.
+constexpr wchar_t ProtectedSddl[] = L"O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;RC;;;S-1-3-4)";
+constexpr DWORD ReadOnlyRights = READ_CONTROL | SYNCHRONIZE;
 
 bool fail(std::string *error, const std::wstring &path, const std::string &text)
 {
@@ -28,6 +31,14 @@ bool isAdministratorsOrSystem(PSID sid)
     return sid
            && (IsWellKnownSid(sid, WinBuiltinAdministratorsSid)
                || IsWellKnownSid(sid, WinLocalSystemSid));
+}
+
+bool isOwnerRights(PSID sid)
+{
+    SID_IDENTIFIER_AUTHORITY creator = SECURITY_CREATOR_SID_AUTHORITY;
+    return *GetSidSubAuthorityCount(sid) == 1
+           && memcmp(GetSidIdentifierAuthority(sid), &creator, sizeof(creator)) == 0
+           && *GetSidSubAuthority(sid, 0) == SECURITY_CREATOR_OWNER_RIGHTS_RID;
 }
 
 } // namespace
@@ -71,10 +82,8 @@ bool isProtectedFolder(const std::wstring &path, std::string *error)
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
     GetSecurityDescriptorControl(descriptor, &control, &revision);
-    // The owner may always rewrite the ACL.
-    if (!isAdministratorsOrSystem(owner))
-        problem = "is not owned by Administrators or SYSTEM";
-    else if (!dacl)
+    bool ownerRestricted = false;
+    if (!dacl)
         problem = "has no ACL: everyone may write it";
     else if (!(control & SE_DACL_PROTECTED))
         problem = "inherits permissions from the folder above";
@@ -86,9 +95,15 @@ bool isProtectedFolder(const std::wstring &path, std::string *error)
         if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
             continue;
         auto *allowed = static_cast<ACCESS_ALLOWED_ACE *>(entry);
-        if (!isAdministratorsOrSystem(reinterpret_cast<PSID>(&allowed->SidStart)))
+        const PSID sid = reinterpret_cast<PSID>(&allowed->SidStart);
+        if (isOwnerRights(sid) && (allowed->Mask & ~ReadOnlyRights) == 0)
+            ownerRestricted = true;
+        else if (!isAdministratorsOrSystem(sid))
             problem = "grants access to accounts other than Administrators and SYSTEM";
     }
+    // Any other owner may rewrite the ACL, unless OWNER RIGHTS takes that from it.
+    if (problem.empty() && !isAdministratorsOrSystem(owner) && !ownerRestricted)
+        problem = "is not owned by Administrators or SYSTEM";
     LocalFree(descriptor);
     return problem.empty() || fail(error, path, problem);
 }

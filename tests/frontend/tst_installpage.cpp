@@ -727,6 +727,9 @@ void TestInstallPage::installsWhatItJustDownloaded()
     } else {
         QCOMPARE(recorder.messages.last().title, QStringLiteral("Download completed."));
         QVERIFY(QFileInfo::exists(file));
+        // The helper checks its copy against the file downloaded, whatever the catalogue said.
+        QCOMPARE(window->installRows().first().application->installers().first()->payloadSize(),
+                 qint64(1024));
         QCOMPARE(action->text(), QStringLiteral("Install"));
     }
     QVERIFY(action->isEnabled());
@@ -1053,6 +1056,15 @@ void TestInstallPage::followsTheHelpersMessages()
     QCOMPARE(rows.at(1).status->text(), QStringLiteral("Installed!"));
     QVERIFY(!rows.at(1).checkBox->isChecked());
     QCOMPARE(rows.at(1).checkBox->toolTip(), QStringLiteral("Installed"));
+
+    // The helper refused a payload that was not the one downloaded: the user hears of it.
+    recorder.messages.clear();
+    QVERIFY(HelperSegment::post(helperSide, AppFailed, 0, 2));
+    QTRY_VERIFY(!recorder.messages.isEmpty());
+    QCOMPARE(recorder.messages.last().title, QStringLiteral("Installation error"));
+    QCOMPARE(recorder.messages.last().text,
+             QStringLiteral("One name was not installed: its installer does not match the one "
+                            "that was downloaded and may have been altered."));
 
     QVERIFY(HelperSegment::post(helperSide, RunFinished));
     QTRY_VERIFY(!window->isInstalling());

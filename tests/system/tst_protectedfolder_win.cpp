@@ -1,5 +1,5 @@
-// The Win32 protected folder: owned by Administrators (or SYSTEM), a protected ACL that allows
-// Administrators and SYSTEM and nobody else.
+// The Win32 protected folder: a protected ACL that allows Administrators and SYSTEM and nobody
+// else; its owner is Administrators (or SYSTEM) or may only read the ACL (OWNER RIGHTS).
 
 #include "protectedfolder.h"
 #include "testsupport.h"
@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <aclapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -33,20 +34,31 @@ TEST(ProtectedFolderWin, AclForAdministratorsAndSystemOnly)
                                     nullptr,
                                     &descriptor),
               DWORD(ERROR_SUCCESS));
-    EXPECT_TRUE(IsWellKnownSid(owner, WinBuiltinAdministratorsSid)
-                || IsWellKnownSid(owner, WinLocalSystemSid));
+    const bool ownerIsAdministrators = IsWellKnownSid(owner, WinBuiltinAdministratorsSid)
+                                       || IsWellKnownSid(owner, WinLocalSystemSid);
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
     GetSecurityDescriptorControl(descriptor, &control, &revision);
     EXPECT_TRUE(control & SE_DACL_PROTECTED);
     ASSERT_NE(dacl, nullptr);
     std::set<std::string> allowed;
+    bool ownerRestricted = false;
     for (DWORD i = 0; i < dacl->AceCount; ++i) {
         void *entry = nullptr;
         ASSERT_TRUE(GetAce(dacl, i, &entry));
         ASSERT_EQ(static_cast<ACE_HEADER *>(entry)->AceType, ACCESS_ALLOWED_ACE_TYPE);
         auto *ace = static_cast<ACCESS_ALLOWED_ACE *>(entry);
         const PSID sid = reinterpret_cast<PSID>(&ace->SidStart);
+        PSID ownerRights = nullptr;
+        ASSERT_TRUE(ConvertStringSidToSidW(L"S-1-3-4", &ownerRights));
+        const bool isOwnerRights = EqualSid(sid, ownerRights);
+        LocalFree(ownerRights);
+        if (isOwnerRights) {
+            // The owner may read the ACL, nothing more.
+            EXPECT_EQ(ace->Mask & ~DWORD(READ_CONTROL | SYNCHRONIZE), DWORD(0));
+            ownerRestricted = true;
+            continue;
+        }
         if (IsWellKnownSid(sid, WinBuiltinAdministratorsSid))
             allowed.insert("Administrators");
         else if (IsWellKnownSid(sid, WinLocalSystemSid))
@@ -56,5 +68,6 @@ TEST(ProtectedFolderWin, AclForAdministratorsAndSystemOnly)
         EXPECT_EQ(ace->Mask & FILE_ALL_ACCESS, DWORD(FILE_ALL_ACCESS));
     }
     LocalFree(descriptor);
+    EXPECT_TRUE(ownerIsAdministrators || ownerRestricted);
     EXPECT_EQ(allowed, (std::set<std::string>{"Administrators", "SYSTEM"}));
 }
