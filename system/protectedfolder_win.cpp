@@ -41,6 +41,38 @@ bool isOwnerRights(PSID sid)
            && *GetSidSubAuthority(sid, 0) == SECURITY_CREATOR_OWNER_RIGHTS_RID;
 }
 
+std::string sidText(PSID sid)
+{
+    wchar_t *text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text))
+        return "an unknown account";
+    const std::string result = toUtf8(text);
+    LocalFree(text);
+    return result;
+}
+
+// Sets the ACL of a folder this process has just made. CreateDirectoryW already applies it on
+// Windows; Wine keeps only what is set afterwards.
+bool applyAcl(const std::wstring &path, PSECURITY_DESCRIPTOR descriptor)
+{
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL dacl = nullptr;
+    PSID owner = nullptr;
+    if (!GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted)
+        || !GetSecurityDescriptorOwner(descriptor, &owner, &defaulted))
+        return false;
+    const DWORD result
+            = SetNamedSecurityInfoW(const_cast<wchar_t *>(path.c_str()),
+                                    SE_FILE_OBJECT,
+                                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                    nullptr,
+                                    nullptr,
+                                    dacl,
+                                    nullptr);
+    return result == ERROR_SUCCESS;
+}
+
 } // namespace
 
 std::wstring payloadCacheFolder()
@@ -79,14 +111,10 @@ bool isProtectedFolder(const std::wstring &path, std::string *error)
         return fail(
                 error, path, "its security cannot be read (error " + std::to_string(result) + ")");
     std::string problem;
-    SECURITY_DESCRIPTOR_CONTROL control = 0;
-    DWORD revision = 0;
-    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    // The DACL as read holds the inherited entries too: whom it admits now is what counts.
     bool ownerRestricted = false;
     if (!dacl)
         problem = "has no ACL: everyone may write it";
-    else if (!(control & SE_DACL_PROTECTED))
-        problem = "inherits permissions from the folder above";
     for (DWORD i = 0; problem.empty() && i < dacl->AceCount; ++i) {
         void *entry = nullptr;
         if (!GetAce(dacl, i, &entry))
@@ -99,7 +127,8 @@ bool isProtectedFolder(const std::wstring &path, std::string *error)
         if (isOwnerRights(sid) && (allowed->Mask & ~ReadOnlyRights) == 0)
             ownerRestricted = true;
         else if (!isAdministratorsOrSystem(sid))
-            problem = "grants access to accounts other than Administrators and SYSTEM";
+            problem = "grants access to " + sidText(sid)
+                      + ", not only to Administrators and SYSTEM";
     }
     // Any other owner may rewrite the ACL, unless OWNER RIGHTS takes that from it.
     if (problem.empty() && !isAdministratorsOrSystem(owner) && !ownerRestricted)
@@ -118,7 +147,11 @@ bool prepareProtectedFolder(const std::wstring &path, std::string *error)
     SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), descriptor, FALSE};
     const BOOL created = CreateDirectoryW(path.c_str(), &attributes);
     const DWORD code = created ? ERROR_SUCCESS : GetLastError();
+    const bool applied = !created || applyAcl(path, descriptor);
     LocalFree(descriptor);
+    if (!applied)
+        return fail(
+                error, path, "cannot set its ACL (error " + std::to_string(GetLastError()) + ")");
     if (!created && code != ERROR_ALREADY_EXISTS)
         return fail(error, path, "cannot be created (error " + std::to_string(code) + ")");
     return isProtectedFolder(path, error);

@@ -4,7 +4,9 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "hostpath.h"
 #include "process.h"
+#include "protectedfolder.h"
 #include "registry.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
@@ -126,6 +128,25 @@ QString uninstallDisplayName(const QString &code)
     return uninstallEntry(code).readString(L"DisplayName", name) ? QString::fromStdWString(name)
                                                                  : QString();
 }
+
+// Where the helper keeps its copies of downloads, as a host path.
+QString payloadCache()
+{
+    return QString::fromStdString(sys::toHostPath(sys::payloadCacheFolder()));
+}
+
+QStringList payloadCacheEntries()
+{
+    return QDir(payloadCache()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+// Wine keeps no ACL on files (it makes one from the Unix mode, which lets the user write), so
+// there the helper finds no folder it may trust and runs no downloaded installer.
+bool underWine()
+{
+    return qEnvironmentVariableIsSet("WINELOADER");
+}
+const char wineKeepsNoAcls[] = "Wine keeps no ACL on files: the helper refuses every download";
 
 // setup_runner's main() returns -1 for a refused start: a Windows parent reads all 32 bits of
 // that, a POSIX parent only the low eight.
@@ -275,29 +296,30 @@ void TestSetupRunner::installsSelection()
             sys::ShowCommand::Hidden);
     QVERIFY(started > 32);
     const QList<Message> messages = pollUntilEnd(60000);
-    const QList<Message> expected{{AppStarted, 0, -1},
-                                  {ShowWait, 0, 0},
-                                  {HideWait, -1, -1},
-                                  {AppFinished, 0, -1},
-                                  {AppStarted, 1, -1},
-                                  {AppFinished, 1, -1},
-                                  {AppStarted, 2, -1},
-                                  {AppFinished, 2, -1},
-                                  {RunFinished, -1, -1}};
+    QList<Message> expected{{AppStarted, 0, -1},
+                            {ShowWait, 0, 0},
+                            {HideWait, -1, -1},
+                            {AppFinished, 0, -1},
+                            {AppStarted, 1, -1},
+                            {AppFinished, 1, -1},
+                            {AppStarted, 2, -1},
+                            {AppFinished, 2, -1},
+                            {RunFinished, -1, -1}};
+    if (underWine())
+        expected.insert(7, {AppFailed, 2, 1});
     QCOMPARE(messages, expected);
     // Every character of the command line reached the installer.
     QCOMPARE(uninstallDisplayName(QStringLiteral("{11111111-2222-3333-4444-555555555555}")),
              QStringLiteral(u"Test Driver \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440"));
     QVERIFY(isUninstallEntry(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
     QVERIFY(isUninstallEntry(QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}")));
-    QVERIFY(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")));
+    QCOMPARE(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")),
+             !underWine());
     QVERIFY(!isUninstallEntry(QStringLiteral("{CCCCCCCC-2222-3333-4444-555555555555}")));
     // The downloaded cabinet was unpacked from the helper's protected copy, not beside the
     // download, and the copy went with the run.
     QVERIFY(!QFileInfo::exists(m_machine->discPath() + QStringLiteral("/Payload/OcrSetup.exe")));
-    QCOMPARE(QDir(m_machine->path(QStringLiteral("machine/drive_c/ProgramData/TamPayloadCache")))
-                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList());
+    QCOMPARE(payloadCacheEntries(), QStringList());
     // Only the missing Qt translations were reported; en_us found setup_runner_en.
     for (const QString &line : loggedMessages())
         QVERIFY2(line
@@ -447,6 +469,8 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
 {
     QFETCH(QString, check);
     QFETCH(bool, swapped);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
     const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
     const QString payload = m_machine->discPath() + QStringLiteral("/Download/WebSetup.exe");
     QVERIFY(QDir().mkpath(QFileInfo(payload).absolutePath()));
@@ -487,10 +511,9 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
         QVERIFY(file.open(QIODevice::Append));
         file.write("swapped");
     }
-    const QString cache
-            = m_machine->path(QStringLiteral("machine/drive_c/ProgramData/TamPayloadCache"));
-    QVERIFY(QDir().mkpath(cache + QStringLiteral("/run-999999999")));
-    QVERIFY(QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    std::string error;
+    QVERIFY2(sys::prepareProtectedFolder(sys::payloadCacheFolder(), &error), error.c_str());
+    QVERIFY(QDir().mkpath(payloadCache() + QStringLiteral("/run-999999999")));
 
     QProcess helper;
     helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
@@ -503,7 +526,7 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
     expected << Message{AppFinished, 0, -1} << Message{RunFinished, -1, -1};
     QCOMPARE(pollUntilEnd(1000), expected);
     QCOMPARE(isUninstallEntry(code), runs);
-    QCOMPARE(QDir(cache).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(payloadCacheEntries(), QStringList());
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its

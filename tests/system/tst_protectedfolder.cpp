@@ -20,8 +20,24 @@ std::wstring windowsForm(const std::filesystem::path &path)
 
 } // namespace
 
-TEST(ProtectedFolder, CreatesItsOwnAndRefusesWhatOthersMade)
+TEST(ProtectedFolder, RefusesWhatOthersMade)
 {
+    TempFolder folder;
+    std::string error;
+    // Made by anyone with the defaults: refused, not repaired.
+    std::filesystem::create_directory(folder / "plain");
+    EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "plain"), &error));
+    EXPECT_FALSE(error.empty());
+    std::ofstream(folder / "file") << "x";
+    EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "file"), &error));
+    EXPECT_FALSE(sys::isProtectedFolder(windowsForm(folder / "missing"), &error));
+}
+
+TEST(ProtectedFolder, CreatesItsOwn)
+{
+    if (testsupport::runningUnderWine())
+        GTEST_SKIP() << "Wine keeps no ACL on files: it reports one made from the Unix mode "
+                        "(owner, SYSTEM, Everyone) whatever was set";
     TempFolder folder;
     const std::wstring cache = windowsForm(folder / "cache");
     std::string error;
@@ -29,14 +45,4 @@ TEST(ProtectedFolder, CreatesItsOwnAndRefusesWhatOthersMade)
     EXPECT_TRUE(sys::isProtectedFolder(cache, &error)) << error;
     // The next run finds it as it was left.
     EXPECT_TRUE(sys::prepareProtectedFolder(cache, &error)) << error;
-
-    // Made by anyone with the defaults: refused, not repaired.
-    std::filesystem::create_directory(folder / "plain");
-    error.clear();
-    EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "plain"), &error));
-    EXPECT_FALSE(error.empty());
-
-    std::ofstream(folder / "file") << "x";
-    EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "file"), &error));
-    EXPECT_FALSE(sys::isProtectedFolder(windowsForm(folder / "missing"), &error));
 }
