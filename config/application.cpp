@@ -6,6 +6,7 @@
 #include "languagetable.h"
 #include "localizedtext.h"
 #include "messageseam.h"
+#include "payloadhash.h"
 #include "platforminfo.h"
 #include "userguide.h"
 #include "versioncompare.h"
@@ -194,6 +195,7 @@ void Application::readInstaller(const QDomElement &element)
         main->setSetCwd(flag("SetCwd"));
         main->setDebug(flag("Debug"));
         installer->setSize(qMax<qint64>(0, text("size").toLongLong()));
+        readSha256(*installer, text("sha256"), executable);
         main->setWaitAfterInstall(qMax(0, text("wait_after_install").toInt()));
         const QString compression = text("compression");
         const QString targetPath = text("TargetPath");
@@ -240,6 +242,27 @@ void Application::readInstaller(const QDomElement &element)
         }
     }
     placeInstaller(installer, order);
+}
+
+void Application::readSha256(Installer &installer, const QString &value, const QString &executable)
+{
+    if (value.isEmpty())
+        return;
+    if (PayloadHash::isWellFormed(value)) {
+        installer.setSha256(value);
+        return;
+    }
+    // Reported like every other catalogue fault, and the installer is read as one without a
+    // hash: the product installs as it did before hashes, and disctool layout refuses to
+    // build a disc with such a catalogue, so the fault is caught before it ships.
+    MessageSeam::show(m_owner,
+                      MessageSeam::Critical,
+                      m_errorTitle,
+                      QStringLiteral("The sha256 attribute of the installer %1 is not 64 "
+                                     "hexadecimal digits: \"%2\".")
+                              .arg(installer.url().isEmpty() ? executable : installer.url(), value),
+                      MessageSeam::Ok,
+                      MessageSeam::KeepOnTop);
 }
 
 void Application::placeInstaller(Installer *installer, int order)

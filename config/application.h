@@ -133,6 +133,11 @@ signals:
     void sigDownloadError(int, QNetworkReply::NetworkError code);
     void sigDownloadTimeout(int);
     void sigDownloadCanBePaused(int, bool bCanBePaused);
+    // A completed download did not match its SHA-256; the file is gone.
+    void sigDownloadDamaged(int iAppIndex);
+    // setup_runner refused an installer (PayloadCache::Refusal); the application stops there
+    // and completes.
+    void installFailed(int reason);
 
 public slots:
     void installerDone();
@@ -144,6 +149,7 @@ public slots:
     void sltDownloadError(int, QNetworkReply::NetworkError);
     void sltDownloadTimeout(int);
     void sltDownloadCanBePaused(int, bool);
+    void sltDownloadDamaged(int iInstIndex);
 
 private:
     Installer *takeNextInstaller();
@@ -154,6 +160,7 @@ private:
     void readInstallationPlatform(const QDomElement &group);
     bool groupApplies(const QDomElement &group) const;
     void readInstaller(const QDomElement &element);
+    void readSha256(Installer &installer, const QString &value, const QString &executable);
     void readUserGuide(const QDomElement &element);
     void placeInstaller(Installer *installer, int order);
 

@@ -83,6 +83,12 @@ void Application::installerDone()
     auto *installer = qobject_cast<Installer *>(sender());
     if (installer)
         disconnect(installer, &Installer::installComplete, this, &Application::installerDone);
+    // What follows may build on the refused installer: the application ends here.
+    if (installer && installer->refusal() != 0) {
+        emit installFailed(installer->refusal());
+        emit installComplete();
+        return;
+    }
     if (installer && installer->forceReboot()) {
         const int answer = MessageSeam::show(
                 m_owner,
@@ -143,6 +149,7 @@ void Application::connectDownload(Installer *installer)
             &Installer::sigDownloadCanBePaused,
             this,
             &Application::sltDownloadCanBePaused);
+    connect(installer, &Installer::sigDownloadDamaged, this, &Application::sltDownloadDamaged);
 }
 
 void Application::disconnectDownload(Installer *installer)
@@ -152,6 +159,7 @@ void Application::disconnectDownload(Installer *installer)
     disconnect(installer, &Installer::sigDownloadError, this, nullptr);
     disconnect(installer, &Installer::sigDownloadTimeout, this, nullptr);
     disconnect(installer, &Installer::sigDownloadCanBePaused, this, nullptr);
+    disconnect(installer, &Installer::sigDownloadDamaged, this, nullptr);
 }
 
 void Application::downloadNext()
@@ -205,6 +213,14 @@ void Application::sltDownloadTimeout(int)
 void Application::sltDownloadCanBePaused(int, bool bCanBePaused)
 {
     emit sigDownloadCanBePaused(m_applicationIndex, bCanBePaused);
+}
+
+void Application::sltDownloadDamaged(int iInstIndex)
+{
+    if (iInstIndex >= 0 && iInstIndex < m_installersToDownload.size())
+        disconnectDownload(m_installersToDownload.at(iInstIndex));
+    m_downloadingInstaller = nullptr;
+    emit sigDownloadDamaged(m_applicationIndex);
 }
 
 void Application::pauseDownload()

@@ -34,6 +34,9 @@ file(SIZE ${cabinet} cabinet_size)
 file(READ ${DISC}/scanner_win.xml catalogue)
 string(REGEX REPLACE "(TextRecognition\\.cab\" compression=\"cab\" size=\")[0-9]*\""
        "\\1${cabinet_size}\"" catalogue "${catalogue}")
+tam_set_download_sha256(catalogue TextRecognition.cab ${cabinet})
 file(SIZE ${INSTALLER} installer_size)
 tam_set_download_size(catalogue CloudConnectSetup.exe ${installer_size})
+# The web serves the stand-in installer itself under this name (layweb.cmake).
+tam_set_download_sha256(catalogue CloudConnectSetup.exe ${INSTALLER})
 file(WRITE ${DISC}/scanner_win.xml "${catalogue}")

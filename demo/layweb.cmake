@@ -1,7 +1,7 @@
 # Lays out what the demo server hands out as the maker's web host (scripts/demo-server): the
 # web installers under Downloads/demo, each the stand-in installer, two of them padded with
 # zeros that it never reads so that their downloads can be watched, paused and resumed. Then
-# writes the update description that offers them, with their sizes.
+# writes the update description that offers them, with their sizes and SHA-256 hashes.
 #   cmake -DWEB=<served folder> -DINSTALLER=<demoinstaller> -DTRUNCATE=<truncate>
 #         -DSOURCE=<update.xml> -DOUTPUT=<update.xml in the build> -P layweb.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/downloadsizes.cmake)
@@ -36,5 +36,6 @@ foreach(index RANGE 0 ${last} 2)
         file(SIZE ${folder}/${name} size)
     endif()
     tam_set_download_size(catalogue ${name} ${size})
+    tam_set_download_sha256(catalogue ${name} ${folder}/${name})
 endforeach()
 file(WRITE ${OUTPUT} "${catalogue}")

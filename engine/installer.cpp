@@ -58,6 +58,11 @@ bool Installer::isDownloaded() const
     return completedDownloads().value(file.filePath(), -1) == file.size();
 }
 
+qint64 Installer::payloadSize() const
+{
+    return completedDownloads().value(QFileInfo(hostDownloadPath()).filePath(), m_size);
+}
+
 void Installer::noteDownloadCompleted()
 {
     const QFileInfo file(hostDownloadPath());

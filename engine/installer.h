@@ -45,6 +45,14 @@ public:
     void setUrl(const QString &url) { m_url = url; }
     qint64 size() const { return m_size; }
     void setSize(qint64 size) { m_size = size; }
+    // The payload's SHA-256 (lower case), empty when the catalogue gives none.
+    QString sha256() const { return m_sha256; }
+    void setSha256(const QString &hash) { m_sha256 = hash.toLower(); }
+    // The run list named a hash that is not one: nothing of this installer may run.
+    bool hashRejected() const { return m_hashRejected; }
+    void setHashRejected(bool rejected) { m_hashRejected = rejected; }
+    // Why setup_runner refused to run this installer (PayloadCache::Refusal), 0 when it ran.
+    int refusal() const { return m_refusal; }
     QString downloadPath() const { return m_downloadPath; }
     void setDownloadPath(const QString &path) { m_downloadPath = path; }
     QString compression() const { return m_compression; }
@@ -61,6 +69,9 @@ public:
     // True without a URL; otherwise when the file at the download path has exactly size bytes,
     // when the catalogue gives no size, or when this run's downloader completed that file.
     bool isDownloaded() const;
+    // The size the payload must have when it runs: what this run's downloader completed, else
+    // the catalogue's size (0: unknown).
+    qint64 payloadSize() const;
 
     // Runs pre-install, main and post-install programs one after another; installComplete()
     // follows the last.
@@ -87,6 +98,8 @@ signals:
     void sigDownloadError(int, QNetworkReply::NetworkError code);
     void sigDownloadTimeout(int);
     void sigDownloadCanBePaused(int, bool bCanBePaused);
+    // The completed download did not match its SHA-256 and was deleted.
+    void sigDownloadDamaged(int iInstIndex);
 
 public slots:
     void execution_complete();
@@ -117,6 +130,9 @@ private:
     bool m_forceReboot = false;
     QString m_url;
     qint64 m_size = 0;
+    QString m_sha256;
+    bool m_hashRejected = false;
+    int m_refusal = 0;
     QString m_downloadPath;
     QString m_compression;
     int m_order = 0;

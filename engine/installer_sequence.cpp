@@ -4,6 +4,8 @@
 #include "downloadmanager.h"
 #include "executable.h"
 #include "hostpath.h"
+#include "payloadcache.h"
+#include "payloadhash.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +47,17 @@ void Installer::install()
     m_step = 1;
     m_stepIndex = -1;
     m_runningExecutable = nullptr;
+    m_refusal = PayloadCache::None;
+    if (PayloadCache::isEnabled()) {
+        QString detail;
+        m_refusal = PayloadCache::prepare(*this, &detail);
+        // Not even the pre-install programs run for a payload that is not the one meant.
+        if (m_refusal != PayloadCache::None) {
+            m_step = 0;
+            emit installComplete();
+            return;
+        }
+    }
     if (m_needsWaitScreen)
         emit showPleaseWait(m_waitScreenImage);
     execution_complete();
@@ -167,6 +180,13 @@ void Installer::disconnectDownloader()
 void Installer::sltDownloadComplete()
 {
     disconnectDownloader();
+    if (!m_sha256.isEmpty()
+        && !PayloadHash::matches(m_sha256, PayloadHash::ofFile(hostDownloadPath()))) {
+        // A damaged or substituted file must neither run nor count as downloaded.
+        QFile::remove(hostDownloadPath());
+        emit sigDownloadDamaged(m_index);
+        return;
+    }
     // setup_runner starts the downloaded program itself.
     makeRunnable(hostDownloadPath());
     noteDownloadCompleted();

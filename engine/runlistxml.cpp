@@ -3,6 +3,7 @@
 #include "checker.h"
 #include "executable.h"
 #include "installer.h"
+#include "payloadhash.h"
 #include "xmlguard.h"
 
 #include <QDomDocument>
@@ -139,6 +140,13 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
     text += attribute(QStringLiteral("ForceReboot"), flag(installer.forceReboot()));
     if (!installer.displayName().isEmpty())
         text += attribute(QStringLiteral("DisplayName"), installer.displayName());
+    // What the helper needs to copy and check a downloaded payload before it runs it.
+    if (!installer.url().isEmpty()) {
+        text += attribute(QStringLiteral("DownloadPath"), installer.downloadPath());
+        text += attribute(QStringLiteral("size"), QString::number(installer.payloadSize()));
+    }
+    if (!installer.sha256().isEmpty())
+        text += attribute(QStringLiteral("sha256"), installer.sha256());
     text += QLatin1Char('>');
     text += QStringLiteral("<PreInstallSteps>");
     for (const Executable *step : installer.preInstallSteps())
@@ -211,6 +219,13 @@ Installer *RunListXml::readInstaller(const QDomElement &element, QObject *parent
     installer->setForceReboot(readFlag(element, "ForceReboot"));
     installer->setWaitScreenImage(element.attribute(QStringLiteral("WaitScreenImg")));
     installer->setDisplayName(element.attribute(QStringLiteral("DisplayName")));
+    installer->setDownloadPath(element.attribute(QStringLiteral("DownloadPath")));
+    installer->setSize(qMax(0LL, element.attribute(QStringLiteral("size")).toLongLong()));
+    const QString hash = element.attribute(QStringLiteral("sha256"));
+    if (PayloadHash::isWellFormed(hash))
+        installer->setSha256(hash);
+    else
+        installer->setHashRejected(!hash.isEmpty());
 
     const QDomElement pre = element.firstChildElement(QStringLiteral("PreInstallSteps"));
     for (QDomElement step = pre.firstChildElement(QStringLiteral("Executable")); !step.isNull();

@@ -210,6 +210,7 @@ private:
     void startInstallation();
     void sendInstallReport();
     void handleHelperMessage(int type, int value1, int value2);
+    void reportRefusedApplication(int runIndex, int reason);
     void markRowInstalling(int runIndex);
     void updateRowAfterInstall(int runIndex);
     void showWaitOf(int runIndex, int installerIndex);

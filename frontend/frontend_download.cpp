@@ -178,7 +178,18 @@ void FrontEnd::connectDownload(Application *application)
                           << connect(application,
                                      &Application::sigDownloadCanBePaused,
                                      this,
-                                     &FrontEnd::sltDownloadCanBePaused);
+                                     &FrontEnd::sltDownloadCanBePaused)
+                          << connect(application,
+                                     &Application::sigDownloadDamaged,
+                                     this,
+                                     [this, application](int index) {
+                                         failDownloads(index,
+                                                       tr("Download error"),
+                                                       tr("The download of %1 was damaged and "
+                                                          "has been deleted. Please download it "
+                                                          "again.")
+                                                               .arg(application->displayName()));
+                                     });
 }
 
 Application *FrontEnd::currentDownload() const

@@ -2,6 +2,8 @@
 // segment: the rows show which application is being installed and what is installed now.
 
 #include "frontend.h"
+
+#include "payloadcache.h"
 #include "ui_frontend.h"
 
 #include "application.h"
@@ -237,9 +239,26 @@ void FrontEnd::handleHelperMessage(int type, int value1, int value2)
         complete_installation();
         stopPolling();
         break;
+    case AppFailed:
+        reportRefusedApplication(value1, value2);
+        break;
     default:
         break;
     }
+}
+
+void FrontEnd::reportRefusedApplication(int runIndex, int reason)
+{
+    const Application *application = m_runList.value(runIndex);
+    const QString name = application ? application->displayName() : QString();
+    const QString text
+            = reason == PayloadCache::FolderUnsafe
+                      ? tr("%1 was not installed: the protected folder for its installer could "
+                           "not be prepared.")
+                      : tr("%1 was not installed: its installer does not match the one that was "
+                           "downloaded and may have been altered.");
+    QApplication::alert(this);
+    MessageSeam::show(this, MessageSeam::Critical, tr("Installation error"), text.arg(name));
 }
 
 void FrontEnd::markRowInstalling(int runIndex)

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "executable.h"
+#include "payloadcache.h"
 #include "runlistxml.h"
 #include "segmentprotocol.h"
 
@@ -24,6 +25,8 @@ FrontEndHelper::~FrontEndHelper()
     if (m_running)
         post(RunInterrupted);
     releaseRunningPrograms();
+    if (PayloadCache::isEnabled())
+        PayloadCache::removeRunFolder();
     if (m_segment) {
         m_segment->detach();
         delete m_segment;
@@ -74,6 +77,9 @@ bool FrontEndHelper::readRunList(const QString &key)
         m_applications.append(application);
         connect(application, &Application::showPleaseWait, this, &FrontEndHelper::show_please_wait);
         connect(application, &Application::hidePleaseWait, this, &FrontEndHelper::hide_please_wait);
+        connect(application, &Application::installFailed, this, [this](int reason) {
+            post(AppFailed, m_current, reason);
+        });
     }
     HelperSegment::clear(*m_segment);
     return true;
@@ -94,6 +100,9 @@ void FrontEndHelper::startApplication(int index)
 
 bool FrontEndHelper::startRun()
 {
+    // Copies left by a helper that was killed before it could clean up.
+    if (PayloadCache::isEnabled())
+        PayloadCache::removeLeftovers();
     if (m_applications.isEmpty()) {
         post(RunFinished);
         return false;

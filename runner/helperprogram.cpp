@@ -3,6 +3,7 @@
 #include "frontendhelper.h"
 #include "helpermessages.h"
 #include "installer.h"
+#include "payloadcache.h"
 
 #include "closerequest.h"
 #include "guiplatform.h"
@@ -61,6 +62,7 @@ int HelperProgram::run(int argc, char *argv[], InstallSeams installSeams)
 
     installSeams();
     Installer::setExtractsCabinets(true);
+    PayloadCache::setEnabled(true);
 
     auto helperTranslator = std::make_unique<QTranslator>();
     if (helperTranslator->load(QStringLiteral("setup_runner_") + language,

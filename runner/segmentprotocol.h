@@ -32,6 +32,9 @@ enum HelperMessage {
     HideWait = 4,
     RunFinished = 5,
     RunInterrupted = 7,
+    // value1: the application, value2: why (PayloadCache::Refusal). Its installer was not run;
+    // AppFinished follows. A setup that does not know it skips it.
+    AppFailed = 8,
 };
 
 struct MessageSlot

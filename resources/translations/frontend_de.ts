@@ -229,6 +229,22 @@ Möchten Sie wirklich beenden?</translation>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Ein Neustart steht aus. Bitte starten Sie den Computer neu und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>Der Download von %1 war beschädigt und wurde gelöscht. Bitte laden Sie ihn erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Installationsfehler</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 wurde nicht installiert: Der geschützte Ordner für das Installationsprogramm konnte nicht vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 wurde nicht installiert: Das Installationsprogramm stimmt nicht mit dem heruntergeladenen überein und wurde möglicherweise verändert.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

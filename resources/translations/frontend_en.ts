@@ -229,6 +229,22 @@ Do you want to exit?</translation>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Pending restart. Please reboot your computer and try again.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>The download of %1 was damaged and has been deleted. Please download it again.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Installation error</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 was not installed: the protected folder for its installer could not be prepared.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

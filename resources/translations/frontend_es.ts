@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Hay un reinicio pendiente. Reinicie el equipo e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>La descarga de %1 estaba dañada y se ha eliminado. Vuelva a descargarla.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Error de instalación</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 no se ha instalado: no se pudo preparar la carpeta protegida para su instalador.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 no se ha instalado: su instalador no coincide con el que se descargó y puede haber sido alterado.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

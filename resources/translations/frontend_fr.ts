@@ -229,6 +229,22 @@ Voulez-vous quitter ?</translation>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Un redémarrage est en attente. Redémarrez votre ordinateur, puis réessayez.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>Le téléchargement de %1 était endommagé et a été supprimé. Veuillez le télécharger à nouveau.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Erreur d’installation</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 n’a pas été installé : le dossier protégé de son programme d’installation n’a pas pu être préparé.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 n’a pas été installé : son programme d’installation ne correspond pas à celui qui a été téléchargé et a peut-être été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -229,6 +229,22 @@ Uscire comunque?</translation>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Riavvio in sospeso. Riavviare il computer e riprovare.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>Il download di %1 era danneggiato ed è stato eliminato. Scaricarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Errore di installazione</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 non è stato installato: non è stato possibile preparare la cartella protetta per il suo programma di installazione.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 non è stato installato: il suo programma di installazione non corrisponde a quello scaricato e potrebbe essere stato alterato.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

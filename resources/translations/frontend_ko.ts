@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>다시 시작이 보류 중입니다. 컴퓨터를 다시 시작한 후 다시 시도하십시오.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>%1의 다운로드가 손상되어 삭제되었습니다. 다시 다운로드하십시오.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>설치 오류</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1이(가) 설치되지 않았습니다. 설치 프로그램용 보호 폴더를 준비할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1이(가) 설치되지 않았습니다. 설치 프로그램이 다운로드한 파일과 일치하지 않으며 변경되었을 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -229,6 +229,22 @@ Deseja sair?</translation>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Reinicialização pendente. Reinicie o computador e tente novamente.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>O download de %1 estava danificado e foi excluído. Faça o download novamente.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Erro de instalação</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 não foi instalado: não foi possível preparar a pasta protegida para o seu instalador.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 não foi instalado: o instalador não corresponde ao que foi baixado e pode ter sido alterado.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

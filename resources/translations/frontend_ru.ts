@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Ожидается перезагрузка. Перезагрузите компьютер и повторите попытку.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>Загруженный файл %1 повреждён и был удалён. Загрузите его ещё раз.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Ошибка установки</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 не установлено: не удалось подготовить защищённую папку для программы установки.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 не установлено: программа установки не совпадает с загруженной и, возможно, была изменена.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>Bekleyen bir yeniden başlatma var. Lütfen bilgisayarınızı yeniden başlatıp tekrar deneyin.</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>%1 indirmesi hasarlıydı ve silindi. Lütfen yeniden indirin.</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>Yükleme hatası</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>%1 yüklenmedi: yükleyicisi için korumalı klasör hazırlanamadı.</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>%1 yüklenmedi: yükleyicisi indirilen dosyayla eşleşmiyor ve değiştirilmiş olabilir.</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>计算机正在等待重新启动。请重新启动计算机，然后重试。</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>%1 的下载已损坏并已删除。请重新下载。</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>安装错误</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>未安装 %1：无法准备其安装程序的受保护文件夹。</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>未安装 %1：其安装程序与下载的文件不一致，可能已被篡改。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -229,6 +229,22 @@ Do you want to exit?</source>
         <source>Pending restart. Please reboot your computer and try again.</source>
         <translation>電腦正在等待重新啟動。請重新啟動電腦，然後再試一次。</translation>
     </message>
+    <message>
+        <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
+        <translation>%1 的下載已損毀並已刪除。請重新下載。</translation>
+    </message>
+    <message>
+        <source>Installation error</source>
+        <translation>安裝錯誤</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
+        <translation>未安裝 %1：無法準備其安裝程式的受保護資料夾。</translation>
+    </message>
+    <message>
+        <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
+        <translation>未安裝 %1：其安裝程式與下載的檔案不一致，可能已遭竄改。</translation>
+    </message>
 </context>
 <context>
     <name>CheckUpdateDlg</name>

@@ -1,5 +1,5 @@
 # What the demo's update description offers, alone and merged with the disc's catalogue, and
-# whether every size it states is that of the file the demo server hands out.
+# whether every size and hash it states is that of the file the demo server hands out.
 #   cmake -DDISCTOOL=<disctool> -DDEMO=<build>/demo -DMACHINE=<scratch folder> -P ...
 # Run with TAM_UPDATE_HOST=updates.test and TAM_WEB_HOST=www.tamberlin.com.
 cmake_minimum_required(VERSION 3.19) # string(JSON)
@@ -33,6 +33,7 @@ function(read_catalogue out)
         foreach(i RANGE ${lastInstaller})
             string(JSON url GET "${json}" applications ${a} installers ${i} url)
             string(JSON size GET "${json}" applications ${a} installers ${i} size)
+            string(JSON sha256 GET "${json}" applications ${a} installers ${i} sha256)
             if(NOT url MATCHES "/Downloads/demo/([^/]+\\.exe)$")
                 continue() # on the disc, or the disc's cabinet
             endif()
@@ -45,6 +46,10 @@ function(read_catalogue out)
                 file(SIZE ${file} served_size)
                 if(NOT size EQUAL served_size)
                     message(SEND_ERROR "${name}: size ${size}, but ${file} has ${served_size}")
+                endif()
+                file(SHA256 ${file} served_hash)
+                if(NOT sha256 STREQUAL served_hash)
+                    message(SEND_ERROR "${name}: sha256 '${sha256}', but ${file} has ${served_hash}")
                 endif()
             endif()
         endforeach()

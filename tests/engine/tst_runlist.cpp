@@ -8,6 +8,7 @@
 #include "executable.h"
 #include "installer.h"
 #include "runlistxml.h"
+#include "setupsettings.h"
 
 #include <QDomDocument>
 #include <QElapsedTimer>
@@ -58,6 +59,8 @@ private slots:
     void executableRoundTrip();
     void installerRoundTrip_data();
     void installerRoundTrip();
+    void carriesThePayloadCheck_data();
+    void carriesThePayloadCheck();
     void argumentForms_data();
     void argumentForms();
     void applicationNumbering_data();
@@ -187,6 +190,80 @@ void TestRunList::installerRoundTrip()
     QCOMPARE(read->checker().matchValue(), QStringLiteral("1.2"));
     QCOMPARE(read->checker().matchMode(), 3);
     QVERIFY(read->checker().isConfigured());
+}
+
+void TestRunList::carriesThePayloadCheck_data()
+{
+    const QString hash = QStringLiteral("0123456789abcdef").repeated(4);
+    QTest::addColumn<QString>("attributes"); // of the catalogue's installer
+    QTest::addColumn<QString>("design");     // the Design Time Error shown, if any
+    QTest::addColumn<QString>("sha256");     // what the helper reads
+    QTest::addColumn<bool>("download");      // the helper learns where the download lies
+    QTest::newRow("hash in capitals")
+            << QStringLiteral("url=\"http://h/a.exe\" size=\"7\" sha256=\"%1\"").arg(hash.toUpper())
+            << QString() << hash << true;
+    QTest::newRow("web installer without hash")
+            << QStringLiteral("url=\"http://h/a.exe\" size=\"7\"") << QString() << QString()
+            << true;
+    QTest::newRow("installer on the disc, as today")
+            << QString() << QString() << QString() << false;
+    QTest::newRow("63 digits")
+            << QStringLiteral("url=\"http://h/a.exe\" sha256=\"%1\"").arg(hash.left(63))
+            << QStringLiteral("The sha256 attribute of the installer http://h/a.exe is not 64 "
+                              "hexadecimal digits: \"%1\".")
+                       .arg(hash.left(63))
+            << QString() << true;
+    QTest::newRow("not hexadecimal")
+            << QStringLiteral("url=\"http://h/a.exe\" sha256=\"%1\"").arg(QString(64, 'g'))
+            << QStringLiteral("The sha256 attribute of the installer http://h/a.exe is not 64 "
+                              "hexadecimal digits: \"%1\".")
+                       .arg(QString(64, 'g'))
+            << QString() << true;
+}
+
+// From the catalogue through the run list to the helper: a hash is checked once, when the
+// catalogue is read, and then travels with the installer; a malformed one is reported like
+// any catalogue fault and the installer reads as one without hash.
+void TestRunList::carriesThePayloadCheck()
+{
+    QFETCH(QString, attributes);
+    QFETCH(QString, design);
+    QFETCH(QString, sha256);
+    QFETCH(bool, download);
+    ScratchMachine machine;
+    MessageRecorder recorder;
+    QDomDocument catalogue;
+    QVERIFY(catalogue.setContent(
+            QStringLiteral("<application ShortName=\"a\"><installationplatform Value=\"all\">"
+                           "<installer Executable=\"$SetupPath$\\a.exe\" %1><checker "
+                           "Type=\"installer\" QueryValue=\"{none}\" MatchMode=\"exists\"/>"
+                           "</installer></installationplatform></application>")
+                    .arg(attributes)));
+    machine.writeFile(QStringLiteral("disc/a.exe"), "x");
+    Application application(
+            catalogue.documentElement(), QStringLiteral("en"), QString(), false, nullptr);
+    QCOMPARE(recorder.texts(), design.isEmpty() ? QStringList() : QStringList{design});
+
+    const QString text = application.toRunList(1);
+    QCOMPARE(text.contains(QStringLiteral("sha256=")), !sha256.isEmpty());
+    QScopedPointer<Application> read(readApplication(text, nullptr));
+    QCOMPARE(read->installers().size(), 1);
+    const Installer *installer = read->installers().first();
+    QCOMPARE(installer->sha256(), sha256);
+    QVERIFY(!installer->hashRejected());
+    QCOMPARE(installer->downloadPath(),
+             download ? SetupSettings::setupPath() + QStringLiteral("\\a.exe") : QString());
+    QCOMPARE(installer->size(), attributes.contains(QStringLiteral("size")) ? 7 : 0);
+
+    // The helper's reader refuses what is not a hash, so that nothing of it runs.
+    QString tampered = text;
+    if (sha256.isEmpty())
+        tampered.replace(QStringLiteral("<Installer "),
+                         QStringLiteral("<Installer sha256=\"zz\" "));
+    else
+        tampered.replace(sha256, sha256 + QLatin1Char('0'));
+    QScopedPointer<Application> refused(readApplication(tampered, nullptr));
+    QVERIFY(refused->installers().first()->hashRejected());
 }
 
 void TestRunList::argumentForms_data()

@@ -34,14 +34,19 @@ QString installer(const QString &name, const QString &key, const QString &extra 
             .arg(name, key, extra);
 }
 
-QString webInstaller(const QString &name, const QString &key, const QString &url, qint64 size)
+QString webInstaller(const QString &name,
+                     const QString &key,
+                     const QString &url,
+                     qint64 size,
+                     const QString &extra = QString())
 {
-    return installer(name,
-                     key,
-                     QStringLiteral("url=\"%1\" size=\"%2\" TargetPath=\"$DownloadPath$\\%3.exe\"")
-                             .arg(url)
-                             .arg(size)
-                             .arg(name));
+    return installer(
+            name,
+            key,
+            QStringLiteral("url=\"%1\" size=\"%2\" TargetPath=\"$DownloadPath$\\%3.exe\" %4")
+                    .arg(url)
+                    .arg(size)
+                    .arg(name, extra));
 }
 
 QString application(const QString &shortName,
@@ -463,15 +468,20 @@ void TestInstallPage::offersDownloadOfTickedWebApplications()
 namespace {
 
 // A window in download mode whose one ticked web application is served by server.
-FrontEnd *openDownloadPage(TestEnvironment &environment, TestHttpServer &server, qint64 size)
+FrontEnd *openDownloadPage(TestEnvironment &environment,
+                           TestHttpServer &server,
+                           qint64 size,
+                           const QString &extra = QString())
 {
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en")};
-    options.applications = application(
-            QStringLiteral("Cloud"),
-            webInstaller(
-                    QStringLiteral("Cloud"), QStringLiteral("C"), server.url().toString(), size),
-            QStringLiteral("IsSelectedByDefault=\"true\""));
+    options.applications = application(QStringLiteral("Cloud"),
+                                       webInstaller(QStringLiteral("Cloud"),
+                                                    QStringLiteral("C"),
+                                                    server.url().toString(),
+                                                    size,
+                                                    extra),
+                                       QStringLiteral("IsSelectedByDefault=\"true\""));
     prepareDisc(environment.path(QStringLiteral("disc")), options, true);
     auto *window = new FrontEnd(0);
     window->prepareLanguages();
@@ -669,29 +679,59 @@ void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
 
 void TestInstallPage::installsWhatItJustDownloaded_data()
 {
+    const QByteArray body(1024, 'x');
+    const QString good = QString::fromLatin1(
+            QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
     QTest::addColumn<qint64>("catalogueSize");
-    QTest::newRow("the catalogue states another size") << qint64(1000);
-    QTest::newRow("the catalogue states no size") << qint64(0);
+    QTest::addColumn<QString>("hash");
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("the catalogue states another size") << qint64(1000) << QString() << false;
+    QTest::newRow("the catalogue states no size") << qint64(0) << QString() << false;
+    QTest::newRow("the hash matches, in capitals") << qint64(1024) << good.toUpper() << false;
+    QTest::newRow("the hash does not match")
+            << qint64(1024) << QString(good).replace(0, 1, good.at(0) == '0' ? "1" : "0") << true;
 }
 
-// What the catalogue says about a size never keeps the user from the file just downloaded.
+// What the catalogue says about a size never keeps the user from the file just downloaded; a
+// file that does not match its hash is deleted, reported, and nothing is installed.
 void TestInstallPage::installsWhatItJustDownloaded()
 {
     QFETCH(qint64, catalogueSize);
+    QFETCH(QString, hash);
+    QFETCH(bool, damaged);
     TestEnvironment environment;
     MessageRecorder recorder;
     TestHttpServer server;
     QVERIFY(server.listen());
     server.behaviour().body = QByteArray(1024, 'x');
-    QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, catalogueSize));
+    QScopedPointer<FrontEnd> window(openDownloadPage(
+            environment,
+            server,
+            catalogueSize,
+            hash.isEmpty() ? QString() : QStringLiteral("sha256=\"%1\"").arg(hash)));
     auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
     QCOMPARE(action->text(), QStringLiteral("Download"));
     QVERIFY(action->isEnabled());
 
     action->click();
     QTRY_VERIFY(window->downloadList().isEmpty());
-    QCOMPARE(recorder.messages.last().title, QStringLiteral("Download completed."));
-    QCOMPARE(action->text(), QStringLiteral("Install"));
+    const QString file = environment.path(QStringLiteral("disc/TamDownload/Cloud.exe"));
+    if (damaged) {
+        QCOMPARE(recorder.messages.last().title, QStringLiteral("Download error"));
+        QCOMPARE(recorder.messages.last().text,
+                 QStringLiteral("The download of Cloud name was damaged and has been deleted. "
+                                "Please download it again."));
+        QVERIFY(!QFileInfo::exists(file));
+        QVERIFY(!window->isInstalling());
+        QCOMPARE(action->text(), QStringLiteral("Download"));
+    } else {
+        QCOMPARE(recorder.messages.last().title, QStringLiteral("Download completed."));
+        QVERIFY(QFileInfo::exists(file));
+        // The helper checks its copy against the file downloaded, whatever the catalogue said.
+        QCOMPARE(window->installRows().first().application->installers().first()->payloadSize(),
+                 qint64(1024));
+        QCOMPARE(action->text(), QStringLiteral("Install"));
+    }
     QVERIFY(action->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isChecked());
 }
@@ -1016,6 +1056,15 @@ void TestInstallPage::followsTheHelpersMessages()
     QCOMPARE(rows.at(1).status->text(), QStringLiteral("Installed!"));
     QVERIFY(!rows.at(1).checkBox->isChecked());
     QCOMPARE(rows.at(1).checkBox->toolTip(), QStringLiteral("Installed"));
+
+    // The helper refused a payload that was not the one downloaded: the user hears of it.
+    recorder.messages.clear();
+    QVERIFY(HelperSegment::post(helperSide, AppFailed, 0, 2));
+    QTRY_VERIFY(!recorder.messages.isEmpty());
+    QCOMPARE(recorder.messages.last().title, QStringLiteral("Installation error"));
+    QCOMPARE(recorder.messages.last().text,
+             QStringLiteral("One name was not installed: its installer does not match the one "
+                            "that was downloaded and may have been altered."));
 
     QVERIFY(HelperSegment::post(helperSide, RunFinished));
     QTRY_VERIFY(!window->isInstalling());

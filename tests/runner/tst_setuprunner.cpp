@@ -4,7 +4,9 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "hostpath.h"
 #include "process.h"
+#include "protectedfolder.h"
 #include "registry.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
@@ -127,6 +129,25 @@ QString uninstallDisplayName(const QString &code)
                                                                  : QString();
 }
 
+// Where the helper keeps its copies of downloads, as a host path.
+QString payloadCache()
+{
+    return QString::fromStdString(sys::toHostPath(sys::payloadCacheFolder()));
+}
+
+QStringList payloadCacheEntries()
+{
+    return QDir(payloadCache()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+// Wine keeps no ACL on files (it makes one from the Unix mode, which lets the user write), so
+// there the helper finds no folder it may trust and runs no downloaded installer.
+bool underWine()
+{
+    return qEnvironmentVariableIsSet("WINELOADER");
+}
+const char wineKeepsNoAcls[] = "Wine keeps no ACL on files: the helper refuses every download";
+
 // setup_runner's main() returns -1 for a refused start: a Windows parent reads all 32 bits of
 // that, a POSIX parent only the low eight.
 int minusOneExitCode()
@@ -151,6 +172,8 @@ private slots:
     void wrongArgumentCount_data();
     void wrongArgumentCount();
     void closedWhileInstallingEndsCleanly();
+    void runsOnlyItsOwnCheckedCopy_data();
+    void runsOnlyItsOwnCheckedCopy();
     void shippedHelperReadsNoTestSwitch_data();
     void shippedHelperReadsNoTestSwitch();
 
@@ -273,24 +296,30 @@ void TestSetupRunner::installsSelection()
             sys::ShowCommand::Hidden);
     QVERIFY(started > 32);
     const QList<Message> messages = pollUntilEnd(60000);
-    const QList<Message> expected{{AppStarted, 0, -1},
-                                  {ShowWait, 0, 0},
-                                  {HideWait, -1, -1},
-                                  {AppFinished, 0, -1},
-                                  {AppStarted, 1, -1},
-                                  {AppFinished, 1, -1},
-                                  {AppStarted, 2, -1},
-                                  {AppFinished, 2, -1},
-                                  {RunFinished, -1, -1}};
+    QList<Message> expected{{AppStarted, 0, -1},
+                            {ShowWait, 0, 0},
+                            {HideWait, -1, -1},
+                            {AppFinished, 0, -1},
+                            {AppStarted, 1, -1},
+                            {AppFinished, 1, -1},
+                            {AppStarted, 2, -1},
+                            {AppFinished, 2, -1},
+                            {RunFinished, -1, -1}};
+    if (underWine())
+        expected.insert(7, {AppFailed, 2, 1});
     QCOMPARE(messages, expected);
     // Every character of the command line reached the installer.
     QCOMPARE(uninstallDisplayName(QStringLiteral("{11111111-2222-3333-4444-555555555555}")),
              QStringLiteral(u"Test Driver \u00e9 \u0421\u043a\u0430\u043d\u0435\u0440"));
     QVERIFY(isUninstallEntry(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
     QVERIFY(isUninstallEntry(QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}")));
-    QVERIFY(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")));
+    QCOMPARE(isUninstallEntry(QStringLiteral("{3E4F5A6B-7C8D-4E9F-8A0B-1C2D3E4F5A6B}")),
+             !underWine());
     QVERIFY(!isUninstallEntry(QStringLiteral("{CCCCCCCC-2222-3333-4444-555555555555}")));
-    QVERIFY(QFileInfo::exists(m_machine->discPath() + QStringLiteral("/Payload/OcrSetup.exe")));
+    // The downloaded cabinet was unpacked from the helper's protected copy, not beside the
+    // download, and the copy went with the run.
+    QVERIFY(!QFileInfo::exists(m_machine->discPath() + QStringLiteral("/Payload/OcrSetup.exe")));
+    QCOMPARE(payloadCacheEntries(), QStringList());
     // Only the missing Qt translations were reported; en_us found setup_runner_en.
     for (const QString &line : loggedMessages())
         QVERIFY2(line
@@ -420,6 +449,84 @@ void TestSetupRunner::closedWhileInstallingEndsCleanly()
     QVERIFY2(!isUninstallEntry(slow), "the helper waited for the installer");
     QCOMPARE(pollUntilEnd(1000), (QList<Message>{{RunInterrupted, -1, -1}}));
     QTRY_VERIFY_WITH_TIMEOUT(isUninstallEntry(slow), 15000);
+}
+
+void TestSetupRunner::runsOnlyItsOwnCheckedCopy_data()
+{
+    QTest::addColumn<QString>("check"); // "sha256", "size" or "malformed"
+    QTest::addColumn<bool>("swapped");
+    QTest::newRow("hash matches") << "sha256" << false;
+    QTest::newRow("hash, file swapped after the download") << "sha256" << true;
+    QTest::newRow("no hash: size matches") << "size" << false;
+    QTest::newRow("no hash: file swapped after the download") << "size" << true;
+    QTest::newRow("malformed hash in the run list") << "malformed" << false;
+}
+
+// A downloaded installer runs only from the helper's own copy, and only when the copy is the
+// file the catalogue means; a run list without a hash is checked by size and still installs.
+// Copies left by a killed helper are gone after the next run, and so are this run's.
+void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
+{
+    QFETCH(QString, check);
+    QFETCH(bool, swapped);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
+    const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
+    const QString payload = m_machine->discPath() + QStringLiteral("/Download/WebSetup.exe");
+    QVERIFY(QDir().mkpath(QFileInfo(payload).absolutePath()));
+    QVERIFY(QFile::copy(demoInstaller, payload));
+    QFile original(payload);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    original.close();
+    const QString hash = QString::fromLatin1(
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    const QString attributes = QStringLiteral("size=\"%1\" %2")
+                                       .arg(bytes.size())
+                                       .arg(check == QLatin1String("sha256")
+                                                    ? QStringLiteral("sha256=\"%1\"").arg(hash)
+                                                    : QString());
+    QByteArray product(catalogue);
+    product.replace("</Scanner>",
+                    QStringLiteral("<application ShortName=\"Web\"><installationplatform "
+                                   "Value=\"all\"><installer url=\"https:&#47;&#47;"
+                                   "www.tamberlin.com/WebSetup.exe\" %1 "
+                                   "Executable=\"$SetupPath$\\Download\\WebSetup.exe\" "
+                                   "CommandLine=\"/code=%2 /name=Web\"><checker Type=\"installer\" "
+                                   "QueryValue=\"%2\" MatchMode=\"exists\"/></installer>"
+                                   "</installationplatform></application></Scanner>")
+                            .arg(attributes, code)
+                            .toUtf8());
+    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), product);
+    QString elements = runListFor({QStringLiteral("Web")});
+    QVERIFY(elements.contains(QStringLiteral("DownloadPath=")));
+    if (check == QLatin1String("malformed"))
+        elements.replace(QStringLiteral("size="), QStringLiteral("sha256=\"12ab\" size="));
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, elements),
+             FrontEndSegment::WriteResult::Written);
+    // Between the download and the helper's start another program of the user swaps the file:
+    // the same program with other bytes appended, which would run as well as the original.
+    if (swapped) {
+        QFile file(payload);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("swapped");
+    }
+    std::string error;
+    QVERIFY2(sys::prepareProtectedFolder(sys::payloadCacheFolder(), &error), error.c_str());
+    QVERIFY(QDir().mkpath(payloadCache() + QStringLiteral("/run-999999999")));
+
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 0);
+    const bool runs = !swapped && check != QLatin1String("malformed");
+    QList<Message> expected{{AppStarted, 0, -1}};
+    if (!runs)
+        expected << Message{AppFailed, 0, 2};
+    expected << Message{AppFinished, 0, -1} << Message{RunFinished, -1, -1};
+    QCOMPARE(pollUntilEnd(1000), expected);
+    QCOMPARE(isUninstallEntry(code), runs);
+    QCOMPARE(payloadCacheEntries(), QStringList());
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its

@@ -66,6 +66,7 @@ QJsonObject installerJson(Installer *installer)
             {"order", installer->order()},
             {"url", installer->url()},
             {"size", double(installer->size())},
+            {"sha256", installer->sha256()},
             {"downloadPath", installer->downloadPath()},
             {"compression", installer->compression()},
             {"needsWaitScreen", installer->needsWaitScreen()},

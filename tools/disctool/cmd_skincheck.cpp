@@ -5,6 +5,7 @@
 #include "disctoolcommand.h"
 #include "skincheck.h"
 #include "skinrequirements.h"
+#include "skinverdict.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,6 +14,34 @@
 #include <QWidget>
 
 #include <memory>
+
+SkinVerdict SkinVerdict::of(const QString &skin)
+{
+    SkinVerdict verdict;
+    verdict.checked = true;
+    QFile file(skin);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        verdict.errors << SkinRequirements::cannotOpen(skin);
+        return verdict;
+    }
+    QUiLoader loader;
+    const std::unique_ptr<QWidget> form(loader.load(&file));
+    if (!form) {
+        verdict.errors << SkinRequirements::cannotLoad(skin);
+        return verdict;
+    }
+    for (const SkinCheck::Finding &finding : SkinCheck::check(form.get(), skin))
+        (finding.fatal ? verdict.errors : verdict.warnings) << finding.text;
+    return verdict;
+}
+
+QCoreApplication *SkinVerdict::createApplication(int &argc, char **argv)
+{
+    // Disc authors run this on build machines without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+}
 
 namespace {
 
@@ -25,36 +54,16 @@ int skinCheck(const QStringList &arguments)
         return 2;
     }
     const QString skin = arguments.first();
-    QFile file(skin);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        out << "error: " << SkinRequirements::cannotOpen(skin) << '\n';
-        return 1;
-    }
-    QUiLoader loader;
-    const std::unique_ptr<QWidget> form(loader.load(&file));
-    if (!form) {
-        out << "error: " << SkinRequirements::cannotLoad(skin) << '\n';
-        return 1;
-    }
-    const QList<SkinCheck::Finding> findings = SkinCheck::check(form.get(), skin);
-    int fatal = 0;
-    for (const SkinCheck::Finding &finding : findings) {
-        out << (finding.fatal ? "error: " : "warning: ") << finding.text << '\n';
-        if (finding.fatal)
-            ++fatal;
-    }
-    out << skin << ": " << fatal << " error(s), " << findings.size() - fatal << " warning(s)\n";
-    return fatal == 0 ? 0 : 1;
+    const SkinVerdict verdict = SkinVerdict::of(skin);
+    for (const QString &text : verdict.errors)
+        out << "error: " << text << '\n';
+    for (const QString &text : verdict.warnings)
+        out << "warning: " << text << '\n';
+    out << skin << ": " << verdict.errors.size() << " error(s), " << verdict.warnings.size()
+        << " warning(s)\n";
+    return verdict.errors.isEmpty() ? 0 : 1;
 }
 
-QCoreApplication *offscreenApplication(int &argc, char **argv)
-{
-    // Disc authors run this on build machines without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-}
-
-const DiscToolCommand command("skin-check", "SKIN.ui", skinCheck, offscreenApplication);
+const DiscToolCommand command("skin-check", "SKIN.ui", skinCheck, SkinVerdict::createApplication);
 
 } // namespace

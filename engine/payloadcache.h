@@ -1,0 +1,36 @@
+#pragma once
+
+// setup_runner's copies of downloaded installers. The download folder belongs to the user, and
+// any program of the user could swap a file there between the download and the elevated start.
+// Before a downloaded installer runs, the helper copies it into a folder of its own that only
+// administrators can write, checks the copy (its SHA-256 when the run list gives one, else its
+// size) and runs the copy. Each helper works in a folder of its own below the cache, removed
+// when the run ends; folders of helpers that were killed go at the next start.
+
+#include <QString>
+
+class Installer;
+
+class PayloadCache
+{
+public:
+    // Why an installer was refused; the values travel to setup in AppFailed messages.
+    enum Refusal { None = 0, FolderUnsafe = 1, PayloadMismatch = 2 };
+
+    // Only setup_runner copies; its main turns this on.
+    static void setEnabled(bool enabled);
+    static bool isEnabled();
+    // The cache folder in Windows form (tests point it elsewhere); default
+    // sys::payloadCacheFolder().
+    static void setRoot(const QString &windowsPath);
+    static QString root();
+    // This process's folder below the root, in Windows form.
+    static QString runFolder();
+
+    // Copies the installer's download into this run's folder, checks the copy and points the
+    // main step at it. Installers without a download are left alone. detail says what failed.
+    static Refusal prepare(Installer &installer, QString *detail);
+    // Removes this run's folder, and those of helpers that are no longer running.
+    static void removeRunFolder();
+    static void removeLeftovers();
+};

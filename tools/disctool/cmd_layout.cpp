@@ -1,0 +1,355 @@
+// disctool layout PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT]: checks a disc before it is
+// burnt and lays it out. The disc is the folder that holds the product file. Every problem is
+// printed; while there is one nothing is written. Otherwise the folder is copied to OUT_DIR
+// and, with --iso, written as an ISO 9660 image with Joliet (and Rock Ridge) names by xorriso.
+
+#include "disctoolcommand.h"
+
+#include "hostpath.h"
+#include "languagetable.h"
+#include "pathvariables.h"
+#include "payloadhash.h"
+#include "setupsettings.h"
+#include "skinverdict.h"
+#include "xmlguard.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QTranslator>
+
+namespace {
+
+constexpr char SetupPathVariable[] = "$SetupPath$";
+
+struct Options
+{
+    QString product;
+    QString output;
+    QString iso;
+    QString label;
+};
+
+class DiscCheck
+{
+public:
+    explicit DiscCheck(const QString &product)
+        : m_product(QFileInfo(product).absoluteFilePath())
+        , m_disc(QFileInfo(product).absolutePath())
+    {}
+
+    QStringList run()
+    {
+        QFile file(m_product);
+        QByteArray content;
+        QString error;
+        int line = 0;
+        int column = 0;
+        QDomDocument document;
+        if (!file.open(QIODevice::ReadOnly)
+            || !XmlGuard::readWithin(file, content, &error, &line, &column)
+            || !XmlGuard::parse(XmlGuard::decode(content), document, &error, &line, &column)) {
+            problem(QStringLiteral("%1: cannot read the product file (%2, line %3)")
+                            .arg(m_product, error.isEmpty() ? file.errorString() : error)
+                            .arg(line));
+            return m_problems;
+        }
+        const QDomElement root = document.documentElement();
+        readLanguages(root);
+        checkSkin(root.attribute(QStringLiteral("Skin")));
+        checkElements(root);
+        return m_problems;
+    }
+
+private:
+    // A path without $LangCode$ is the same file in every language: one line for it.
+    void problem(const QString &text)
+    {
+        if (!m_problems.contains(text))
+            m_problems << text;
+    }
+
+    void readLanguages(const QDomElement &root)
+    {
+        for (QDomElement group = root.firstChildElement(); !group.isNull();
+             group = group.nextSiblingElement()) {
+            if (group.tagName().toLower() != QLatin1String("supportedlanguages"))
+                continue;
+            for (QDomElement language = group.firstChildElement(); !language.isNull();
+                 language = language.nextSiblingElement())
+                m_languages << language.attribute(QStringLiteral("IsoCode")).toLower();
+        }
+        m_languages.removeAll(QString());
+        if (m_languages.isEmpty())
+            m_languages << QStringLiteral("en");
+    }
+
+    void checkSkin(const QString &skin)
+    {
+        if (skin.isEmpty()) {
+            problem(QStringLiteral("the product file names no skin"));
+            return;
+        }
+        const QString form = QDir(m_disc).filePath(skin);
+        const SkinVerdict verdict = SkinVerdict::of(form);
+        for (const QString &text : verdict.errors)
+            problem(QStringLiteral("skin: %1").arg(text));
+        const QString baseName = form.left(form.lastIndexOf(QLatin1Char('.')));
+        if (!QFileInfo::exists(baseName + QStringLiteral(".rcc")))
+            problem(QStringLiteral("the skin's resources %1.rcc are missing").arg(baseName));
+        for (const QString &language : qAsConst(m_languages)) {
+            QTranslator translator;
+            if (!translator.load(QFileInfo(baseName).fileName() + QLatin1Char('_') + language,
+                                 m_disc))
+                problem(QStringLiteral("no translation of the skin for %1 (%2_%1.qm)")
+                                .arg(language, QFileInfo(baseName).fileName()));
+        }
+    }
+
+    // Every file the disc itself must hold, in every language of the product. Paths outside
+    // the disc (Program Files, the download folder, a bare program name) are not the disc's.
+    void checkElements(const QDomElement &root)
+    {
+        for (QDomElement element = root.firstChildElement(); !element.isNull();
+             element = element.nextSiblingElement()) {
+            const QString tag = element.tagName().toLower();
+            if (tag == QLatin1String("application")) {
+                if (element.attribute(QStringLiteral("IsOnDisc2")).toLower()
+                    != QLatin1String("true"))
+                    checkApplication(element);
+            } else if (tag == QLatin1String("scannerreadme")) {
+                checkDocument(element);
+            }
+        }
+    }
+
+    void checkApplication(const QDomElement &application)
+    {
+        const QString name = application.attribute(QStringLiteral("ShortName"));
+        for (QDomElement child = application.firstChildElement(); !child.isNull();
+             child = child.nextSiblingElement()) {
+            const QString tag = child.tagName().toLower();
+            if (tag == QLatin1String("userguide")) {
+                checkDocument(child);
+            } else if (tag == QLatin1String("installationplatform")) {
+                for (QDomElement installer = child.firstChildElement(); !installer.isNull();
+                     installer = installer.nextSiblingElement()) {
+                    if (installer.tagName().toLower() == QLatin1String("installer"))
+                        checkInstaller(name, installer);
+                }
+            }
+        }
+    }
+
+    void checkInstaller(const QString &application, const QDomElement &installer)
+    {
+        const bool web = !installer.attribute(QStringLiteral("url")).isEmpty();
+        const QString executable = installer.attribute(QStringLiteral("Executable"));
+        const QString hash = installer.attribute(QStringLiteral("sha256"));
+        if (!hash.isEmpty() && !PayloadHash::isWellFormed(hash))
+            problem(QStringLiteral("%1: the sha256 attribute \"%2\" is not 64 hexadecimal digits")
+                            .arg(application, hash));
+        // A web installer's file may be laid on the disc as well (its download target there).
+        QString payload = executable;
+        if (web && !installer.attribute(QStringLiteral("TargetPath")).isEmpty())
+            payload = installer.attribute(QStringLiteral("TargetPath"));
+        for (const QString &language : qAsConst(m_languages)) {
+            const QString file = discFile(payload, language);
+            if (file.isEmpty() || m_checkedFiles.contains(file))
+                continue;
+            m_checkedFiles << file;
+            const bool exists = QFileInfo(file).isFile();
+            if (!web && !exists) {
+                problem(QStringLiteral("%1: the installer %2 is missing").arg(application, file));
+                continue;
+            }
+            if (exists && PayloadHash::isWellFormed(hash)) {
+                const QString actual = PayloadHash::ofFile(file);
+                if (!PayloadHash::matches(hash, actual))
+                    problem(QStringLiteral("%1: %2 has SHA-256 %3, the catalogue says %4")
+                                    .arg(application, file, actual, hash.toLower()));
+            }
+        }
+    }
+
+    void checkDocument(const QDomElement &element)
+    {
+        QStringList names{element.attribute(QStringLiteral("FileName"))};
+        for (QDomElement child = element.firstChildElement(); !child.isNull();
+             child = child.nextSiblingElement()) {
+            if (child.tagName().toLower() != QLatin1String("filename"))
+                continue;
+            for (QDomElement text = child.firstChildElement(); !text.isNull();
+                 text = text.nextSiblingElement())
+                names << text.attribute(QStringLiteral("Value"));
+        }
+        for (const QString &name : qAsConst(names)) {
+            for (const QString &language : qAsConst(m_languages)) {
+                const QString file = discFile(name, language);
+                if (!file.isEmpty() && !QFileInfo(file).isFile())
+                    problem(QStringLiteral("the document %1 is missing").arg(file));
+            }
+        }
+    }
+
+    // The host path of a catalogue path that lies on the disc; empty for any other.
+    QString discFile(const QString &path, const QString &language) const
+    {
+        if (!path.startsWith(QLatin1String(SetupPathVariable)))
+            return QString();
+        LanguageFields fields;
+        fields.languageCode = LanguageTable::languageOf(language);
+        fields.countryCode = LanguageTable::countryOf(language);
+        const int lcid = LanguageTable::lcid(fields.languageCode, fields.countryCode);
+        fields.lcid = QString::number(lcid);
+        fields.lcidHex = LanguageTable::paddedHex(lcid);
+        QString relative = PathVariables::substituteCatalogue(path, fields)
+                                   .mid(SetupSettings::setupPath().size());
+        relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return QDir::cleanPath(m_disc + QLatin1Char('/') + relative);
+    }
+
+    QString m_product;
+    QString m_disc;
+    QStringList m_languages;
+    QStringList m_problems;
+    QSet<QString> m_checkedFiles;
+};
+
+bool copyTree(const QString &from, const QString &to, QTextStream &err)
+{
+    QDirIterator it(from,
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    if (!QDir().mkpath(to)) {
+        err << "disctool layout: cannot create " << to << '\n';
+        return false;
+    }
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        const QFileInfo info = it.fileInfo();
+        const bool done = info.isDir() && !info.isSymLink() ? QDir().mkpath(target)
+                                                            : QFile::copy(source, target);
+        if (!done) {
+            err << "disctool layout: cannot copy " << source << " to " << target << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+// ISO 9660 volume identifiers: upper-case letters, digits and "_", at most 32.
+QString volumeLabel(const QString &text)
+{
+    QString label = text.toUpper();
+    label.replace(QRegularExpression(QStringLiteral("[^A-Z0-9_]")), QStringLiteral("_"));
+    return label.left(32);
+}
+
+bool writeImage(const Options &options, QTextStream &err)
+{
+    const QString xorriso = QStandardPaths::findExecutable(QStringLiteral("xorriso"));
+    if (xorriso.isEmpty()) {
+        err << "disctool layout: xorriso is not installed (scripts/install-deps installs it)\n";
+        return false;
+    }
+    QFile::remove(options.iso);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(xorriso,
+                  {QStringLiteral("-as"),
+                   QStringLiteral("mkisofs"),
+                   QStringLiteral("-J"),
+                   QStringLiteral("-joliet-long"),
+                   QStringLiteral("-R"),
+                   QStringLiteral("-V"),
+                   options.label,
+                   QStringLiteral("-o"),
+                   options.iso,
+                   options.output});
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        err << "disctool layout: xorriso failed:\n" << process.readAll() << '\n';
+        return false;
+    }
+    return true;
+}
+
+int usage()
+{
+    QTextStream(stderr) << "usage: disctool layout PRODUCT.xml OUT_DIR [--iso FILE] "
+                           "[--label TEXT]\n";
+    return 2;
+}
+
+int runLayout(const QStringList &arguments)
+{
+    Options options;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == QLatin1String("--iso") && hasValue)
+            options.iso = QFileInfo(arguments.at(++i)).absoluteFilePath();
+        else if (argument == QLatin1String("--label") && hasValue)
+            options.label = volumeLabel(arguments.at(++i));
+        else if (argument.startsWith(QLatin1String("--")))
+            return usage();
+        else if (options.product.isEmpty())
+            options.product = argument;
+        else if (options.output.isEmpty())
+            options.output = QFileInfo(argument).absoluteFilePath();
+        else
+            return usage();
+    }
+    if (options.product.isEmpty() || options.output.isEmpty())
+        return usage();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const QString disc = QFileInfo(options.product).absolutePath();
+    SetupSettings::setSetupPath(QString::fromStdWString(sys::fromHostPath(disc.toStdString())));
+    SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
+
+    const QStringList problems = DiscCheck(options.product).run();
+    for (const QString &text : problems)
+        out << "problem: " << text << '\n';
+    if (!problems.isEmpty()) {
+        out << options.product << ": " << problems.size() << " problem(s); nothing was written\n";
+        return 1;
+    }
+    const QString cleanDisc = QDir::cleanPath(disc) + QLatin1Char('/');
+    if ((QDir::cleanPath(options.output) + QLatin1Char('/')).startsWith(cleanDisc)) {
+        err << "disctool layout: OUT_DIR must lie outside the disc folder\n";
+        return 2;
+    }
+    if (QDir(options.output).exists() && !QDir(options.output).isEmpty()) {
+        err << "disctool layout: " << options.output << " exists and is not empty\n";
+        return 2;
+    }
+    if (!copyTree(disc, options.output, err))
+        return 1;
+    out << "laid out " << disc << " in " << options.output << '\n';
+    if (options.iso.isEmpty())
+        return 0;
+    if (options.label.isEmpty())
+        options.label = volumeLabel(QFileInfo(disc).fileName());
+    if (!writeImage(options, err))
+        return 1;
+    out << "wrote " << options.iso << '\n';
+    return 0;
+}
+
+const DiscToolCommand command("layout",
+                              "PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT]",
+                              runLayout,
+                              SkinVerdict::createApplication);
+
+} // namespace
