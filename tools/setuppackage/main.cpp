@@ -6,8 +6,9 @@
 // finds setup's exit marker, removes it and ends: the older setup waits for exactly that.
 //
 //   setuppackage build OUTPUT VERSION NAME=FILE...
-// makes such a package of FILEs (named NAME in it, "/" between folders); every file that carries a version record
-// (fileversionrecord.h) is packed with VERSION as its file version, as a newer build would be.
+// makes such a package of FILEs (named NAME in it, "/" between folders); every file that carries a
+// version record (fileversionrecord.h) is packed with VERSION as its file version, as a newer build
+// would be.
 
 #include "fileversionrecord.h"
 #include "hostpath.h"
