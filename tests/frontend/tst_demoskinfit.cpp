@@ -53,7 +53,7 @@ QString buttonFault(QAbstractButton *button)
 
 QString labelFault(QLabel *label)
 {
-    if (label->text().isEmpty() || label->pixmap() || label->movie())
+    if (label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie())
         return QString();
     QSize needed = label->sizeHint();
     if (label->wordWrap())
