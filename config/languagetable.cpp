@@ -1,5 +1,7 @@
 #include "languagetable.h"
 
+#include <QRegularExpression>
+
 int LanguageTable::lcid(const QString &languageCode, const QString &countryCode)
 {
     struct Entry
@@ -58,4 +60,35 @@ QString LanguageTable::countryOf(const QString &fullCode)
             return QStringLiteral("tw");
     }
     return fullCode.right(2);
+}
+
+QString LanguageTable::fromLocaleName(const QString &localeName)
+{
+    const QString code = localeName.toLower();
+    const QString language = code.left(2);
+    if (language == QLatin1String("pt"))
+        return QStringLiteral("pt_br");
+    if (language == QLatin1String("en"))
+        return QStringLiteral("en_us");
+    if (language == QLatin1String("zh")) {
+        return code == QLatin1String("zh_cn") || code == QLatin1String("zh_sg")
+                       ? QStringLiteral("zh_cn")
+                       : QStringLiteral("zh_tw");
+    }
+    return language + QLatin1Char('_') + language;
+}
+
+QString LanguageTable::ofTranslationFile(const QString &fileName)
+{
+    // \C in the file-name rule stands for any one character.
+    static const QRegularExpression withCountry(QStringLiteral("_.._..\\."));
+    static const QRegularExpression languageOnly(QStringLiteral("_..\\."));
+    int at = fileName.lastIndexOf(withCountry);
+    if (at < 0)
+        at = fileName.lastIndexOf(languageOnly);
+    if (at < 0)
+        return QString();
+    QString code = fileName.mid(at + 1);
+    code.chop(3); // ".qm"
+    return code;
 }

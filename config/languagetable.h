@@ -19,4 +19,11 @@ public:
     // "ko_kr", never "en_en".
     static QString languageOf(const QString &fullCode);
     static QString countryOf(const QString &fullCode);
+
+    // The system locale's name ("de_DE") as setup's language code ("de_de"): Portuguese is
+    // Brazilian, English American, Chinese simplified only for China and Singapore.
+    static QString fromLocaleName(const QString &localeName);
+    // The language code of a translation file: "frontend_pt_br.qm" -> "pt_br",
+    // "frontend_de.qm" -> "de"; empty when the name has no code.
+    static QString ofTranslationFile(const QString &fileName);
 };

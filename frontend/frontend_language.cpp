@@ -4,13 +4,13 @@
 #include "ui_frontend.h"
 
 #include "frontendhooks.h"
+#include "languagetable.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -22,33 +22,12 @@ const QString QtTranslations = QStringLiteral(":/QtTranslations/Translations");
 
 QString FrontEnd::normalizeLanguageCode(const QString &localeName)
 {
-    const QString code = localeName.toLower();
-    const QString language = code.left(2);
-    if (language == QLatin1String("pt"))
-        return QStringLiteral("pt_br");
-    if (language == QLatin1String("en"))
-        return QStringLiteral("en_us");
-    if (language == QLatin1String("zh")) {
-        return code == QLatin1String("zh_cn") || code == QLatin1String("zh_sg")
-                       ? QStringLiteral("zh_cn")
-                       : QStringLiteral("zh_tw");
-    }
-    return language + QLatin1Char('_') + language;
+    return LanguageTable::fromLocaleName(localeName);
 }
 
 QString FrontEnd::languageCodeOfFile(const QString &fileName)
 {
-    // \C in the file-name rule stands for any one character.
-    static const QRegularExpression withCountry(QStringLiteral("_.._..\\."));
-    static const QRegularExpression languageOnly(QStringLiteral("_..\\."));
-    int at = fileName.lastIndexOf(withCountry);
-    if (at < 0)
-        at = fileName.lastIndexOf(languageOnly);
-    if (at < 0)
-        return QString();
-    QString code = fileName.mid(at + 1);
-    code.chop(3); // ".qm"
-    return code;
+    return LanguageTable::ofTranslationFile(fileName);
 }
 
 void FrontEnd::showWarning(const QString &text)
