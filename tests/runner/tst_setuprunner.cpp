@@ -320,12 +320,9 @@ void TestSetupRunner::installsSelection()
     // download, and the copy went with the run.
     QVERIFY(!QFileInfo::exists(m_machine->discPath() + QStringLiteral("/Payload/OcrSetup.exe")));
     QCOMPARE(payloadCacheEntries(), QStringList());
-    // Only the missing Qt translations were reported; en_us found setup_runner_en.
-    for (const QString &line : loggedMessages())
-        QVERIFY2(line
-                         == QStringLiteral(
-                                 "Design Error|Unable to load default translation file for Qt."),
-                 qPrintable(line));
+    // No box at all: en_us found setup_runner_en and the helper's own English Qt catalogue
+    // (an unattended run has nobody to close a warning).
+    QVERIFY2(loggedMessages().isEmpty(), qPrintable(loggedMessages().join(QLatin1Char('\n'))));
 }
 
 // An installed driver makes the helper ask, in German, whether to run it again; the unattended
