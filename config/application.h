@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QStringList>
 
+class Executable;
 class Installer;
 class QDomElement;
 class UserGuide;
@@ -138,6 +139,9 @@ signals:
     // setup_runner refused an installer (PayloadCache::Refusal); the application stops there
     // and completes.
     void installFailed(int reason);
+    // The running installer's programs (Installer's signals of the same names).
+    void programStarting(Executable *program);
+    void programFinished(Executable *program);
 
 public slots:
     void installerDone();

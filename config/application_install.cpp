@@ -75,6 +75,16 @@ void Application::installNext()
             this,
             &Application::hidePleaseWait,
             Qt::UniqueConnection);
+    connect(installer,
+            &Installer::programStarting,
+            this,
+            &Application::programStarting,
+            Qt::UniqueConnection);
+    connect(installer,
+            &Installer::programFinished,
+            this,
+            &Application::programFinished,
+            Qt::UniqueConnection);
     installer->install();
 }
 

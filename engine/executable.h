@@ -76,6 +76,12 @@ public:
     // The directory made absolute; a Windows drive path counts as absolute on every host.
     QString absoluteDirectory() const;
 
+    // How the last run went, once finished() has come: whether the program started, its exit
+    // code when it ended, the Windows error code when it could not start.
+    bool hasStarted() const { return m_started; }
+    quint32 exitCode() const { return m_exitCode; }
+    quint32 startError() const { return m_startError; }
+
 protected:
     // Stops the scan utility's monitor when asked, removes an older version when configured,
     // runs the program and waits for it, then opens the post process.
@@ -102,4 +108,7 @@ private:
     QString m_srcCompression;
     QString m_postProcess;
     int m_waitAfterInstall = 0;
+    bool m_started = false;
+    quint32 m_exitCode = 0;
+    quint32 m_startError = 0;
 };

@@ -86,6 +86,9 @@ void Executable::sleepUnlessAbandoned(int seconds)
 
 void Executable::run()
 {
+    m_started = false;
+    m_exitCode = sys::StillActive;
+    m_startError = 0;
     const QString line = commandLine();
     if (m_debug) {
         // A plain box without owner: it is shown from this thread and the run waits for it.
@@ -108,15 +111,15 @@ void Executable::run()
     // Both paths go through the platform's process start, which hands the command line to
     // CreateProcessW untouched; QProcess would quote the arguments again on Windows.
     sys::Process process;
-    if (m_setCwd) {
-        if (process.start(line.toStdWString(), absoluteDirectory().toStdWString())) {
-            if (!waitFor(process))
-                return;
-            if (m_waitAfterInstall > 0)
-                sleepUnlessAbandoned(m_waitAfterInstall);
-        }
-    } else if (process.start(line.toStdWString()) && !waitFor(process)) {
-        return;
+    m_started = m_setCwd ? process.start(line.toStdWString(), absoluteDirectory().toStdWString())
+                         : process.start(line.toStdWString());
+    m_startError = process.startError();
+    if (m_started) {
+        if (!waitFor(process))
+            return;
+        m_exitCode = process.exitCode();
+        if (m_setCwd && m_waitAfterInstall > 0)
+            sleepUnlessAbandoned(m_waitAfterInstall);
     }
 
     // Opened also when the program could not be started: it is often the product's readme.

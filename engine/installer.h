@@ -100,6 +100,10 @@ signals:
     void sigDownloadCanBePaused(int, bool bCanBePaused);
     // The completed download did not match its SHA-256 and was deleted.
     void sigDownloadDamaged(int iInstIndex);
+    // One of the installer's programs is about to run, and has ended (or could not start):
+    // Executable::hasStarted(), exitCode() and startError() tell how it went.
+    void programStarting(Executable *program);
+    void programFinished(Executable *program);
 
 public slots:
     void execution_complete();

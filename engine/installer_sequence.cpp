@@ -65,8 +65,10 @@ void Installer::install()
 
 void Installer::execution_complete()
 {
-    if (m_runningExecutable)
+    if (m_runningExecutable) {
         disconnect(m_runningExecutable, &QThread::finished, this, &Installer::execution_complete);
+        emit programFinished(m_runningExecutable);
+    }
     ++m_stepIndex;
     Executable *next = nullptr;
     switch (m_step) {
@@ -103,6 +105,7 @@ void Installer::execution_complete()
     // The executable lives in this thread, so finished() from its own thread arrives queued and
     // the next program starts only after this one has ended.
     connect(next, &QThread::finished, this, &Installer::execution_complete, Qt::UniqueConnection);
+    emit programStarting(next);
     next->start(QThread::InheritPriority);
 }
 

@@ -80,6 +80,15 @@ bool FrontEndHelper::readRunList(const QString &key)
         connect(application, &Application::installFailed, this, [this](int reason) {
             post(AppFailed, m_current, reason);
         });
+        connect(application, &Application::programStarting, this, [this, application] {
+            post(ProgramStarted, m_current, application->nextInstallerIndex() - 1);
+        });
+        connect(application, &Application::programFinished, this, [this](Executable *program) {
+            if (program->hasStarted())
+                post(ProgramEnded, m_current, static_cast<qint32>(program->exitCode()));
+            else
+                post(ProgramNotStarted, m_current, static_cast<qint32>(program->startError()));
+        });
     }
     HelperSegment::clear(*m_segment);
     return true;

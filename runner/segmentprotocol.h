@@ -35,6 +35,14 @@ enum HelperMessage {
     // value1: the application, value2: why (PayloadCache::Refusal). Its installer was not run;
     // AppFinished follows. A setup that does not know it skips it.
     AppFailed = 8,
+    // One program of an installer, for setups that report what ran (the unattended path); the
+    // install page skips them. value1: the application; value2: the installer as in ShowWait.
+    ProgramStarted = 9,
+    // The program that ProgramStarted announced ended; value2: its exit code as a signed
+    // 32-bit number (a Windows exit code is unsigned: 0xFFFFFFFF arrives as -1).
+    ProgramEnded = 10,
+    // ... or could not be started; value2: the Windows error code.
+    ProgramNotStarted = 11,
 };
 
 struct MessageSlot
