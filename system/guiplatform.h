@@ -11,4 +11,10 @@ namespace sys {
 // picks its platform as usual (QT_QPA_PLATFORM=offscreen keeps working).
 std::vector<std::string> qtPlatformArguments();
 
+// For an unattended run that must show no window at all, where a deployment tool's session may
+// have no display: the windowed programs started from now on (the helper) draw offscreen.
+// Windows: nothing; every session has a desktop, and the helper names its platform itself.
+// Elsewhere Qt's platform comes from the environment, which children inherit.
+void startWindowedChildrenOffscreen();
+
 } // namespace sys

@@ -7,4 +7,7 @@ std::vector<std::string> qtPlatformArguments()
     return {"-platform", "windows:dpiawareness=0"};
 }
 
+void startWindowedChildrenOffscreen()
+{}
+
 } // namespace sys

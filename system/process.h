@@ -92,13 +92,17 @@ bool terminateProcess(uint32_t pid, uint32_t exitCode);
 // Portable build only: when the environment variable TAM_SIMULATE_SHELLEXECUTE_RESULT holds a
 // number, nothing is started and that number is returned, so that callers can be tested with
 // results the host cannot produce (8 out of memory, 5 for a refused consent prompt, ...).
+//
+// With processId, a started program's process id is stored there (0 when the shell did not
+// say), so that a caller can tell when it has ended (processImageName turns empty).
 enum class ShowCommand { Hidden = 0, Normal = 1 };
 intptr_t shellExecute(void *ownerWindow,
                       const std::wstring &operation,
                       const std::wstring &file,
                       const std::wstring &parameters,
                       const std::wstring &directory,
-                      ShowCommand show);
+                      ShowCommand show,
+                      uint32_t *processId = nullptr);
 
 // Splits a Windows command line into arguments (CommandLineToArgvW rules: the program name
 // ends at its closing quote or at white space; then 2n backslashes before a quote give n and

@@ -510,8 +510,11 @@ intptr_t shellExecute(void * /*ownerWindow*/,
                       const std::wstring &file,
                       const std::wstring &parameters,
                       const std::wstring &directory,
-                      ShowCommand /*show*/)
+                      ShowCommand /*show*/,
+                      uint32_t *processId)
 {
+    if (processId)
+        *processId = 0;
     constexpr intptr_t Started = 33;
     constexpr intptr_t NoAssociation = 31; // SE_ERR_NOASSOC
 
@@ -560,6 +563,8 @@ intptr_t shellExecute(void * /*ownerWindow*/,
         }
     }
     reapLater(pid);
+    if (processId)
+        *processId = static_cast<uint32_t>(pid);
     return Started;
 }
 

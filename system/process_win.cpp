@@ -199,15 +199,36 @@ intptr_t shellExecute(void *ownerWindow,
                       const std::wstring &file,
                       const std::wstring &parameters,
                       const std::wstring &directory,
-                      ShowCommand show)
+                      ShowCommand show,
+                      uint32_t *processId)
 {
-    const HINSTANCE result = ShellExecuteW(static_cast<HWND>(ownerWindow),
-                                           operation.empty() ? nullptr : operation.c_str(),
-                                           file.c_str(),
-                                           parameters.empty() ? nullptr : parameters.c_str(),
-                                           directory.empty() ? nullptr : directory.c_str(),
-                                           show == ShowCommand::Hidden ? SW_HIDE : SW_SHOWNORMAL);
-    return reinterpret_cast<intptr_t>(result);
+    const int showCommand = show == ShowCommand::Hidden ? SW_HIDE : SW_SHOWNORMAL;
+    if (!processId) {
+        const HINSTANCE result = ShellExecuteW(static_cast<HWND>(ownerWindow),
+                                               operation.empty() ? nullptr : operation.c_str(),
+                                               file.c_str(),
+                                               parameters.empty() ? nullptr : parameters.c_str(),
+                                               directory.empty() ? nullptr : directory.c_str(),
+                                               showCommand);
+        return reinterpret_cast<intptr_t>(result);
+    }
+    // The extended call reports the same result in hInstApp, and the process besides.
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.hwnd = static_cast<HWND>(ownerWindow);
+    info.lpVerb = operation.empty() ? nullptr : operation.c_str();
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+    info.nShow = showCommand;
+    *processId = 0;
+    ShellExecuteExW(&info);
+    if (info.hProcess) {
+        *processId = GetProcessId(info.hProcess);
+        CloseHandle(info.hProcess);
+    }
+    return reinterpret_cast<intptr_t>(info.hInstApp);
 }
 
 } // namespace sys

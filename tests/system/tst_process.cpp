@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cwchar>
 #include <cwctype>
 #include <sstream>
+#include <thread>
 
 using namespace sys;
 using testsupport::childCommand;
@@ -272,21 +274,34 @@ TEST(ShellExecute, ResultCodes)
     int started = 0;
     for (const Row &row : rows) {
         const std::filesystem::path out = folder / ("ppid" + std::to_string(started) + ".txt");
-        const intptr_t result = shellExecute(
-                nullptr, L"", row.file, L"ppid " + quoted(out), row.directory, ShowCommand::Hidden);
+        uint32_t processId = 1;
+        const intptr_t result = shellExecute(nullptr,
+                                             L"",
+                                             row.file,
+                                             L"ppid " + quoted(out),
+                                             row.directory,
+                                             ShowCommand::Hidden,
+                                             &processId);
         if (row.failure != 0) {
             EXPECT_EQ(result, testsupport::runningUnderWine() ? row.wineFailure : row.failure)
                     << row.name;
+            EXPECT_EQ(processId, 0u) << row.name;
             continue;
         }
         EXPECT_GT(result, 32) << row.name;
         ++started;
-        // It really ran, as our child.
+        // It really ran, as our child, under the process id reported.
         const std::string text = testsupport::waitForFile(out);
         std::istringstream ids(text);
         uint32_t parent = 0;
-        ids >> parent;
+        uint32_t own = 0;
+        ids >> parent >> own;
         EXPECT_EQ(parent, currentProcessId()) << row.name << ": " << text;
+        EXPECT_EQ(own, processId) << row.name << ": " << text;
+        // Once it has ended, that id names no program: how a caller sees it is gone.
+        for (int i = 0; i < 100 && !processImageName(processId).empty(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_EQ(processImageName(processId), L"") << row.name;
     }
 }
 
