@@ -8,6 +8,7 @@
 #include "messageseam.h"
 #include "payloadhash.h"
 #include "platforminfo.h"
+#include "stagedpayload.h"
 #include "userguide.h"
 #include "versioncompare.h"
 
@@ -210,6 +211,7 @@ void Application::readInstaller(const QDomElement &element)
                 main->setSrcPath(installer->downloadPath());
                 main->setSrcCompression(compression);
             }
+            StagedPayload::adopt(*installer);
         }
     }
     installer->setOrder(order);
