@@ -1,29 +1,39 @@
-// disctool layout PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT]: checks a disc before it is
-// burnt and lays it out. The disc is the folder that holds the product file. Every problem is
-// printed; while there is one nothing is written. Otherwise the folder is copied to OUT_DIR
-// and, with --iso, written as an ISO 9660 image with Joliet (and Rock Ridge) names by xorriso.
+// disctool layout PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT] [--with-downloads]: checks a
+// disc before it is burnt and lays it out. The disc is the folder that holds the product file.
+// Every problem is printed; while there is one nothing is written. Otherwise the folder is
+// copied to OUT_DIR and, with --iso, written as an ISO 9660 image with Joliet (and Rock Ridge)
+// names by xorriso. --with-downloads also fetches every web payload that carries a sha256 into
+// OUT_DIR/Downloads, verified, so that the laid-out folder installs with no internet access
+// (setup takes a payload from there when its hash matches; engine/stagedpayload.h).
 
 #include "disctoolcommand.h"
 
+#include "downloadmanager.h"
 #include "hostpath.h"
 #include "languagetable.h"
 #include "pathvariables.h"
 #include "payloadhash.h"
 #include "setupsettings.h"
 #include "skinverdict.h"
+#include "stagedpayload.h"
 #include "xmlguard.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QDomDocument>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QPair>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTranslator>
+#include <QUrl>
 
 namespace {
 
@@ -35,6 +45,16 @@ struct Options
     QString output;
     QString iso;
     QString label;
+    bool withDownloads = false;
+};
+
+// A web payload the catalogue names with its hash: where it comes from and the file name its
+// download target gives it.
+struct WebPayload
+{
+    QString url;
+    QString sha256;
+    QString target;
 };
 
 class DiscCheck
@@ -44,6 +64,9 @@ public:
         : m_product(QFileInfo(product).absoluteFilePath())
         , m_disc(QFileInfo(product).absolutePath())
     {}
+
+    // The web payloads that carry a sha256 and are not on the disc already, one per hash.
+    QList<WebPayload> webPayloads() const { return m_webPayloads; }
 
     QStringList run()
     {
@@ -162,6 +185,10 @@ private:
             payload = installer.attribute(QStringLiteral("TargetPath"));
         for (const QString &language : qAsConst(m_languages)) {
             const QString file = discFile(payload, language);
+            if (web && PayloadHash::isWellFormed(hash) && !QFileInfo(file).isFile())
+                addWebPayload(installer.attribute(QStringLiteral("url")),
+                              hash,
+                              substituted(payload, language));
             if (file.isEmpty() || m_checkedFiles.contains(file))
                 continue;
             m_checkedFiles << file;
@@ -199,19 +226,33 @@ private:
         }
     }
 
-    // The host path of a catalogue path that lies on the disc; empty for any other.
-    QString discFile(const QString &path, const QString &language) const
+    void addWebPayload(const QString &url, const QString &hash, const QString &target)
     {
-        if (!path.startsWith(QLatin1String(SetupPathVariable)))
-            return QString();
+        for (const WebPayload &known : qAsConst(m_webPayloads)) {
+            if (PayloadHash::matches(known.sha256, hash))
+                return;
+        }
+        m_webPayloads.append({PathVariables::rewriteUpdateHost(url), hash.toLower(), target});
+    }
+
+    // A catalogue path as setup reads it in language.
+    static QString substituted(const QString &path, const QString &language)
+    {
         LanguageFields fields;
         fields.languageCode = LanguageTable::languageOf(language);
         fields.countryCode = LanguageTable::countryOf(language);
         const int lcid = LanguageTable::lcid(fields.languageCode, fields.countryCode);
         fields.lcid = QString::number(lcid);
         fields.lcidHex = LanguageTable::paddedHex(lcid);
-        QString relative = PathVariables::substituteCatalogue(path, fields)
-                                   .mid(SetupSettings::setupPath().size());
+        return PathVariables::substituteCatalogue(path, fields);
+    }
+
+    // The host path of a catalogue path that lies on the disc; empty for any other.
+    QString discFile(const QString &path, const QString &language) const
+    {
+        if (!path.startsWith(QLatin1String(SetupPathVariable)))
+            return QString();
+        QString relative = substituted(path, language).mid(SetupSettings::setupPath().size());
         relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
         return QDir::cleanPath(m_disc + QLatin1Char('/') + relative);
     }
@@ -221,6 +262,105 @@ private:
     QStringList m_languages;
     QStringList m_problems;
     QSet<QString> m_checkedFiles;
+    QList<WebPayload> m_webPayloads;
+};
+
+// Fetches one payload into folder with the downloader setup uses; false with a problem.
+bool fetch(const WebPayload &payload, const QString &file, QString *problem)
+{
+    DownloadManager manager;
+    QEventLoop loop;
+    QString failure;
+    QObject::connect(&manager, &DownloadManager::downloadComplete, &loop, &QEventLoop::quit);
+    QObject::connect(&manager,
+                     &DownloadManager::sigDownloadError,
+                     &loop,
+                     [&](QNetworkReply::NetworkError code) {
+                         failure = QStringLiteral("network error %1").arg(int(code));
+                         loop.quit();
+                     });
+    QObject::connect(&manager, &DownloadManager::sigDownloadTimeout, &loop, [&] {
+        failure = QStringLiteral("the server did not answer for 15 seconds");
+        loop.quit();
+    });
+    manager.download(QUrl(payload.url), file);
+    loop.exec();
+    const QString actual = failure.isEmpty() ? PayloadHash::ofFile(file) : QString();
+    if (failure.isEmpty() && !PayloadHash::matches(payload.sha256, actual))
+        failure = QStringLiteral("it has SHA-256 %1, the catalogue says %2")
+                          .arg(actual.isEmpty() ? QStringLiteral("(unreadable)") : actual,
+                               payload.sha256);
+    if (failure.isEmpty())
+        return true;
+    QFile::remove(file);
+    *problem = QStringLiteral("cannot download %1: %2").arg(payload.url, failure);
+    return false;
+}
+
+// The payloads in the disc's own Downloads folder or fetched into staging, placed where setup
+// looks for them (by name, or by hash and name when another payload took the name).
+class DownloadsLayout
+{
+public:
+    explicit DownloadsLayout(const QString &disc)
+        : m_disc(disc)
+    {}
+
+    // Fetches what the disc does not hold yet; every failure is a problem.
+    QStringList fetchAll(const QList<WebPayload> &payloads, QTextStream &out)
+    {
+        QStringList problems;
+        if (!m_staging.isValid())
+            return {QStringLiteral("cannot create a folder for the downloads")};
+        for (const WebPayload &payload : payloads) {
+            const QString name = placeOf(payload);
+            if (PayloadHash::matches(
+                        payload.sha256,
+                        PayloadHash::ofFile(m_disc + QStringLiteral("/Downloads/") + name)))
+                continue; // laid out before; the copy brings it along
+            const QString file = m_staging.filePath(payload.sha256);
+            QString problem;
+            if (!fetch(payload, file, &problem)) {
+                problems << problem;
+                continue;
+            }
+            m_fetched.append({file, name});
+            out << "downloaded " << payload.url << " as Downloads/" << name
+                << " (SHA-256 verified)\n";
+        }
+        return problems;
+    }
+
+    bool place(const QString &output, QTextStream &err) const
+    {
+        for (const auto &fetched : m_fetched) {
+            const QString target = output + QStringLiteral("/Downloads/") + fetched.second;
+            QDir().mkpath(QFileInfo(target).absolutePath());
+            if (!QFile::copy(fetched.first, target)) {
+                err << "disctool layout: cannot copy " << fetched.first << " to " << target << '\n';
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    // Downloads/NAME, unless another payload came first under that name.
+    QString placeOf(const WebPayload &payload)
+    {
+        const QString name = StagedPayload::primaryName(payload.target);
+        const QString owner = m_names.value(name.toLower());
+        if (owner.isEmpty() || owner == payload.sha256) {
+            m_names.insert(name.toLower(), payload.sha256);
+            return name;
+        }
+        return StagedPayload::alternativeName(payload.target, payload.sha256);
+    }
+
+    QString m_disc;
+    QTemporaryDir m_staging;
+    QHash<QString, QString> m_names;
+    QList<QPair<QString, QString>> m_fetched;
 };
 
 bool copyTree(const QString &from, const QString &to, QTextStream &err)
@@ -286,7 +426,7 @@ bool writeImage(const Options &options, QTextStream &err)
 int usage()
 {
     QTextStream(stderr) << "usage: disctool layout PRODUCT.xml OUT_DIR [--iso FILE] "
-                           "[--label TEXT]\n";
+                           "[--label TEXT] [--with-downloads]\n";
     return 2;
 }
 
@@ -300,6 +440,8 @@ int runLayout(const QStringList &arguments)
             options.iso = QFileInfo(arguments.at(++i)).absoluteFilePath();
         else if (argument == QLatin1String("--label") && hasValue)
             options.label = volumeLabel(arguments.at(++i));
+        else if (argument == QLatin1String("--with-downloads"))
+            options.withDownloads = true;
         else if (argument.startsWith(QLatin1String("--")))
             return usage();
         else if (options.product.isEmpty())
@@ -318,7 +460,11 @@ int runLayout(const QStringList &arguments)
     SetupSettings::setSetupPath(QString::fromStdWString(sys::fromHostPath(disc.toStdString())));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
 
-    const QStringList problems = DiscCheck(options.product).run();
+    DiscCheck check(options.product);
+    QStringList problems = check.run();
+    DownloadsLayout downloads(disc);
+    if (problems.isEmpty() && options.withDownloads)
+        problems = downloads.fetchAll(check.webPayloads(), out);
     for (const QString &text : problems)
         out << "problem: " << text << '\n';
     if (!problems.isEmpty()) {
@@ -334,7 +480,7 @@ int runLayout(const QStringList &arguments)
         err << "disctool layout: " << options.output << " exists and is not empty\n";
         return 2;
     }
-    if (!copyTree(disc, options.output, err))
+    if (!copyTree(disc, options.output, err) || !downloads.place(options.output, err))
         return 1;
     out << "laid out " << disc << " in " << options.output << '\n';
     if (options.iso.isEmpty())
@@ -348,7 +494,7 @@ int runLayout(const QStringList &arguments)
 }
 
 const DiscToolCommand command("layout",
-                              "PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT]",
+                              "PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT] [--with-downloads]",
                               runLayout,
                               SkinVerdict::createApplication);
 
