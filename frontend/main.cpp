@@ -1,20 +1,27 @@
 // setup: the front end of the installation disc.
 
+#include "deploycatalogue.h"
+#include "deployswitches.h"
 #include "disclock.h"
 #include "frontend.h"
 #include "frontendhooks.h"
 #include "guiplatform.h"
+#include "helptext.h"
 #include "messageboxhandler.h"
+#include "passivewindow.h"
+#include "process.h"
 #include "reboot.h"
 #include "scannerlist.h"
 #include "scannerseriallookup.h"
 #include "startupplan.h"
+#include "unattendedsetup.h"
 #include "urlopener.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QThread>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,6 +60,83 @@ QStringList programArguments(int argc, char *argv[])
     return arguments;
 }
 
+// The deployment switches are read as the platform gives them: on Windows from the wide
+// command line, so that a log path in any script survives.
+QStringList platformArguments(int argc, char *argv[])
+{
+    const std::vector<std::wstring> all = sys::programArguments(argc, argv);
+    QStringList arguments;
+    for (size_t i = 1; i < all.size(); ++i)
+        arguments << QString::fromStdWString(all[i]);
+    return arguments;
+}
+
+// A product description without a serial number takes that of a connected scanner of its
+// model. Product id 0 names no model (the scanner list would take it for "any").
+void takeSerialFromConnectedScanner()
+{
+    ScannerSerialLookup::setFinder([](quint16 productId) {
+        const std::vector<DeviceRecord> scanners
+                = productId == 0 ? std::vector<DeviceRecord>() : ScannerList::find(productId);
+        return scanners.empty() ? QString()
+                                : QString::fromStdWString(scanners.front().serialNumber);
+    });
+}
+
+// setup /quiet, /passive, /detect and /?. Only /passive creates a GUI application, for its
+// progress window; the others run without any display.
+int runUnattended(const QStringList &arguments)
+{
+    const DeploySwitches switches = DeploySwitches::parse(arguments);
+    if (switches.mode == DeploySwitches::Mode::Usage && switches.isValid()) {
+        sys::showHelpText(L"Setup", DeploySwitches::usage().toStdWString());
+        return 0;
+    }
+    const bool passive = switches.isValid() && switches.mode == DeploySwitches::Mode::Passive;
+    std::unique_ptr<QCoreApplication> app;
+    FixedArguments fixed;
+    int coreCount = 1;
+    if (passive) {
+        QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+        app.reset(new QApplication(fixed.count(), fixed.vector()));
+    } else {
+        app.reset(new QCoreApplication(coreCount, fixed.vector()));
+    }
+    takeSerialFromConnectedScanner();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    // The helper is started from the current directory, as the install page starts it.
+    QDir::setCurrent(programDir);
+    DeployCatalogue::preparePaths(programDir);
+    sys::DiscLock discLock;
+    discLock.lock(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString());
+
+    UnattendedSetup setup(switches, programDir);
+    std::unique_ptr<PassiveWindow> window;
+    if (passive) {
+        window.reset(new PassiveWindow);
+        QObject::connect(
+                &setup, &UnattendedSetup::statusChanged, window.get(), &PassiveWindow::showStatus);
+        QObject::connect(&setup,
+                         &UnattendedSetup::progressChanged,
+                         window.get(),
+                         &PassiveWindow::showProgress);
+        QObject::connect(&setup,
+                         &UnattendedSetup::cancellableChanged,
+                         window.get(),
+                         &PassiveWindow::setCancellable);
+        QObject::connect(
+                window.get(), &PassiveWindow::cancelRequested, &setup, &UnattendedSetup::cancel);
+        window->show();
+    }
+    QObject::connect(&setup, &UnattendedSetup::finished, app.get(), [](int exitCode) {
+        QCoreApplication::exit(exitCode);
+    });
+    setup.start();
+    const int result = app->exec();
+    discLock.unlock();
+    return result;
+}
+
 void bringToFront(FrontEnd &window)
 {
     window.setWindowFlags(window.windowFlags() | Qt::WindowStaysOnTopHint);
@@ -66,6 +150,9 @@ void bringToFront(FrontEnd &window)
 
 int main(int argc, char *argv[])
 {
+    const QStringList deployment = platformArguments(argc, argv);
+    if (DeploySwitches::requestsUnattended(deployment))
+        return runUnattended(deployment);
     const QStringList arguments = programArguments(argc, argv);
 
     // The helper ends setup before it restarts Windows; that is a clean end, not a crash.
@@ -79,14 +166,7 @@ int main(int argc, char *argv[])
     MessageBoxHandler::install();
     // User guides open through the engine's opener; here it is the desktop's.
     UrlOpener::setHandler(&FrontEndHooks::openUrl);
-    // A product description without a serial number takes that of a connected scanner of its
-    // model. Product id 0 names no model (the scanner list would take it for "any").
-    ScannerSerialLookup::setFinder([](quint16 productId) {
-        const std::vector<DeviceRecord> scanners
-                = productId == 0 ? std::vector<DeviceRecord>() : ScannerList::find(productId);
-        return scanners.empty() ? QString()
-                                : QString::fromStdWString(scanners.front().serialNumber);
-    });
+    takeSerialFromConnectedScanner();
 
     // The volume is that of the program's own path, which only the application knows fully.
     discLock.lock(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString());
