@@ -88,6 +88,42 @@ inline void installDemoMachineState()
             .setString(L"Version", L"1.4");
 }
 
+// The surroundings of unattended runs in a test: a folder of its own with a private temporary
+// folder (the segment's key depends on it: a setup that runs meanwhile on this machine must not
+// look like a second instance), the helper's boxes logged there, and a fresh machine for each
+// test with the demo machine's state.
+class DeployTestBench
+{
+public:
+    // In initTestCase().
+    bool prepare()
+    {
+        if (!m_root.isValid() || !QDir().mkpath(path(QStringLiteral("tmp"))))
+            return false;
+        qputenv("TMPDIR", QFile::encodeName(path(QStringLiteral("tmp"))));
+        qputenv("TAM_MESSAGE_LOG", QFile::encodeName(path(QStringLiteral("helper.log"))));
+        return true;
+    }
+    // In init() and cleanup().
+    void startMachine()
+    {
+        m_machine.reset(new ScratchMachine);
+        QDir().mkpath(m_machine->path(QStringLiteral("machine")));
+        qputenv("TAM_MACHINE", QFile::encodeName(m_machine->path(QStringLiteral("machine"))));
+        installDemoMachineState();
+    }
+    void endMachine() { m_machine.reset(); }
+
+    QString path(const QString &relative) const { return m_root.filePath(relative); }
+    ScratchMachine &machine() { return *m_machine; }
+    // Where a test's runs leave their logs and reports.
+    QString runs() const { return m_machine->path(QString()); }
+
+private:
+    QTemporaryDir m_root;
+    QScopedPointer<ScratchMachine> m_machine;
+};
+
 // One unattended run from programDir with arguments; /log and /report go to folder, the log
 // to logName when given (runs append to it).
 inline DeployRunResult runUnattended(const QString &programDir,

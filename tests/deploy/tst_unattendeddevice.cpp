@@ -23,15 +23,14 @@ private slots:
 private:
     void plug(const QString &productId, const QString &serial, const QString &model);
 
-    QTemporaryDir m_root;
+    DeployTestBench m_bench;
     UpdateServer m_server;
     QString m_copy;
-    QScopedPointer<ScratchMachine> m_machine;
 };
 
 void TestUnattendedDevice::initTestCase()
 {
-    QVERIFY(m_root.isValid());
+    QVERIFY(m_bench.prepare());
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
     // The demo server's model files name the maker's hosts, which are this server here.
     QDirIterator models(
@@ -53,26 +52,21 @@ void TestUnattendedDevice::initTestCase()
     m_server.put(QStringLiteral("Downloads/demo/CloudConnectSetup.exe"), payload.readAll());
 
     // A copy of setup without its disc: the helper and nothing else.
-    m_copy = m_root.filePath(QStringLiteral("copy"));
+    m_copy = m_bench.path(QStringLiteral("copy"));
     QVERIFY(QDir().mkpath(m_copy));
     const QString helper = QStringLiteral(TAM_TEST_HELPER);
     QVERIFY(QFile::copy(helper, m_copy + QLatin1Char('/') + QFileInfo(helper).fileName()));
-    QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TMPDIR", QFile::encodeName(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TAM_MESSAGE_LOG", QFile::encodeName(m_root.filePath(QStringLiteral("helper.log"))));
 }
 
 void TestUnattendedDevice::init()
 {
-    m_machine.reset(new ScratchMachine);
-    QVERIFY(QDir().mkpath(m_machine->path(QStringLiteral("machine"))));
-    qputenv("TAM_MACHINE", QFile::encodeName(m_machine->path(QStringLiteral("machine"))));
+    m_bench.startMachine();
     SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
 }
 
 void TestUnattendedDevice::cleanup()
 {
-    m_machine.reset();
+    m_bench.endMachine();
 }
 
 void TestUnattendedDevice::plug(const QString &productId,
@@ -87,7 +81,7 @@ void TestUnattendedDevice::plug(const QString &productId,
                                 QStringLiteral("--model"),
                                 model,
                                 QStringLiteral("--machine"),
-                                m_machine->path(QStringLiteral("machine"))}),
+                                m_bench.machine().path(QStringLiteral("machine"))}),
              0);
 }
 
@@ -100,7 +94,7 @@ void TestUnattendedDevice::installsTheAttachedScannersSoftware()
                                                QStringLiteral("auto"),
                                                QStringLiteral("/select"),
                                                QStringLiteral("CloudConnect")},
-                                              m_machine->path({}));
+                                              m_bench.runs());
     QVERIFY2(run.exitCode == 0, qPrintable(run.logText()));
     QCOMPARE(run.results().value(QStringLiteral("CloudConnect")), QStringLiteral("installed"));
     QVERIFY(run.logged(QStringLiteral("scanner: DocuStream 410 (USB, product id 0A41, serial "
@@ -133,10 +127,8 @@ void TestUnattendedDevice::needsExactlyOneScanner()
     QFETCH(QString, logged);
     for (const QString &scanner : plugged)
         plug(scanner.section(':', 0, 0), scanner.section(':', 1, 1), scanner.section(':', 2));
-    const DeployRunResult run
-            = runUnattended(m_copy,
-                            {QStringLiteral("/quiet"), QStringLiteral("/device"), device},
-                            m_machine->path({}));
+    const DeployRunResult run = runUnattended(
+            m_copy, {QStringLiteral("/quiet"), QStringLiteral("/device"), device}, m_bench.runs());
     QCOMPARE(run.exitCode, 1603);
     QVERIFY2(run.logged(logged), qPrintable(run.logText()));
 }

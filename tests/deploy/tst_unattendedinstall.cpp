@@ -32,36 +32,28 @@ private slots:
     void stopsForTheRestartAndFinishesAfterIt();
 
 private:
-    QTemporaryDir m_root;
+    DeployTestBench m_bench;
     DeployTestDisc m_disc;
-    QScopedPointer<ScratchMachine> m_machine;
 };
 
 void TestUnattendedInstall::initTestCase()
 {
-    QVERIFY(m_root.isValid());
-    QVERIFY(m_disc.create(m_root.filePath(QStringLiteral("disc"))));
+    QVERIFY(m_bench.prepare());
+    QVERIFY(m_disc.create(m_bench.path(QStringLiteral("disc"))));
     // The share's verified copy of the one web-only application: nothing is fetched.
     QVERIFY(QDir().mkpath(m_disc.file(QStringLiteral("Downloads"))));
     QVERIFY(QFile::copy(QStringLiteral(TAM_DEMO_WEB "/Downloads/demo/CloudConnectSetup.exe"),
                         m_disc.file(QStringLiteral("Downloads/CloudConnectSetup.exe"))));
-    // A segment key of this test's own (it depends on the temporary folder): a setup that runs
-    // meanwhile on this machine must not look like a second instance.
-    QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TMPDIR", QFile::encodeName(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TAM_MESSAGE_LOG", QFile::encodeName(m_root.filePath(QStringLiteral("helper.log"))));
 }
 
 void TestUnattendedInstall::init()
 {
-    m_machine.reset(new ScratchMachine);
-    qputenv("TAM_MACHINE", QFile::encodeName(m_machine->path(QStringLiteral("machine"))));
-    installDemoMachineState();
+    m_bench.startMachine();
 }
 
 void TestUnattendedInstall::cleanup()
 {
-    m_machine.reset();
+    m_bench.endMachine();
 }
 
 void TestUnattendedInstall::installsTheSelectionOnce()
@@ -69,7 +61,7 @@ void TestUnattendedInstall::installsTheSelectionOnce()
     const QStringList command{QStringLiteral("/quiet"),
                               QStringLiteral("/select"),
                               QStringLiteral("scanutility,TextRecognition")};
-    const DeployRunResult first = runUnattended(m_disc.folder(), command, m_machine->path({}));
+    const DeployRunResult first = runUnattended(m_disc.folder(), command, m_bench.runs());
     QVERIFY2(first.exitCode == 0, qPrintable(first.logText()));
     QCOMPARE(first.results(),
              (QMap<QString, QString>{
@@ -97,7 +89,7 @@ void TestUnattendedInstall::installsTheSelectionOnce()
                  qPrintable(expected + QStringLiteral("\n") + first.logText()));
 
     // The same command again: the checks find everything, the helper is not started.
-    const DeployRunResult again = runUnattended(m_disc.folder(), command, m_machine->path({}));
+    const DeployRunResult again = runUnattended(m_disc.folder(), command, m_bench.runs());
     QCOMPARE(again.exitCode, 0);
     QCOMPARE(again.results().values(),
              QStringList({QStringLiteral("alreadyInstalled"), QStringLiteral("alreadyInstalled")}));
@@ -108,7 +100,7 @@ void TestUnattendedInstall::stopsForTheRestartAndFinishesAfterIt()
 {
     const QStringList command{QStringLiteral("-QUIET"), QStringLiteral("-all")};
     const QString log = QStringLiteral("restart.log");
-    const DeployRunResult first = runUnattended(m_disc.folder(), command, m_machine->path({}), log);
+    const DeployRunResult first = runUnattended(m_disc.folder(), command, m_bench.runs(), log);
     QVERIFY2(first.exitCode == 3010, qPrintable(first.logText()));
     QCOMPARE(first.report.value(QStringLiteral("restartRequired")).toBool(), true);
     const QMap<QString, QString> results = first.results();
@@ -119,11 +111,10 @@ void TestUnattendedInstall::stopsForTheRestartAndFinishesAfterIt()
     QVERIFY(first.logged(QStringLiteral("\"Scan Button Manager\" asks for a restart")));
     // Nothing restarted, nothing asked, nothing left to run at the next logon: the deployment
     // tool drives the restart.
-    QVERIFY(!QFileInfo::exists(m_machine->path(QStringLiteral("machine/reboot-requested"))));
+    QVERIFY(!QFileInfo::exists(m_bench.machine().path(QStringLiteral("machine/reboot-requested"))));
     QVERIFY(!hasRecoveryEntry());
 
-    const DeployRunResult second
-            = runUnattended(m_disc.folder(), command, m_machine->path({}), log);
+    const DeployRunResult second = runUnattended(m_disc.folder(), command, m_bench.runs(), log);
     QVERIFY2(second.exitCode == 0, qPrintable(second.logText()));
     QCOMPARE(second.results().value(QStringLiteral("CloudConnect")), QStringLiteral("installed"));
     QCOMPARE(second.results().value(QStringLiteral("ButtonManager")),

@@ -23,30 +23,24 @@ private slots:
     void failsOnADamagedDownload();
 
 private:
-    QTemporaryDir m_root;
+    DeployTestBench m_bench;
     DeployTestDisc m_disc;
-    QScopedPointer<ScratchMachine> m_machine;
 };
 
 void TestUnattendedRefusals::initTestCase()
 {
-    QVERIFY(m_root.isValid());
-    QVERIFY(m_disc.create(m_root.filePath(QStringLiteral("disc"))));
-    QVERIFY(QDir().mkpath(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TMPDIR", QFile::encodeName(m_root.filePath(QStringLiteral("tmp"))));
-    qputenv("TAM_MESSAGE_LOG", QFile::encodeName(m_root.filePath(QStringLiteral("helper.log"))));
+    QVERIFY(m_bench.prepare());
+    QVERIFY(m_disc.create(m_bench.path(QStringLiteral("disc"))));
 }
 
 void TestUnattendedRefusals::init()
 {
-    m_machine.reset(new ScratchMachine);
-    qputenv("TAM_MACHINE", QFile::encodeName(m_machine->path(QStringLiteral("machine"))));
-    installDemoMachineState();
+    m_bench.startMachine();
 }
 
 void TestUnattendedRefusals::cleanup()
 {
-    m_machine.reset();
+    m_bench.endMachine();
 }
 
 void TestUnattendedRefusals::detects_data()
@@ -67,7 +61,7 @@ void TestUnattendedRefusals::detects()
     QFETCH(QStringList, command);
     QFETCH(int, exitCode);
     QFETCH(QString, result);
-    const DeployRunResult run = runUnattended(m_disc.folder(), command, m_machine->path({}));
+    const DeployRunResult run = runUnattended(m_disc.folder(), command, m_bench.runs());
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.results().values().contains(result), qPrintable(run.logText()));
     QCOMPARE(run.report.value(QStringLiteral("exitCode")).toInt(), exitCode);
@@ -98,9 +92,9 @@ void TestUnattendedRefusals::refuses()
     QFETCH(QStringList, command);
     QFETCH(int, exitCode);
     QFETCH(QString, logged);
-    const QString programDir = m_root.filePath(folder);
+    const QString programDir = m_bench.path(folder);
     QVERIFY(QDir().mkpath(programDir));
-    const DeployRunResult run = runUnattended(programDir, command, m_machine->path({}));
+    const DeployRunResult run = runUnattended(programDir, command, m_bench.runs());
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.logged(logged), qPrintable(run.logText()));
     QCOMPARE(run.report.value(QStringLiteral("exitCode")).toInt(), exitCode);
@@ -111,7 +105,7 @@ void TestUnattendedRefusals::refusesWhileAnotherSetupRuns()
     QSharedMemory running(QString::fromLatin1(SegmentProtocol::DefaultKey));
     QCOMPARE(FrontEndSegment::create(running), FrontEndSegment::CreateResult::Created);
     const DeployRunResult run
-            = runUnattended(m_disc.folder(), {QStringLiteral("/quiet")}, m_machine->path({}));
+            = runUnattended(m_disc.folder(), {QStringLiteral("/quiet")}, m_bench.runs());
     QCOMPARE(run.exitCode, 1618);
     QVERIFY(run.logged(QStringLiteral("another setup is running")));
 }
@@ -122,7 +116,7 @@ void TestUnattendedRefusals::failsOnADamagedDownload()
     TestHttpServer server;
     QVERIFY(server.listen());
     server.behaviour().body = QByteArray(4096, 'x');
-    const QString disc = m_root.filePath(QStringLiteral("damaged"));
+    const QString disc = m_bench.path(QStringLiteral("damaged"));
     QVERIFY(QDir(disc).removeRecursively() || !QFileInfo::exists(disc));
     DeployTestDisc damaged;
     QVERIFY(damaged.create(disc));
@@ -141,7 +135,7 @@ void TestUnattendedRefusals::failsOnADamagedDownload()
                                               {QStringLiteral("/quiet"),
                                                QStringLiteral("/select"),
                                                QStringLiteral("CloudConnect,TextRecognition")},
-                                              m_machine->path({}));
+                                              m_bench.runs());
     QCOMPARE(run.exitCode, 1603);
     const QMap<QString, QString> results = run.results();
     QCOMPARE(results.value(QStringLiteral("CloudConnect")), QStringLiteral("failed"));
@@ -154,7 +148,7 @@ void TestUnattendedRefusals::failsOnADamagedDownload()
     QVERIFY2(reason.contains(url) && reason.contains(QStringLiteral("SHA-256")),
              qPrintable(reason));
     QVERIFY(run.logged(QStringLiteral("Cloud Connector failed: the download of ") + url));
-    QVERIFY(!QFileInfo::exists(m_machine->downloadPath()
+    QVERIFY(!QFileInfo::exists(m_bench.machine().downloadPath()
                                + QStringLiteral("/CloudConnectSetup.exe")));
 }
 
