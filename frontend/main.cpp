@@ -114,18 +114,7 @@ int runUnattended(const QStringList &arguments)
     std::unique_ptr<PassiveWindow> window;
     if (passive) {
         window.reset(new PassiveWindow);
-        QObject::connect(
-                &setup, &UnattendedSetup::statusChanged, window.get(), &PassiveWindow::showStatus);
-        QObject::connect(&setup,
-                         &UnattendedSetup::progressChanged,
-                         window.get(),
-                         &PassiveWindow::showProgress);
-        QObject::connect(&setup,
-                         &UnattendedSetup::cancellableChanged,
-                         window.get(),
-                         &PassiveWindow::setCancellable);
-        QObject::connect(
-                window.get(), &PassiveWindow::cancelRequested, &setup, &UnattendedSetup::cancel);
+        window->follow(&setup);
         window->show();
     }
     QObject::connect(&setup, &UnattendedSetup::finished, app.get(), [](int exitCode) {

@@ -1,5 +1,7 @@
 #include "passivewindow.h"
 
+#include "unattendedsetup.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -19,6 +21,14 @@ PassiveWindow::PassiveWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addWidget(m_progress);
+}
+
+void PassiveWindow::follow(UnattendedSetup *setup)
+{
+    connect(setup, &UnattendedSetup::statusChanged, this, &PassiveWindow::showStatus);
+    connect(setup, &UnattendedSetup::progressChanged, this, &PassiveWindow::showProgress);
+    connect(setup, &UnattendedSetup::cancellableChanged, this, &PassiveWindow::setCancellable);
+    connect(this, &PassiveWindow::cancelRequested, setup, &UnattendedSetup::cancel);
 }
 
 QString PassiveWindow::statusText() const

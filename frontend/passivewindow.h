@@ -8,6 +8,7 @@
 
 class QLabel;
 class QProgressBar;
+class UnattendedSetup;
 
 class PassiveWindow : public QWidget
 {
@@ -15,6 +16,9 @@ class PassiveWindow : public QWidget
 
 public:
     explicit PassiveWindow(QWidget *parent = nullptr);
+
+    // Shows what setup does and cancels it when closed while it may be.
+    void follow(UnattendedSetup *setup);
 
     QString statusText() const;
     int progress() const;
