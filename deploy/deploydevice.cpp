@@ -6,11 +6,11 @@
 #include "downloadmanager.h"
 #include "hostpath.h"
 #include "pathvariables.h"
+#include "protectedfolder.h"
 #include "scannerlist.h"
 #include "setupsettings.h"
 #include "xmlguard.h"
 
-#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QStringList>
@@ -87,12 +87,20 @@ void DeployDevice::start(const DeploySwitches &switches)
     }
     m_log.write(QStringLiteral("scanner: %1").arg(describe(m_device)));
     m_productId = QString::fromStdWString(m_device.productIdText);
-    m_folder = QString::fromStdString(sys::toHostPath(
-            (SetupSettings::updatePath() + QStringLiteral("\\Unattended")).toStdWString()));
-    if (!QDir().mkpath(m_folder)) {
-        fail(QStringLiteral("cannot create %1").arg(m_folder));
+    // What comes from the server becomes the catalogue whose installers run elevated: run by a
+    // deployment tool, setup must not read it from a folder another user could write into
+    // between the download and the read (the temporary folder of SYSTEM is such a folder).
+    const std::wstring root = sys::payloadCacheFolder();
+    const std::wstring folder = root + L"\\Device";
+    std::string error;
+    if (!sys::prepareProtectedFolder(root, &error)
+        || !sys::prepareProtectedFolder(folder, &error)) {
+        fail(QStringLiteral("cannot prepare %1, a folder only administrators can write (run setup "
+                            "elevated): %2")
+                     .arg(QString::fromStdWString(folder), QString::fromStdString(error)));
         return;
     }
+    m_folder = QString::fromStdString(sys::toHostPath(folder));
     m_url = QStringLiteral("https://%1/Downloads/updater").arg(SetupSettings::updateHost());
     fetch(Step::BundleSelection,
           QStringLiteral("%1/%2/Windows/%2_SN.xml").arg(m_url, m_productId),

@@ -4,8 +4,9 @@
 // network) gives the scanner; the update server gives its model's bundle selection, scanner
 // file and bundle, which the bundle merge turns into the catalogue that is then installed: the
 // device selection's road, with no window. auto needs exactly one scanner; a product id (and
-// serial number) picks one among several. The files go to setup's update folder, never beside
-// setup, which may lie on a read-only share.
+// serial number) picks one among several. The files go to a folder only administrators can
+// write (beside the helper's copies of downloads), never beside setup, which may lie on a
+// read-only share.
 
 #include "devicerecord.h"
 
