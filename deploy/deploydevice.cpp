@@ -192,6 +192,13 @@ void DeployDevice::readScannerFile()
         fail(QStringLiteral("the update server has no bundle for %1").arg(describe(m_device)));
         return;
     }
+    // Whoever sits on the way of a plain address would choose what is installed elevated.
+    const QUrl address(bundle);
+    if (address.scheme() != QLatin1String("https") || address.host().isEmpty()) {
+        fail(QStringLiteral("the scanner file names its bundle at %1, not over https: refused")
+                     .arg(bundle));
+        return;
+    }
     fetch(Step::Bundle, bundle, m_productId + QStringLiteral("_Bundle.xml"));
 }
 

@@ -1,5 +1,6 @@
 #include "deployswitches.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -166,6 +167,15 @@ DeploySwitches DeploySwitches::parse(const QStringList &arguments)
     if (switches.error.isEmpty())
         switches.error = checkCombination(given, switches);
     return switches;
+}
+
+void DeploySwitches::resolvePaths(const QString &workingDirectory)
+{
+    const QDir base(workingDirectory);
+    for (QString *file : {&logFile, &reportFile}) {
+        if (!file->isEmpty())
+            *file = QDir::cleanPath(base.absoluteFilePath(*file));
+    }
 }
 
 QString DeploySwitches::usage()

@@ -24,6 +24,10 @@ public:
     // What "setup /?" shows.
     static QString usage();
 
+    // Makes a relative /log or /report path relative to workingDirectory, the folder the
+    // deployment tool started setup in (setup then moves to its own folder).
+    void resolvePaths(const QString &workingDirectory);
+
     bool isValid() const { return error.isEmpty(); }
     bool hasSelection() const { return all || !selection.isEmpty(); }
     // The device to install for: none, any single one, or one of a product id (and serial).

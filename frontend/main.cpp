@@ -87,7 +87,8 @@ void takeSerialFromConnectedScanner()
 // progress window; the others run without any display.
 int runUnattended(const QStringList &arguments)
 {
-    const DeploySwitches switches = DeploySwitches::parse(arguments);
+    DeploySwitches switches = DeploySwitches::parse(arguments);
+    switches.resolvePaths(QDir::currentPath());
     if (switches.mode == DeploySwitches::Mode::Usage && switches.isValid()) {
         sys::showHelpText(L"Setup", DeploySwitches::usage().toStdWString());
         return 0;

@@ -81,6 +81,8 @@ SetupRun TestSetupCommandLine::run(const QString &setup, const QStringList &argu
     environment.insert(QStringLiteral("TAM_MESSAGE_LOG"), m_root.filePath(QStringLiteral("boxes")));
     QProcess process;
     process.setProcessEnvironment(environment);
+    // Where a deployment tool starts it: relative paths of the command line are taken from here.
+    process.setWorkingDirectory(m_root.path());
     process.start(setup, arguments);
     SetupRun result;
     if (!process.waitForFinished(60000)) {
@@ -126,12 +128,13 @@ void TestSetupCommandLine::runsWithoutADisplay()
     QFETCH(bool, display);
     QVERIFY(freshMachine());
     const QString report = m_root.filePath(QStringLiteral("report.json"));
+    QFile::remove(report);
     const SetupRun installed = run(m_disc + QStringLiteral("/setup"),
                                    {mode,
                                     QStringLiteral("/select"),
                                     QStringLiteral("TextRecognition"),
                                     QStringLiteral("/report"),
-                                    report},
+                                    QStringLiteral("report.json")},
                                    display);
     QVERIFY2(installed.exitCode == 0, qPrintable(installed.err));
     QFile file(report);

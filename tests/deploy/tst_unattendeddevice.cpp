@@ -19,6 +19,7 @@ private slots:
     void installsTheAttachedScannersSoftware();
     void needsExactlyOneScanner_data();
     void needsExactlyOneScanner();
+    void refusesABundleOverPlainHttp();
 
 private:
     void plug(const QString &productId, const QString &serial, const QString &model);
@@ -133,6 +134,24 @@ void TestUnattendedDevice::needsExactlyOneScanner()
             m_copy, {QStringLiteral("/quiet"), QStringLiteral("/device"), device}, m_bench.runs());
     QCOMPARE(run.exitCode, 1603);
     QVERIFY2(run.logged(logged), qPrintable(run.logText()));
+}
+
+void TestUnattendedDevice::refusesABundleOverPlainHttp()
+{
+    m_server.putModelFile(
+            QStringLiteral("0C63"), QStringLiteral("0C63_SN.xml"), "<SN><Model/></SN>");
+    m_server.putModelFile(QStringLiteral("0C63"),
+                          QStringLiteral("0C63_1.xml"),
+                          "<Scanner LongName=\"Desk 63\" "
+                          "BundleURL=\"http://198.51.100.7/Bundle.xml\"/>");
+    plug(QStringLiteral("0C63"), QStringLiteral("DK63-0001"), QStringLiteral("Desk 63"));
+    const DeployRunResult run = runUnattended(
+            m_copy,
+            {QStringLiteral("/quiet"), QStringLiteral("/device"), QStringLiteral("0C63")},
+            m_bench.runs());
+    QCOMPARE(run.exitCode, 1603);
+    QVERIFY2(run.logged(QStringLiteral("http://198.51.100.7/Bundle.xml, not over https: refused")),
+             qPrintable(run.logText()));
 }
 
 QTEST_GUILESS_MAIN(TestUnattendedDevice)
