@@ -17,6 +17,13 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+// Wine keeps no ACL on files, so its helper refuses every downloaded payload (the payload
+// cache is not a folder only administrators can write there).
+inline bool underWine()
+{
+    return qEnvironmentVariableIsSet("WINELOADER");
+}
+
 struct DeployRunResult
 {
     int exitCode = -1;
