@@ -362,4 +362,31 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale el paquete de tiempo de ejecución VC++ 2005 SP1 para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 ya está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 ya está instalado. ¿Desea ejecutar el instalador de nuevo?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Es necesario reiniciar</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Debe reiniciar el sistema para completar la instalación. ¿Desea reiniciar ahora?</translation>
+    </message>
+</context>
 </TS>

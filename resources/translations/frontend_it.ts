@@ -362,4 +362,31 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Per continuare, installare il pacchetto runtime VC++ 2005 SP1.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 è già installato</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 è già installato. Eseguire di nuovo il programma di installazione?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Riavvio necessario</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Per completare l'installazione è necessario riavviare il sistema. Riavviare ora?</translation>
+    </message>
+</context>
 </TS>

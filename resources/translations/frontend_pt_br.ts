@@ -362,4 +362,31 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale o pacote de tempo de execução do VC++ 2005 SP1 para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 já está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 já está instalado. Deseja executar o instalador novamente?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Reinicialização necessária</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Você precisa reiniciar o sistema para concluir a instalação. Deseja reiniciar agora?</translation>
+    </message>
+</context>
 </TS>

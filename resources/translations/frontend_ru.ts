@@ -362,4 +362,31 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
         <translation>Отмена</translation>
     </message>
 </context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Чтобы продолжить, установите пакет среды выполнения VC++ 2005 SP1.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 уже установлен</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 уже установлен. Запустить программу установки ещё раз?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Требуется перезагрузка</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Для завершения установки необходимо перезагрузить систему. Перезагрузить сейчас?</translation>
+    </message>
+</context>
 </TS>

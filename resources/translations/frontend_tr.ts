@@ -362,4 +362,31 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
         <translation>İptal</translation>
     </message>
 </context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Devam etmek için lütfen VC++ 2005 SP1 çalışma zamanı paketini kurun.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 Zaten Yüklü</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 zaten yüklü. Yükleyiciyi yeniden çalıştırmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Yeniden başlatma gerekli</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Yüklemeyi tamamlamak için sisteminizi yeniden başlatmalısınız. Şimdi yeniden başlatmak istiyor musunuz?</translation>
+    </message>
+</context>
 </TS>

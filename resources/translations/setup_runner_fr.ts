@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Vous devez redémarrer votre système pour terminer l'installation. Voulez-vous redémarrer maintenant ?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Veuillez installer le package runtime VC++ 2005 SP1 pour continuer.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

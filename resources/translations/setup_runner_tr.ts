@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Yüklemeyi tamamlamak için sisteminizi yeniden başlatmalısınız. Şimdi yeniden başlatmak istiyor musunuz?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Devam etmek için lütfen VC++ 2005 SP1 çalışma zamanı paketini kurun.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>
