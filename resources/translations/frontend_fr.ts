@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Mise à jour Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -77,7 +77,7 @@
         <source>The applications you selected are still being installed. If you exit the installation disc, the current installer will complete; however, if activation or registration is required, it may not occur automatically.  In addition, any other selected applications will not be installed.
 
 Do you want to exit?</source>
-        <translation>Les applications sélectionnées sont encore en cours d'installation. Si vous quittez le disque d'installation, l'installation en cours se terminera ; toutefois, l'activation ou l'enregistrement éventuellement requis risque de ne pas se faire automatiquement.  De plus, les autres applications sélectionnées ne seront pas installées.
+        <translation>Les applications sélectionnées sont encore en cours d’installation. Si vous quittez maintenant le menu du disque d’installation, le programme d’installation en cours ira jusqu’au bout ; toutefois, l’activation ou l’enregistrement éventuellement requis risque de ne pas se faire automatiquement.  De plus, les autres applications sélectionnées ne seront pas installées.
 
 Voulez-vous quitter ?</translation>
     </message>
@@ -167,7 +167,7 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Sur le Web</translation>
+        <translation>Web uniquement</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
@@ -203,11 +203,11 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Unable to locate setup_runner.exe in directory "%1".</source>
-        <translation>Impossible de trouver setup_runner.exe dans le répertoire "%1".</translation>
+        <translation>Impossible de trouver setup_runner.exe dans le dossier « %1 ».</translation>
     </message>
     <message>
         <source>Unable to locate path ".", which should be "%1" but isn't.</source>
-        <translation>Impossible de trouver le chemin ".", qui devrait être "%1" mais ne l'est pas.</translation>
+        <translation>Impossible de trouver le chemin « . », qui devrait être « %1 », mais ne l’est pas.</translation>
     </message>
     <message>
         <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
@@ -266,11 +266,11 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+        <translation>Recherche d’une mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Recherche d’une mise à jour du logiciel de l’appareil ...</translation>
+        <translation>Recherche d’une mise à jour du logiciel de l’appareil...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,22 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+        <translation>Recherche d’une mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Téléchargement de la mise à jour du programme d’installation ...</translation>
+        <translation>Téléchargement de la mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Décompression de la mise à jour du programme d’installation ...</translation>
+        <translation>Décompression de la mise à jour du programme d’installation...</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Recherche de mises à jour pour %1 ...</translation>
+        <translation>Recherche de mises à jour pour %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -313,7 +313,7 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
-        <translation>%1 n’est pas encore pris en charge par Tamberlin Update.</translation>
+        <translation>%1 n’est actuellement pas pris en charge par Tamberlin Update.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Tamberlin 更新</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -99,19 +99,19 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Speed: calculating</source>
-        <translation>速度: 正在计算</translation>
+        <translation>速度：正在计算</translation>
     </message>
     <message>
         <source>Time remaining: calculating</source>
-        <translation>剩余时间: 正在计算</translation>
+        <translation>剩余时间：正在计算</translation>
     </message>
     <message>
         <source>Speed: </source>
-        <translation>速度: </translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Time remaining: </source>
-        <translation>剩余时间: </translation>
+        <translation>剩余时间：</translation>
     </message>
     <message>
         <source>Download</source>
@@ -266,11 +266,11 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>正在检查安装程序更新 ...</translation>
+        <translation>正在检查安装程序更新...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>正在检查设备软件更新 ...</translation>
+        <translation>正在检查设备软件更新...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,22 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>正在检查安装程序更新 ...</translation>
+        <translation>正在检查安装程序更新...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>正在下载安装程序更新 ...</translation>
+        <translation>正在下载安装程序更新...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>正在解压缩安装程序更新 ...</translation>
+        <translation>正在解压缩安装程序更新...</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
         <source>Checking for %1 updates ...</source>
-        <translation>正在检查 %1 的更新 ...</translation>
+        <translation>正在检查 %1 的更新...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>Des versions plus récentes sont disponibles sur le web.</translation>
+        <translation>Des versions plus récentes sont disponibles sur le Web.</translation>
     </message>
     <message>
         <source>Read me first</source>
