@@ -167,7 +167,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Только из Интернета</translation>
+        <translation>Только онлайн</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
