@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear the download cache</source>
-        <translation>Vider le cache des téléchargements</translation>
+        <translation>Vider le cache de téléchargement</translation>
     </message>
     <message>
         <source>Close now</source>
