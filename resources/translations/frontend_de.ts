@@ -203,11 +203,11 @@ Möchten Sie wirklich beenden?</translation>
     </message>
     <message>
         <source>Unable to locate setup_runner.exe in directory "%1".</source>
-        <translation>Die Datei setup_runner.exe wurde im Verzeichnis "%1" nicht gefunden.</translation>
+        <translation>Die Datei setup_runner.exe wurde im Ordner „%1“ nicht gefunden.</translation>
     </message>
     <message>
         <source>Unable to locate path ".", which should be "%1" but isn't.</source>
-        <translation>Der Pfad "." wurde nicht gefunden; er sollte "%1" sein, ist es aber nicht.</translation>
+        <translation>Der Pfad „.“ wurde nicht gefunden; er sollte „%1“ sein, ist es aber nicht.</translation>
     </message>
     <message>
         <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
