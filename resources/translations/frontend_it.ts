@@ -296,6 +296,10 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Il software di %1 non è stato integrato in update.xml. Verificare di nuovo il dispositivo con «%2».</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
         <translation>Ricerca di aggiornamenti per %1 ...</translation>
     </message>
@@ -360,6 +364,13 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Un indirizzo di aggiornamento non sicuro è stato rifiutato: è accettato solo https.</translation>
     </message>
 </context>
 </TS>

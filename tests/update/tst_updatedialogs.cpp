@@ -11,6 +11,7 @@
 #include "scannerlist.h"
 #include "selectscannerdlg.h"
 #include "setupsettings.h"
+#include "updateclient.h"
 #include "updateseams.h"
 #include "updateserver.h"
 #include "usbinventory.h"
@@ -538,7 +539,9 @@ void TestUpdateDialogs::translated()
     loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
     CheckUpdateDlg check(nullptr, &product, Qt::WindowFlags(), false, false);
     SelectScannerDlg select(nullptr, m_root.path());
+    const QString refusal = UpdateClient::insecureAddressText();
     QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(!refusal.startsWith(QLatin1String("An update address")), qPrintable(refusal));
 
     // The sentences; single words may well be spelt alike in some languages ("No", "Status").
     const QString question = check.findChild<QLabel *>("m_lblQuestion")->text();
