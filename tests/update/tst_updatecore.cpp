@@ -4,10 +4,11 @@
 // a self-update leaves for the newer copy.
 
 #include "bundlemerge.h"
+#include "downloadmanager.h"
 #include "dvdpath.h"
-#include "setupsettings.h"
 #include "setupversion.h"
 #include "updateclient.h"
+#include "xmlguard.h"
 
 #include <QDomDocument>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(BundleMerge::Result)
+Q_DECLARE_METATYPE(UpdateClient::FileKind)
 
 class TestUpdateCore : public QObject
 {
@@ -29,6 +31,8 @@ private slots:
     void readRoot();
     void addresses_data();
     void addresses();
+    void fetchIsBoundedAndFresh_data();
+    void fetchIsBoundedAndFresh();
     void disctoolMergeBundle_data();
     void disctoolMergeBundle();
     void dvdPathKeepsAnyFolderName_data();
@@ -291,6 +295,38 @@ void TestUpdateCore::addresses()
           UpdateClient::setupPackageUrl(),
           UpdateClient::scannerFileUrl(UpdateClient::updateBaseUrl(), "0A41", "B")})
         QVERIFY2(UpdateClient::isSecure(own), qPrintable(own.toString()));
+}
+
+void TestUpdateCore::fetchIsBoundedAndFresh_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<UpdateClient::FileKind>("kind");
+    QTest::addColumn<qint64>("limit"); // 0: refused, nothing started
+    QTest::newRow("a description file: the guard's size")
+            << "https://127.0.0.1:1/a.xml" << UpdateClient::FileKind::Description
+            << qint64(XmlGuard::maxBytes);
+    QTest::newRow("the setup package: its fixed bound")
+            << "https://127.0.0.1:1/TamberlinUpdate.exe" << UpdateClient::FileKind::SetupPackage
+            << UpdateClient::SetupPackageLimit;
+    QTest::newRow("plain http is refused")
+            << "http://127.0.0.1:1/a.xml" << UpdateClient::FileKind::Description << qint64(0);
+}
+
+// Each download is bounded by its kind and starts from nothing: a side file an earlier run left
+// could otherwise be resumed into a file that joins two versions.
+void TestUpdateCore::fetchIsBoundedAndFresh()
+{
+    QFETCH(QString, url);
+    QFETCH(UpdateClient::FileKind, kind);
+    QFETCH(qint64, limit);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("file"));
+    QVERIFY(writeFile(target, "old"));
+    QVERIFY(writeFile(target + QStringLiteral(".part"), "earlier run"));
+    DownloadManager downloader;
+    QCOMPARE(UpdateClient::fetch(downloader, QUrl(url), target, kind), limit > 0);
+    QCOMPARE(downloader.sizeLimit(), limit);
+    QCOMPARE(QFile::exists(target + QStringLiteral(".part")), limit == 0);
 }
 
 void TestUpdateCore::disctoolMergeBundle_data()
