@@ -77,7 +77,7 @@ private:
     void listDevices(std::vector<DeviceRecord> devices);
     void checkCurrentDevice();
     void nextDevice();
-    void fetch(const QUrl &url, const QString &fileName, Step step);
+    void fetch(const QUrl &url, const QString &hostFile, Step step);
     void finishBundleSelection(DeviceRecord &device);
     void finishScannerFile(DeviceRecord &device);
     void finishBundle(DeviceRecord &device);

@@ -229,6 +229,13 @@ void TestHttpConnection::pump()
             chunk = qMin(chunk, b.stallAt - m_sent);
         m_socket->write(m_body.constData() + offset, chunk);
         m_sent += chunk;
+        // One piece per tick without end: the client shares this event loop and must get its
+        // turn, and a client that went away stops the pump at once.
+        if (b.endless) {
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                m_pump->stop();
+            return;
+        }
     }
     if (m_sent < size)
         return;
