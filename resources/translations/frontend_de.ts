@@ -294,6 +294,13 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Eine unsichere Update-Adresse wurde abgelehnt: Nur https wird akzeptiert.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Eine unsichere Update-Adresse wurde abgelehnt: Nur https wird akzeptiert.</translation>
     </message>
 </context>
 </TS>

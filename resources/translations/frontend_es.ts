@@ -294,6 +294,13 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Se ha rechazado una dirección de actualización no segura: solo se acepta https.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Se ha rechazado una dirección de actualización no segura: solo se acepta https.</translation>
     </message>
 </context>
 </TS>

@@ -294,6 +294,13 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Une adresse de mise à jour non sécurisée a été refusée : seul https est accepté.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Une adresse de mise à jour non sécurisée a été refusée : seul https est accepté.</translation>
     </message>
 </context>
 </TS>

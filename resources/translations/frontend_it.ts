@@ -294,6 +294,13 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Un indirizzo di aggiornamento non sicuro è stato rifiutato: è accettato solo https.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Un indirizzo di aggiornamento non sicuro è stato rifiutato: è accettato solo https.</translation>
     </message>
 </context>
 </TS>

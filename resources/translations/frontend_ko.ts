@@ -294,6 +294,13 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>안전하지 않은 업데이트 주소가 거부되었습니다. https만 허용됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>안전하지 않은 업데이트 주소가 거부되었습니다. https만 허용됩니다.</translation>
     </message>
 </context>
 </TS>

@@ -294,6 +294,13 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Güvenli olmayan bir güncelleme adresi reddedildi: yalnızca https kabul edilir.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
@@ -364,13 +371,6 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateClient</name>
-    <message>
-        <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Güvenli olmayan bir güncelleme adresi reddedildi: yalnızca https kabul edilir.</translation>
     </message>
 </context>
 </TS>
