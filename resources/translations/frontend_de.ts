@@ -294,7 +294,18 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Updates zu 
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Eine unsichere Update-Adresse wurde abgelehnt: Nur https wird akzeptiert.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Die Software für %1 konnte nicht in update.xml übernommen werden. Prüfen Sie das Gerät erneut mit „%2“.</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Suche nach Updates für %1...</translation>

@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>An update address that is not secure was refused: only https is accepted.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>The software of %1 could not be merged into update.xml. Check the device again with '%2'.</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Checking for %1 updates ...</translation>

@@ -294,7 +294,18 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Se ha rechazado una dirección de actualización no segura: solo se acepta https.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>No se pudo integrar el software de %1 en update.xml. Vuelva a comprobar el dispositivo con «%2».</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Buscando actualizaciones para %1...</translation>

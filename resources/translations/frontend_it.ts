@@ -294,7 +294,18 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Un indirizzo di aggiornamento non sicuro è stato rifiutato: è accettato solo https.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Il software di %1 non è stato integrato in update.xml. Verificare di nuovo il dispositivo con «%2».</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Ricerca di aggiornamenti per %1...</translation>

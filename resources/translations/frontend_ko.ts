@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>안전하지 않은 업데이트 주소가 거부되었습니다. https만 허용됩니다.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>%1의 소프트웨어를 update.xml에 병합할 수 없습니다. '%2'(으)로 장치를 다시 확인하십시오.</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>%1 업데이트 확인 중...</translation>

@@ -294,7 +294,18 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Um endereço de atualização não seguro foi recusado: somente https é aceito.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Não foi possível integrar o software de %1 ao update.xml. Verifique o dispositivo novamente com "%2".</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Procurando atualizações para %1...</translation>

@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Небезопасный адрес обновления отклонён: принимается только https.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Не удалось добавить программы для %1 в update.xml. Проверьте устройство ещё раз с помощью «%2».</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Поиск обновлений для %1...</translation>

@@ -294,7 +294,18 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Güvenli olmayan bir güncelleme adresi reddedildi: yalnızca https kabul edilir.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>%1 yazılımı update.xml dosyasına eklenemedi. Aygıtı '%2' ile yeniden denetleyin.</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>%1 için güncellemeler denetleniyor...</translation>

@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>已拒绝不安全的更新地址：仅接受 https。</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>无法将 %1 的软件合并到 update.xml。请使用“%2”重新检查设备。</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>正在检查 %1 的更新...</translation>

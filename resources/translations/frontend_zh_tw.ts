@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>已拒絕不安全的更新位址：僅接受 https。</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>無法將 %1 的軟體合併至 update.xml。請使用「%2」重新檢查裝置。</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>正在檢查 %1 的更新...</translation>
