@@ -93,6 +93,18 @@ void positionOf(const QString &text, int index, int &line, int &column)
     column = index - lineStart + 1;
 }
 
+// A file over the limit is refused at line and column 0.
+bool refuseSize(QString *error, int *line, int *column)
+{
+    if (error)
+        *error = QStringLiteral("file larger than %1 bytes").arg(XmlGuard::maxBytes);
+    if (line)
+        *line = 0;
+    if (column)
+        *column = 0;
+    return false;
+}
+
 } // namespace
 
 bool XmlGuard::readWithin(
@@ -108,13 +120,7 @@ bool XmlGuard::readWithin(
     while ((got = device.read(piece, sizeof piece)) > 0) {
         if (content.size() + got > maxBytes) {
             content.clear();
-            if (error)
-                *error = QStringLiteral("file larger than %1 bytes").arg(maxBytes);
-            if (line)
-                *line = 0;
-            if (column)
-                *column = 0;
-            return false;
+            return refuseSize(error, line, column);
         }
         content.append(piece, int(got));
     }
@@ -198,11 +204,19 @@ bool XmlGuard::parse(
     return document.setContent(text, error, line, column);
 }
 
+bool XmlGuard::parseBytes(
+        const QByteArray &content, QDomDocument &document, QString *error, int *line, int *column)
+{
+    if (content.size() > maxBytes)
+        return refuseSize(error, line, column);
+    return parse(decode(content), document, error, line, column);
+}
+
 bool XmlGuard::read(
         QIODevice &device, QDomDocument &document, QString *error, int *line, int *column)
 {
     QByteArray content;
     if (!readWithin(device, content, error, line, column))
         return false;
-    return parse(decode(content), document, error, line, column);
+    return parseBytes(content, document, error, line, column);
 }

@@ -40,6 +40,10 @@ public:
                       QString *error = nullptr,
                       int *line = nullptr,
                       int *column = nullptr);
+    // Bytes would reach check() decoded as UTF-8 while the DOM decodes them by byte-order mark
+    // or declaration: screen bytes through parseBytes() or read() instead.
+    static bool check(const QByteArray &, QString * = nullptr, int * = nullptr, int * = nullptr)
+            = delete;
 
     // check() and then QDomDocument::setContent on the same text (without namespace
     // processing); false with the position of whichever refused it.
@@ -48,6 +52,13 @@ public:
                       QString *error = nullptr,
                       int *line = nullptr,
                       int *column = nullptr);
+    // Within maxBytes, decode and parse: what every XML from the network or a peer goes
+    // through, so that the screen and the DOM read the same characters.
+    static bool parseBytes(const QByteArray &content,
+                           QDomDocument &document,
+                           QString *error = nullptr,
+                           int *line = nullptr,
+                           int *column = nullptr);
     // readWithin, decode and parse.
     static bool read(QIODevice &device,
                      QDomDocument &document,

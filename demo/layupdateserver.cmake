@@ -6,7 +6,8 @@
 #   OUT/Downloads/updater/0B52/Windows/   the DS-520's scanner file, which names no bundle
 #   OUT/setupupdate/                      TamberlinUpdate.xml and TamberlinUpdate.exe: a newer
 #                                         setup (file version VERSION) in the demo's package,
-#                                         with setup_runner, the skin and the licences
+#                                         with setup_runner, the skin and the licences; the
+#                                         description names the package's SHA-256
 #   cmake -DOUT=... -DSOURCE=<demo/updateserver> -DUPDATE_XML=<laid-out update.xml> -DDISC=...
 #         -DSETUP=... -DRUNNER=... -DPACKAGER=... -DOBJCOPY=... -DVERSION=... -P layupdateserver.cmake
 set(models ${OUT}/Downloads/updater/0A41/Windows)
@@ -24,9 +25,6 @@ string(REGEX REPLACE "<Scanner[^>]*>" "<Bundle SoftwareVersion=\"1.1.0\" MinSetu
 string(REPLACE "</Scanner>" "</Bundle>" bundle "${bundle}")
 file(WRITE ${models}/0A41_Bundle_A.xml "${bundle}")
 
-file(WRITE ${OUT}/setupupdate/TamberlinUpdate.xml
-     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-     "<Setup Version=\"${VERSION}\" compression=\"self_extr_zip\"/>\n")
 # Without debug information the package downloads in a few seconds even at the demo's rate.
 set(files)
 foreach(program Setup=${SETUP} setup_runner=${RUNNER})
@@ -51,3 +49,8 @@ file(REMOVE_RECURSE ${OUT}/staging)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "Could not build the demo's setup package")
 endif()
+# The description names the package by its hash: setup starts no other package.
+file(SHA256 ${OUT}/setupupdate/TamberlinUpdate.exe packageHash)
+file(WRITE ${OUT}/setupupdate/TamberlinUpdate.xml
+     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+     "<Setup Version=\"${VERSION}\" compression=\"self_extr_zip\" sha256=\"${packageHash}\"/>\n")

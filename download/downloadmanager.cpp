@@ -133,6 +133,8 @@ void DownloadManager::finishedHead()
 
     // 64 bits: installers and bundles may exceed 2 GiB.
     m_totalSize = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (!withinLimit(m_totalSize))
+        return;
     // A weak entity tag may not guard a range.
     m_validator = reply->rawHeader("ETag");
     if (m_validator.startsWith("W/") || m_validator.isEmpty())
@@ -203,6 +205,9 @@ void DownloadManager::downloadProgress(qint64 bytesReceived, qint64 bytesTotal)
     if (!checkRange())
         return;
 
+    // A GET that announces more than the limit is refused before its body lands on disk.
+    if (bytesTotal > 0 && !withinLimit(m_resumeOffset + bytesTotal))
+        return;
     m_downloaded = m_resumeOffset + bytesReceived;
     if (!drain())
         return;
@@ -454,6 +459,8 @@ bool DownloadManager::drain()
         return false;
     while (m_reply->bytesAvailable() > 0) {
         const QByteArray data = m_reply->readAll();
+        if (!withinLimit(m_partFile->size() + data.size()))
+            return false;
         if (m_partFile->write(data) != data.size()) {
             diagnostic(QStringLiteral("cannot write %1: %2")
                                .arg(m_partFile->fileName(), m_partFile->errorString()));
@@ -462,6 +469,15 @@ bool DownloadManager::drain()
         }
     }
     return true;
+}
+
+bool DownloadManager::withinLimit(qint64 bytes)
+{
+    if (m_sizeLimit <= 0 || bytes <= m_sizeLimit)
+        return true;
+    diagnostic(QStringLiteral("%1 bytes exceed the limit of %2").arg(bytes).arg(m_sizeLimit));
+    fail(QNetworkReply::UnknownContentError);
+    return false;
 }
 
 void DownloadManager::fail(QNetworkReply::NetworkError code)

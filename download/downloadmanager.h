@@ -22,6 +22,8 @@ class QTimer;
 // a ranged answer that starts at neither the requested offset nor zero, or that belongs to a file
 // of another length, as ProtocolFailure. A resumed GET carries If-Range with the file's ETag (or
 // Last-Modified), so a file that changed meanwhile comes whole and replaces the side file.
+// With a size limit, a file announced or grown beyond it is refused as UnknownContentError and its
+// side file deleted, so a server that never stops sending cannot fill the disk.
 class DownloadManager : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,9 @@ public:
     int inactivityTimeout() const { return m_timeout; }
     // Tests shorten the silence that counts as a time-out; everyone else keeps the default.
     void setInactivityTimeout(int milliseconds) { m_timeout = milliseconds; }
+    // The most bytes the file may have; 0 (the default): no limit. Set before download().
+    void setSizeLimit(qint64 bytes) { m_sizeLimit = bytes; }
+    qint64 sizeLimit() const { return m_sizeLimit; }
 
 signals:
     void addLine(QString qsLine);
@@ -74,6 +79,7 @@ private:
     void abandonReply();
     bool drain();
     bool checkRange();
+    bool withinLimit(qint64 bytes);
     void fail(QNetworkReply::NetworkError code);
 
     QUrl m_url;
@@ -93,6 +99,7 @@ private:
     QElapsedTimer m_intervalClock;
     SpeedMeter m_speed;
     int m_timeout = DefaultTimeout;
+    qint64 m_sizeLimit = 0;
 
     State m_state = State::Idle;
     // Whether the current GET's answer was checked against the range it asked for.

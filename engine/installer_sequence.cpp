@@ -159,6 +159,10 @@ void Installer::download(int index)
             &DownloadManager::sigDownloadCanBePaused,
             this,
             &Installer::sltDownloadCanBePaused);
+    // A server that never stops sending must not fill the disk. The catalogue's size, when it
+    // gives one, bounds the file; twice that, as a catalogue may lag a rebuilt installer by a
+    // little (the file this run downloads counts, whatever its size).
+    m_downloader->setSizeLimit(m_size > 0 ? 2 * m_size : 0);
     m_downloader->download(QUrl(m_url), hostDownloadPath());
 }
 

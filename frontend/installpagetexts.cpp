@@ -52,16 +52,18 @@ QString InstallPageTexts::componentsToolTip(const QList<Installer *> &first,
                    + QStringLiteral("</b></td></tr>");
     for (const QList<Installer *> *list : {&first, &second}) {
         for (Installer *installer : *list) {
-            // The catalogue's match value is the version an installer brings.
+            // The catalogue's match value is the version an installer brings. Names and
+            // versions may come from an update server's catalogue: text inside the table.
             const QString version = installer->checker().matchValue();
             if (version.isEmpty())
                 html += QStringLiteral("<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;%1"
                                        "</td></tr>")
-                                .arg(installer->displayName());
+                                .arg(installer->displayName().toHtmlEscaped());
             else
                 html += QStringLiteral("<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;%1"
                                        "&nbsp;ver: %2</td></tr>")
-                                .arg(installer->displayName(), version);
+                                .arg(installer->displayName().toHtmlEscaped(),
+                                     version.toHtmlEscaped());
         }
     }
     return html + QStringLiteral("</table>");

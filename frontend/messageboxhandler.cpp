@@ -35,6 +35,9 @@ int showBox(QObject *parent,
                     text,
                     QMessageBox::StandardButtons(buttons),
                     qobject_cast<QWidget *>(parent));
+    // Messages name applications, files and devices that a server or a peer described: never
+    // markup, which a box would render (and fetch images for).
+    box.setTextFormat(Qt::PlainText);
     if (flags & MessageSeam::KeepOnTop)
         box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);
     return box.exec();

@@ -6,13 +6,15 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QSaveFile>
-#include <QTextStream>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace {
 
 bool parse(const QByteArray &content, const QString &rootName, QDomDocument &document)
 {
-    return XmlGuard::check(content) && document.setContent(content)
+    return XmlGuard::parseBytes(content, document)
            && document.documentElement().tagName().toLower() == rootName;
 }
 
@@ -46,59 +48,121 @@ void addBundle(QDomDocument &catalogue, const QDomDocument &bundle)
     }
 }
 
-bool readFile(const QString &path, QByteArray &content)
+// text without the characters an XML 1.0 document cannot hold, so that the output always reads
+// back.
+QString xmlCharacters(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept += c;
+            kept += text.at(++i);
+            continue;
+        }
+        const ushort u = c.unicode();
+        const bool allowed = u == 0x9 || u == 0xA || u == 0xD
+                             || (u >= 0x20 && u <= 0xFFFD && !c.isSurrogate());
+        if (allowed)
+            kept += c;
+    }
+    return kept;
+}
+
+// Elements and their text, attributes sorted by name (the DOM keeps them in hash order, which
+// changes from run to run). Comments, processing instructions, a document type and entity
+// references carry nothing the catalogue reads and are left out. Depth is bounded by the guard.
+void writeNode(QXmlStreamWriter &writer, const QDomNode &node)
+{
+    if (node.isElement()) {
+        const QDomElement element = node.toElement();
+        writer.writeStartElement(element.tagName());
+        const QDomNamedNodeMap attributes = element.attributes();
+        QList<QDomAttr> sorted;
+        for (int i = 0; i < attributes.count(); ++i)
+            sorted << attributes.item(i).toAttr();
+        std::sort(sorted.begin(), sorted.end(), [](const QDomAttr &a, const QDomAttr &b) {
+            return a.name() < b.name();
+        });
+        for (const QDomAttr &attribute : sorted)
+            writer.writeAttribute(attribute.name(), xmlCharacters(attribute.value()));
+        for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling())
+            writeNode(writer, child);
+        writer.writeEndElement();
+    } else if (node.isText()) {
+        // CDATA sections too: the same characters, escaped instead of bracketed.
+        writer.writeCharacters(xmlCharacters(node.toCharacterData().data()));
+    }
+}
+
+QByteArray serialise(const QDomDocument &document)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter writer(&buffer);
+    writer.setCodec("UTF-8");
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(1);
+    writer.writeStartDocument();
+    writeNode(writer, document.documentElement());
+    writer.writeEndDocument();
+    return bytes;
+}
+
+} // namespace
+
+BundleMerge::Result BundleMerge::merge(const QByteArray &scanner,
+                                       const QByteArray &bundle,
+                                       const QString &serialNumber,
+                                       bool network,
+                                       QByteArray &output)
+{
+    QDomDocument catalogue;
+    if (!parse(scanner, QStringLiteral("scanner"), catalogue))
+        return Result::ScannerUnreadable;
+    QDomDocument bundleDocument;
+    if (!parse(bundle, QStringLiteral("bundle"), bundleDocument))
+        return Result::BundleUnreadable;
+
+    QDomElement root = catalogue.documentElement();
+    root.setAttribute(QStringLiteral("ScannerSN"), serialNumber);
+    root.setAttribute(QStringLiteral("NetworkScanner"),
+                      network ? QStringLiteral("true") : QStringLiteral("false"));
+    addBundle(catalogue, bundleDocument);
+    output = serialise(catalogue);
+    return Result::Merged;
+}
+
+BundleMerge::Result BundleMerge::mergeFiles(const QString &scannerPath,
+                                            const QString &bundlePath,
+                                            const QString &outputPath,
+                                            const QString &serialNumber,
+                                            bool network)
+{
+    QByteArray scanner;
+    if (!readFile(scannerPath, scanner))
+        return Result::ScannerUnreadable;
+    QByteArray bundle;
+    if (!readFile(bundlePath, bundle))
+        return Result::BundleUnreadable;
+    QByteArray merged;
+    const Result result = merge(scanner, bundle, serialNumber, network, merged);
+    if (result != Result::Merged)
+        return result;
+    return writeFile(outputPath, merged) ? Result::Merged : Result::OutputUnwritable;
+}
+
+bool BundleMerge::readFile(const QString &path, QByteArray &content)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && XmlGuard::readWithin(file, content);
 }
 
-} // namespace
-
-bool BundleMerge::merge(const QByteArray &scanner,
-                        const QByteArray *bundle,
-                        const QString &serialNumber,
-                        bool network,
-                        QByteArray &output)
+bool BundleMerge::writeFile(const QString &path, const QByteArray &content)
 {
-    QDomDocument catalogue;
-    if (!parse(scanner, QStringLiteral("scanner"), catalogue))
-        return false;
-    QDomElement root = catalogue.documentElement();
-    root.setAttribute(QStringLiteral("ScannerSN"), serialNumber);
-    root.setAttribute(QStringLiteral("NetworkScanner"),
-                      network ? QStringLiteral("true") : QStringLiteral("false"));
-
-    QDomDocument bundleDocument;
-    if (bundle && parse(*bundle, QStringLiteral("bundle"), bundleDocument))
-        addBundle(catalogue, bundleDocument);
-
-    // Written through a UTF-8 stream so that an encoding the scanner file declared is replaced
-    // by the one the bytes are really in.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QTextStream stream(&buffer);
-    stream.setCodec("UTF-8");
-    catalogue.save(stream, 1, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    output = bytes;
-    return true;
-}
-
-bool BundleMerge::mergeFiles(const QString &scannerPath,
-                             const QString &bundlePath,
-                             const QString &outputPath,
-                             const QString &serialNumber,
-                             bool network)
-{
-    QByteArray scanner;
-    if (!readFile(scannerPath, scanner))
-        return false;
-    QByteArray bundle;
-    const bool hasBundle = readFile(bundlePath, bundle);
-    QByteArray merged;
-    if (!merge(scanner, hasBundle ? &bundle : nullptr, serialNumber, network, merged))
-        return false;
-    QSaveFile file(outputPath);
-    return file.open(QIODevice::WriteOnly) && file.write(merged) == merged.size() && file.commit();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
+           && file.commit();
 }

@@ -6,17 +6,21 @@
 #include "downloadmanager.h"
 #include "dvdpath.h"
 #include "messageseam.h"
+#include "payloadhash.h"
 #include "process.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
 #include "setupversion.h"
+#include "signature.h"
 #include "sysinfo.h"
+#include "updateclient.h"
 #include "updatefiles.h"
 #include "updateseams.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -66,6 +70,12 @@ StartResult startProgram(const QString &program,
     }
     result.code = process.wait(0) ? process.exitCode() : sys::StillActive;
     return result;
+}
+
+// The running program, in the form Windows names it.
+std::wstring runningProgram()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdWString();
 }
 
 } // namespace
@@ -142,8 +152,7 @@ int CheckUpdateDlg::exec()
 
 QString CheckUpdateDlg::runningVersion()
 {
-    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-    return QString::fromStdWString(sys::fileVersion(program.toStdWString()));
+    return QString::fromStdWString(sys::fileVersion(runningProgram()));
 }
 
 void CheckUpdateDlg::on_m_btnYes_clicked()
@@ -177,9 +186,9 @@ void CheckUpdateDlg::on_m_btnYes_clicked()
 
     QDir().mkpath(UpdateFiles::hostPath(SetupSettings::updatePath()));
     showStatus(tr("Check for device software update ..."));
-    const QString pid = m_product->productId().toUpper();
     beginStep(BundleSelectionStep,
-              QStringLiteral("%1/%2/Windows/%2_SN.xml").arg(m_product->updateUrl(), pid),
+              UpdateClient::bundleSelectionUrl(m_product->updateUrl(),
+                                               m_product->productId().toUpper()),
               SetupSettings::updatePath() + QLatin1Char('\\')
                       + QString::fromStdWString(m_device.productIdText)
                       + QStringLiteral("_SN.xml"));
@@ -279,12 +288,21 @@ void CheckUpdateDlg::showStatus(const QString &text)
     ui->m_lblStatus->setText(text);
 }
 
-void CheckUpdateDlg::beginStep(int step, const QString &url, const QString &windowsTarget)
+void CheckUpdateDlg::beginStep(int step, const QUrl &url, const QString &windowsTarget)
 {
     m_downloader = UpdateFiles::newDownloader(this);
     m_step = step;
     ui->m_lblANI->show();
-    m_downloader->download(QUrl(url), UpdateFiles::hostPath(windowsTarget));
+    const UpdateClient::FileKind kind = step == SetupPackageStep
+                                                ? UpdateClient::FileKind::SetupPackage
+                                                : UpdateClient::FileKind::Description;
+    if (UpdateClient::fetch(*m_downloader, url, UpdateFiles::hostPath(windowsTarget), kind))
+        return;
+    dropDownloader();
+    MessageSeam::show(
+            this, MessageSeam::Critical, tr("Error"), UpdateClient::insecureAddressText());
+    m_continue = true;
+    close();
 }
 
 void CheckUpdateDlg::dropDownloader()
@@ -294,34 +312,28 @@ void CheckUpdateDlg::dropDownloader()
 
 void CheckUpdateDlg::beginScannerFile()
 {
-    const QString pid = m_product->productId().toUpper();
     beginStep(ScannerFileStep,
-              QStringLiteral("%1/%2/Windows/%2_%3.xml")
-                      .arg(m_product->updateUrl(), pid, m_product->bundleType()),
+              UpdateClient::scannerFileUrl(m_product->updateUrl(),
+                                           m_product->productId().toUpper(),
+                                           m_product->bundleType()),
               m_updateScannerFile);
 }
 
 void CheckUpdateDlg::beginSetupCheck()
 {
     showStatus(tr("Check for setup update ..."));
-    beginStep(SetupDescriptionStep, setupHostUrl("TamberlinUpdate.xml"), m_setupDescriptionFile);
-}
-
-QString CheckUpdateDlg::setupHostUrl(const char *file) const
-{
-    return QStringLiteral("https://%1/Downloads/updater/Windows/%2")
-            .arg(SetupSettings::webHost(), QLatin1String(file));
+    beginStep(SetupDescriptionStep, UpdateClient::setupDescriptionUrl(), m_setupDescriptionFile);
 }
 
 void CheckUpdateDlg::finishScannerFile()
 {
     QDomDocument document;
-    const bool valid = UpdateFiles::readRoot(
+    const bool valid = UpdateClient::readRoot(
             UpdateFiles::hostPath(m_updateScannerFile), QStringLiteral("scanner"), document);
     const QDomElement root = document.documentElement();
     m_scannerSoftwareVersion = root.attribute(QStringLiteral("SoftwareVersion"));
     m_scannerMinSetupVersion = root.attribute(QStringLiteral("MinSetupVersion"));
-    m_bundleUrl = UpdateFiles::normaliseBundleUrl(root.attribute(QStringLiteral("BundleURL")));
+    m_bundleUrl = UpdateClient::bundleUrl(root.attribute(QStringLiteral("BundleURL")));
     if (!valid || m_scannerMinSetupVersion.isEmpty() || m_bundleUrl.isEmpty()) {
         m_continue = true;
         close();
@@ -333,17 +345,18 @@ void CheckUpdateDlg::finishScannerFile()
 void CheckUpdateDlg::finishBundle()
 {
     QDomDocument document;
-    const bool valid = UpdateFiles::readRoot(
+    const bool valid = UpdateClient::readRoot(
             UpdateFiles::hostPath(m_bundleFile), QStringLiteral("bundle"), document);
     const QDomElement root = document.documentElement();
     m_bundleSoftwareVersion = root.attribute(QStringLiteral("SoftwareVersion"));
     m_bundleMinSetupVersion = root.attribute(QStringLiteral("MinSetupVersion"));
     if (!valid || m_bundleMinSetupVersion.isEmpty()
-        || !BundleMerge::mergeFiles(UpdateFiles::hostPath(m_updateScannerFile),
-                                    UpdateFiles::hostPath(m_bundleFile),
-                                    UpdateFiles::hostPath(m_mergedCatalogueFile),
-                                    QString::fromStdWString(m_device.serialNumber),
-                                    m_device.network)) {
+        || BundleMerge::mergeFiles(UpdateFiles::hostPath(m_updateScannerFile),
+                                   UpdateFiles::hostPath(m_bundleFile),
+                                   UpdateFiles::hostPath(m_mergedCatalogueFile),
+                                   QString::fromStdWString(m_device.serialNumber),
+                                   m_device.network)
+                   != BundleMerge::Result::Merged) {
         m_continue = true;
         close();
         return;
@@ -354,7 +367,7 @@ void CheckUpdateDlg::finishBundle()
 void CheckUpdateDlg::finishSetupDescription()
 {
     QDomDocument document;
-    const bool readable = UpdateFiles::readRoot(
+    const bool readable = UpdateClient::readRoot(
             UpdateFiles::hostPath(m_setupDescriptionFile), QStringLiteral("setup"), document);
     const QString running = runningVersion();
     if (!readable) {
@@ -370,6 +383,7 @@ void CheckUpdateDlg::finishSetupDescription()
     const QDomElement root = document.documentElement();
     m_updateVersion = root.attribute(QStringLiteral("Version"));
     m_compression = root.attribute(QStringLiteral("compression"));
+    m_packageSha256 = root.attribute(QStringLiteral("sha256"));
     if (!SetupVersion::isAtLeast(m_updateVersion, m_scannerMinSetupVersion)
         || !SetupVersion::isAtLeast(m_updateVersion, m_bundleMinSetupVersion)
         || !SetupVersion::isAtLeast(m_updateVersion, m_product->minSetupVersion())
@@ -378,11 +392,16 @@ void CheckUpdateDlg::finishSetupDescription()
         return;
     }
     showStatus(tr("Download setup update ..."));
-    beginStep(SetupPackageStep, setupHostUrl("TamberlinUpdate.exe"), m_setupPackageFile);
+    beginStep(SetupPackageStep, UpdateClient::setupPackageUrl(), m_setupPackageFile);
 }
 
 void CheckUpdateDlg::finishSetupPackage()
 {
+    if (!packageTrusted()) {
+        QFile::remove(UpdateFiles::hostPath(m_setupPackageFile));
+        close();
+        return;
+    }
     showStatus(tr("Uncompress setup update ..."));
     const QString marker = updateFile(ExitMarker);
     QFile markerFile(marker);
@@ -403,6 +422,17 @@ void CheckUpdateDlg::finishSetupPackage()
     if (startNewSetup())
         m_continue = false;
     close();
+}
+
+bool CheckUpdateDlg::packageTrusted() const
+{
+    const QString package = UpdateFiles::hostPath(m_setupPackageFile);
+    // A hash the description names must be the package's; one that is no hash matches nothing.
+    if (!m_packageSha256.isEmpty()
+        && !PayloadHash::matches(m_packageSha256, PayloadHash::ofFile(package)))
+        return false;
+    return sys::compareSigners(runningProgram(), m_setupPackageFile.toStdWString())
+           != sys::SignerCheck::Refused;
 }
 
 QString CheckUpdateDlg::updateFile(const char *name) const

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <QNetworkReply>
+#include <QUrl>
 
 class DownloadManager;
 class QMovie;
@@ -80,7 +81,7 @@ protected:
 
 private:
     void showStatus(const QString &text);
-    void beginStep(int step, const QString &url, const QString &windowsTarget);
+    void beginStep(int step, const QUrl &url, const QString &windowsTarget);
     void beginScannerFile();
     void beginSetupCheck();
     void finishScannerFile();
@@ -94,7 +95,7 @@ private:
     bool startNewSetup();
     void clearUpdateFolder();
     QString updateFile(const char *name) const;
-    QString setupHostUrl(const char *file) const;
+    bool packageTrusted() const;
 
     Ui::check_update_dlg *ui;
     bool m_setupOnly;
@@ -111,11 +112,13 @@ private:
     QTimer *m_stepTimer = nullptr;
     QString m_scannerSoftwareVersion;
     QString m_scannerMinSetupVersion;
-    QString m_bundleUrl;
+    QUrl m_bundleUrl;
     QString m_bundleSoftwareVersion;
     QString m_bundleMinSetupVersion;
     QString m_updateVersion;
     QString m_compression;
+    // The package's SHA-256 as the setup description names it; empty: not named.
+    QString m_packageSha256;
     bool m_running = false;
     bool m_closed = false;
     QMovie *m_movie = nullptr;

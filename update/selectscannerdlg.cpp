@@ -3,16 +3,24 @@
 
 #include "bundlemerge.h"
 #include "downloadmanager.h"
+#include "messageseam.h"
+#include "updateclient.h"
 #include "updatefiles.h"
 #include "updateseams.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QIcon>
 #include <QMovie>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -35,15 +43,27 @@ QString itemText(const DeviceRecord &device)
            + QString::fromStdWString(device.serialNumber) + QLatin1Char(')');
 }
 
+// One scanner, however often it is listed: its model, serial number and connection.
+bool sameDevice(const DeviceRecord &a, const DeviceRecord &b)
+{
+    return a.productId == b.productId && a.serialNumber == b.serialNumber && a.network == b.network;
+}
+
 bool sameScanners(const std::vector<DeviceRecord> &a, const std::vector<DeviceRecord> &b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].productId != b[i].productId || a[i].serialNumber != b[i].serialNumber)
-            return false;
-    }
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameDevice);
+}
+
+QByteArray sha256(const QByteArray &content)
+{
+    return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
+}
+
+// The hash of a file as the merge would read it; empty when it cannot be read.
+QByteArray fileHash(const QString &path)
+{
+    QByteArray content;
+    return BundleMerge::readFile(path, content) ? sha256(content) : QByteArray();
 }
 
 } // namespace
@@ -52,7 +72,7 @@ SelectScannerDlg::SelectScannerDlg(QWidget *parent, const QString &folder)
     : QDialog(parent)
     , ui(new Ui::select_scanner_dlg)
     , m_folder(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
-    , m_updateBaseUrl(UpdateFiles::updateBaseUrl())
+    , m_updateBaseUrl(UpdateClient::updateBaseUrl())
     , m_stepTimer(new QTimer(this))
     , m_refreshTimer(new QTimer(this))
 {
@@ -65,6 +85,9 @@ SelectScannerDlg::SelectScannerDlg(QWidget *parent, const QString &folder)
     ui->m_lstWidgetScanners->setSelectionMode(QAbstractItemView::SingleSelection);
     ui->m_lstWidgetScanners->setIconSize(QSize(16, 16));
     ui->m_lblStatus->clear();
+    // The status names a device's model, which a device or a network peer chose: a label must
+    // never read it as markup (it would fetch an image at once, from wherever it says).
+    ui->m_lblStatus->setTextFormat(Qt::PlainText);
 
     m_stepTimer->setSingleShot(true);
     connect(m_stepTimer, &QTimer::timeout, this, &SelectScannerDlg::OnDownloadTimer);
@@ -102,17 +125,33 @@ void SelectScannerDlg::listDevices(std::vector<DeviceRecord> devices)
 {
     dropDownloader();
     m_stepTimer->stop();
+    std::optional<DeviceRecord> chosen;
+    if (const DeviceRecord *device = currentItemDevice())
+        chosen = *device;
     m_devices = std::move(devices);
+    m_checked.assign(m_devices.size(), CheckedFiles());
     ui->m_lstWidgetScanners->clear();
     for (size_t i = 0; i < m_devices.size(); ++i) {
         auto *item = new QListWidgetItem(
                 listIcon(NotSupportedIcon), itemText(m_devices[i]), ui->m_lstWidgetScanners);
         item->setData(Qt::UserRole, int(i));
-        ui->m_lstWidgetScanners->setCurrentItem(item);
     }
+    selectDevice(chosen ? &*chosen : nullptr);
     m_currentIndex = 0;
-    m_step = 0;
+    m_step = Step::BundleSelection;
     checkCurrentDevice();
+}
+
+void SelectScannerDlg::selectDevice(const DeviceRecord *chosen)
+{
+    // The user's choice stays where it was; without one (or once it is gone) the first row, a
+    // USB scanner when there is one, so that a peer that just appeared never takes it.
+    int row = 0;
+    for (size_t i = 0; chosen && i < m_devices.size(); ++i) {
+        if (sameDevice(m_devices[i], *chosen))
+            row = int(i);
+    }
+    ui->m_lstWidgetScanners->setCurrentRow(m_devices.empty() ? -1 : row);
 }
 
 void SelectScannerDlg::checkCurrentDevice()
@@ -128,18 +167,21 @@ void SelectScannerDlg::checkCurrentDevice()
     ui->m_lblANI->show();
     ui->m_lblStatus->setText(
             tr("Checking for %1 updates ...").arg(QString::fromStdWString(device.model)));
+    // Files left by an earlier check must not stand in for ones the server lacks now.
+    QDir(deviceFolder(device)).removeRecursively();
+    QDir().mkpath(deviceFolder(device));
     const QString pid = QString::fromStdWString(device.productIdText);
-    // A selection file left by an earlier check must not stand in for one the server lacks.
-    const QString selection = pid + QStringLiteral("_SN.xml");
-    QFile::remove(filePath(selection));
-    fetch(QStringLiteral("%1/%2/Windows/%2_SN.xml").arg(m_updateBaseUrl, pid), selection, 0);
+    fetch(UpdateClient::bundleSelectionUrl(m_updateBaseUrl, pid),
+          devicePath(device, pid + QStringLiteral("_SN.xml")),
+          Step::BundleSelection);
 }
 
-void SelectScannerDlg::fetch(const QString &url, const QString &fileName, int step)
+void SelectScannerDlg::fetch(const QUrl &url, const QString &hostFile, Step step)
 {
     m_downloader = UpdateFiles::newDownloader(this);
     m_step = step;
-    m_downloader->download(QUrl(url), filePath(fileName));
+    if (!UpdateClient::fetch(*m_downloader, url, hostFile, UpdateClient::FileKind::Description))
+        stopChecks(UpdateClient::insecureAddressText());
 }
 
 void SelectScannerDlg::dropDownloader()
@@ -160,21 +202,23 @@ void SelectScannerDlg::sltDownloadCanBePaused(bool)
 
 void SelectScannerDlg::sltDownloadError(QNetworkReply::NetworkError code)
 {
-    if (code == QNetworkReply::ContentNotFoundError) {
+    if (UpdateClient::isNotFound(code)) {
         // The server has no such file: that is an answer, and the missing file says it.
         sltDownloadComplete();
         return;
     }
-    dropDownloader();
-    ui->m_lblStatus->setText(
-            tr("The host reports error code %1. Contact technical support.").arg(int(code)));
-    becomeIdle();
+    stopChecks(tr("The host reports error code %1. Contact technical support.").arg(int(code)));
 }
 
 void SelectScannerDlg::sltDownloadTimeout()
 {
+    stopChecks(tr("Timeout error. Check your Internet connection."));
+}
+
+void SelectScannerDlg::stopChecks(const QString &status)
+{
     dropDownloader();
-    ui->m_lblStatus->setText(tr("Timeout error. Check your Internet connection."));
+    ui->m_lblStatus->setText(status);
     becomeIdle();
 }
 
@@ -184,66 +228,80 @@ void SelectScannerDlg::OnDownloadTimer()
     if (m_currentIndex >= int(m_devices.size()))
         return;
     DeviceRecord &device = m_devices[size_t(m_currentIndex)];
-    const QString pid = QString::fromStdWString(device.productIdText);
     switch (m_step) {
-    case 0: {
-        QString bundleType = QStringLiteral("1");
-        QDomDocument selection;
-        if (UpdateFiles::readRoot(
-                    filePath(pid + QStringLiteral("_SN.xml")), QStringLiteral("sn"), selection)) {
-            const QString defaultBundle = selection.documentElement().firstChildElement().attribute(
-                    QStringLiteral("DefaultBundle"));
-            // The type becomes part of a local file name: one that would lead out of the folder
-            // is no type at all.
-            if (!defaultBundle.isEmpty() && !defaultBundle.contains(QLatin1Char('/'))
-                && !defaultBundle.contains(QLatin1Char('\\'))
-                && !defaultBundle.contains(QLatin1String("..")))
-                bundleType = defaultBundle;
-        }
-        device.bundleType = bundleType.toStdWString();
-        const QString scannerFile = scannerFileName(device);
-        QFile::remove(filePath(scannerFile));
-        fetch(QStringLiteral("%1/%2/Windows/%2_%3.xml").arg(m_updateBaseUrl, pid, bundleType),
-              scannerFile,
-              1);
+    case Step::BundleSelection:
+        finishBundleSelection(device);
+        break;
+    case Step::ScannerFile:
+        finishScannerFile(device);
+        break;
+    case Step::Bundle:
+        finishBundle(device);
         break;
     }
-    case 1: {
-        QDomDocument scanner;
-        QString bundleUrl;
-        if (UpdateFiles::readRoot(
-                    filePath(scannerFileName(device)), QStringLiteral("scanner"), scanner)) {
-            const QDomElement root = scanner.documentElement();
-            const QString longName = root.attribute(QStringLiteral("LongName"));
-            if (!longName.isEmpty())
-                device.model = longName.toStdWString();
-            bundleUrl
-                    = UpdateFiles::normaliseBundleUrl(root.attribute(QStringLiteral("BundleURL")));
-        }
-        updateItem(m_currentIndex);
-        if (bundleUrl.isEmpty()) {
-            nextDevice();
-            break;
-        }
-        QFile::remove(filePath(bundleFileName(device)));
-        fetch(bundleUrl, bundleFileName(device), 2);
-        break;
+}
+
+void SelectScannerDlg::finishBundleSelection(DeviceRecord &device)
+{
+    const QString pid = QString::fromStdWString(device.productIdText);
+    QString bundleType = QStringLiteral("1");
+    QDomDocument selection;
+    if (UpdateClient::readRoot(devicePath(device, pid + QStringLiteral("_SN.xml")),
+                               QStringLiteral("sn"),
+                               selection)) {
+        const QString defaultBundle = selection.documentElement().firstChildElement().attribute(
+                QStringLiteral("DefaultBundle"));
+        // The type becomes part of a local file name and of an address: one that could lead
+        // out of the folder or name a stream of another file is no type at all.
+        static const QRegularExpression plainName(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+        if (plainName.match(defaultBundle).hasMatch()
+            && !defaultBundle.contains(QLatin1String("..")))
+            bundleType = defaultBundle;
     }
-    default: {
-        QDomDocument bundle;
-        device.supported = UpdateFiles::readRoot(
-                filePath(bundleFileName(device)), QStringLiteral("bundle"), bundle);
-        updateItem(m_currentIndex);
+    device.bundleType = bundleType.toStdWString();
+    fetch(UpdateClient::scannerFileUrl(m_updateBaseUrl, pid, bundleType),
+          devicePath(device, scannerFileName(device)),
+          Step::ScannerFile);
+}
+
+void SelectScannerDlg::finishScannerFile(DeviceRecord &device)
+{
+    QDomDocument scanner;
+    QUrl bundleUrl;
+    if (UpdateClient::readRoot(
+                devicePath(device, scannerFileName(device)), QStringLiteral("scanner"), scanner)) {
+        const QDomElement root = scanner.documentElement();
+        const QString longName = root.attribute(QStringLiteral("LongName"));
+        if (!longName.isEmpty())
+            device.model = longName.toStdWString();
+        bundleUrl = UpdateClient::bundleUrl(root.attribute(QStringLiteral("BundleURL")));
+    }
+    updateItem(m_currentIndex);
+    if (bundleUrl.isEmpty()) {
         nextDevice();
-        break;
+        return;
     }
+    fetch(bundleUrl, devicePath(device, bundleFileName(device)), Step::Bundle);
+}
+
+void SelectScannerDlg::finishBundle(DeviceRecord &device)
+{
+    QDomDocument bundle;
+    const QString bundleFile = devicePath(device, bundleFileName(device));
+    device.supported = UpdateClient::readRoot(bundleFile, QStringLiteral("bundle"), bundle);
+    if (device.supported) {
+        CheckedFiles &checked = m_checked[size_t(m_currentIndex)];
+        checked.scanner = fileHash(devicePath(device, scannerFileName(device)));
+        checked.bundle = fileHash(bundleFile);
     }
+    updateItem(m_currentIndex);
+    nextDevice();
 }
 
 void SelectScannerDlg::nextDevice()
 {
     ++m_currentIndex;
-    m_step = 0;
+    m_step = Step::BundleSelection;
     if (m_currentIndex < int(m_devices.size()))
         checkCurrentDevice();
     else
@@ -306,16 +364,37 @@ void SelectScannerDlg::onListScannersItemClicked(QListWidgetItem *)
 void SelectScannerDlg::on_m_btnCheck_clicked()
 {
     const DeviceRecord *device = currentItemDevice();
-    if (!device)
+    if (!device || !device->supported || isChecking())
         return;
+    const CheckedFiles &checked = m_checked[size_t(device - m_devices.data())];
     const QString output = filePath(QStringLiteral("update.xml"));
     QFile::remove(output);
-    if (!BundleMerge::mergeFiles(filePath(scannerFileName(*device)),
-                                 filePath(bundleFileName(*device)),
-                                 output,
-                                 QString::fromStdWString(device->serialNumber),
-                                 device->network))
+    // Exactly the files this device's check read, or nothing.
+    QByteArray scanner;
+    QByteArray bundle;
+    QByteArray merged;
+    const bool mergedAsChecked
+            = BundleMerge::readFile(devicePath(*device, scannerFileName(*device)), scanner)
+              && BundleMerge::readFile(devicePath(*device, bundleFileName(*device)), bundle)
+              && !checked.scanner.isEmpty() && sha256(scanner) == checked.scanner
+              && sha256(bundle) == checked.bundle
+              && BundleMerge::merge(scanner,
+                                    bundle,
+                                    QString::fromStdWString(device->serialNumber),
+                                    device->network,
+                                    merged)
+                         == BundleMerge::Result::Merged
+              && BundleMerge::writeFile(output, merged);
+    if (!mergedAsChecked) {
+        MessageSeam::show(
+                this,
+                MessageSeam::Critical,
+                windowTitle(),
+                tr("The software of %1 could not be merged into update.xml. Check the "
+                   "device again with '%2'.")
+                        .arg(QString::fromStdWString(device->model), ui->m_btnRefresh->text()));
         return;
+    }
     m_updated = true;
     close();
 }
@@ -343,6 +422,21 @@ void SelectScannerDlg::on_m_btnCancel_clicked()
 QString SelectScannerDlg::filePath(const QString &fileName) const
 {
     return m_folder + QLatin1Char('/') + fileName;
+}
+
+QString SelectScannerDlg::deviceFolder(const DeviceRecord &device) const
+{
+    // Named by a hash: the serial number is whatever a device or a network peer said.
+    const QByteArray identity = QString::fromStdWString(device.productIdText).toUtf8() + '\0'
+                                + QString::fromStdWString(device.serialNumber).toUtf8() + '\0'
+                                + (device.network ? "network" : "usb");
+    return filePath(QStringLiteral("TamDevices/") + QString::fromStdWString(device.productIdText)
+                    + QLatin1Char('_') + QString::fromLatin1(sha256(identity).toHex().left(16)));
+}
+
+QString SelectScannerDlg::devicePath(const DeviceRecord &device, const QString &fileName) const
+{
+    return deviceFolder(device) + QLatin1Char('/') + fileName;
 }
 
 QString SelectScannerDlg::scannerFileName(const DeviceRecord &device) const

@@ -5,6 +5,11 @@
 // (bundle selection file, scanner file, bundle; one second after each download the next). The
 // user picks a supported one and presses "Proceed": its scanner file and bundle become
 // update.xml beside setup. The list follows scanners coming and going every five seconds.
+//
+// Each scanner's check keeps its files in a folder of its own, and "Proceed" merges only a
+// scanner whose check completed, from exactly the files that check read: two scanners of one
+// model never share or delete each other's files. The user's choice is kept by the scanner's
+// identity (product id, serial number, network or USB) while the list is rebuilt.
 
 #include "devicerecord.h"
 
@@ -17,6 +22,7 @@ class DownloadManager;
 class QListWidgetItem;
 class QMovie;
 class QTimer;
+class QUrl;
 
 namespace Ui {
 class select_scanner_dlg;
@@ -28,6 +34,8 @@ class SelectScannerDlg : public QDialog
     friend class UpdateFiles;
 
 public:
+    // The steps of one device's check, by the download each waits for.
+    enum class Step { BundleSelection, ScannerFile, Bundle };
     static constexpr int StepDelayMs = 1000;
     static constexpr int RefreshIntervalMs = 5000;
 
@@ -39,6 +47,11 @@ public:
     bool updated() const { return m_updated; }
     const std::vector<DeviceRecord> &devices() const { return m_devices; }
     int currentIndex() const { return m_currentIndex; }
+    Step step() const { return m_step; }
+    // The device whose row is selected; null when there is none.
+    const DeviceRecord *currentItemDevice() const;
+    // Where a device's check keeps its files (host path).
+    QString deviceFolder(const DeviceRecord &device) const;
     // True while the devices are being checked.
     bool isChecking() const;
     void done(int result) override;
@@ -64,21 +77,34 @@ private:
     void listDevices(std::vector<DeviceRecord> devices);
     void checkCurrentDevice();
     void nextDevice();
-    void fetch(const QString &url, const QString &fileName, int step);
+    void fetch(const QUrl &url, const QString &hostFile, Step step);
+    void finishBundleSelection(DeviceRecord &device);
+    void finishScannerFile(DeviceRecord &device);
+    void finishBundle(DeviceRecord &device);
+    void stopChecks(const QString &status);
     void dropDownloader();
     void updateItem(int index);
     void showItemStatus();
     void becomeIdle();
-    const DeviceRecord *currentItemDevice() const;
+    void selectDevice(const DeviceRecord *chosen);
     QString filePath(const QString &fileName) const;
+    QString devicePath(const DeviceRecord &device, const QString &fileName) const;
     QString scannerFileName(const DeviceRecord &device) const;
     QString bundleFileName(const DeviceRecord &device) const;
 
     Ui::select_scanner_dlg *ui;
     QString m_folder;
     std::vector<DeviceRecord> m_devices;
+    // What each device's completed check read (SHA-256 of its scanner file and bundle), in the
+    // order of m_devices; empty until its check completed with a bundle.
+    struct CheckedFiles
+    {
+        QByteArray scanner;
+        QByteArray bundle;
+    };
+    std::vector<CheckedFiles> m_checked;
     int m_currentIndex = 0;
-    int m_step = 0;
+    Step m_step = Step::BundleSelection;
     QString m_updateBaseUrl;
     bool m_updated = false;
     DownloadManager *m_downloader = nullptr;

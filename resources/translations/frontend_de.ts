@@ -77,7 +77,7 @@
         <source>The applications you selected are still being installed. If you exit the installation disc, the current installer will complete; however, if activation or registration is required, it may not occur automatically.  In addition, any other selected applications will not be installed.
 
 Do you want to exit?</source>
-        <translation>Die ausgewählten Anwendungen werden noch installiert. Wenn Sie die Installations-DVD jetzt verlassen, wird das laufende Installationsprogramm zwar abgeschlossen, eine erforderliche Aktivierung oder Registrierung erfolgt aber möglicherweise nicht automatisch.  Außerdem werden die übrigen ausgewählten Anwendungen nicht installiert.
+        <translation>Die ausgewählten Anwendungen werden noch installiert. Wenn Sie das Menü der Installations-DVD jetzt beenden, wird das laufende Installationsprogramm zwar abgeschlossen, eine erforderliche Aktivierung oder Registrierung erfolgt aber möglicherweise nicht automatisch.  Außerdem werden die übrigen ausgewählten Anwendungen nicht installiert.
 
 Möchten Sie wirklich beenden?</translation>
     </message>
@@ -171,7 +171,7 @@ Möchten Sie wirklich beenden?</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
-        <translation>Diese Anwendung wird aus dem Internet heruntergeladen und kann nicht von der Disc installiert werden.</translation>
+        <translation>Diese Anwendung wird aus dem Internet heruntergeladen und kann nicht von der DVD installiert werden.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -203,11 +203,11 @@ Möchten Sie wirklich beenden?</translation>
     </message>
     <message>
         <source>Unable to locate setup_runner.exe in directory "%1".</source>
-        <translation>Die Datei setup_runner.exe wurde im Verzeichnis "%1" nicht gefunden.</translation>
+        <translation>Die Datei setup_runner.exe wurde im Ordner „%1“ nicht gefunden.</translation>
     </message>
     <message>
         <source>Unable to locate path ".", which should be "%1" but isn't.</source>
-        <translation>Der Pfad "." wurde nicht gefunden; er sollte "%1" sein, ist es aber nicht.</translation>
+        <translation>Der Pfad „.“ wurde nicht gefunden; er sollte „%1“ sein, ist es aber nicht.</translation>
     </message>
     <message>
         <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
@@ -258,7 +258,7 @@ Möchten Sie wirklich beenden?</translation>
 Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
         <translation>Ein Teil der mitgelieferten Software ist nur online erhältlich.
 
-Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisierungen zu suchen und Ihre vollständige Softwareliste anzuzeigen.</translation>
+Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Updates zu suchen und Ihre vollständige Softwareliste anzuzeigen.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -266,11 +266,11 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Suche nach einer Setup-Aktualisierung ...</translation>
+        <translation>Suche nach einem Update des Installationsprogramms...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Suche nach Gerätesoftware-Aktualisierung ...</translation>
+        <translation>Suche nach einem Update der Gerätesoftware...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Suche nach Setup-Aktualisierung ...</translation>
+        <translation>Suche nach einem Update des Installationsprogramms...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Setup-Aktualisierung wird heruntergeladen ...</translation>
+        <translation>Update des Installationsprogramms wird heruntergeladen...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Setup-Aktualisierung wird entpackt ...</translation>
+        <translation>Update des Installationsprogramms wird entpackt...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Eine unsichere Update-Adresse wurde abgelehnt: Nur https wird akzeptiert.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Die Software für %1 konnte nicht in update.xml übernommen werden. Prüfen Sie das Gerät erneut mit „%2“.</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Suche nach Aktualisierungen für %1 ...</translation>
+        <translation>Suche nach Updates für %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -320,7 +331,7 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     <name>check_update_dlg</name>
     <message>
         <source>Check for update</source>
-        <translation>Nach Aktualisierungen suchen</translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Question</source>
@@ -347,7 +358,7 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     </message>
     <message>
         <source>Select a connected device to update</source>
-        <translation>Wählen Sie ein angeschlossenes Gerät zum Aktualisieren</translation>
+        <translation>Wählen Sie das angeschlossene Gerät aus, das aktualisiert werden soll</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -360,6 +371,33 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Aktualisier
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Bitte installieren Sie das Laufzeitpaket VC++ 2005 SP1, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 ist bereits installiert</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 ist bereits installiert. Möchten Sie das Installationsprogramm erneut ausführen?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Neustart erforderlich</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Sie müssen Ihr System neu starten, um die Installation abzuschließen. Möchten Sie jetzt neu starten?</translation>
     </message>
 </context>
 </TS>

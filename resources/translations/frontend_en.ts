@@ -294,7 +294,18 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
 </context>
 <context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>An update address that is not secure was refused: only https is accepted.</translation>
+    </message>
+</context>
+<context>
     <name>SelectScannerDlg</name>
+    <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>The software of %1 could not be merged into update.xml. Check the device again with '%2'.</translation>
+    </message>
     <message>
         <source>Checking for %1 updates ...</source>
         <translation>Checking for %1 updates ...</translation>
@@ -360,6 +371,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Please install VC++ 2005 SP1 Runtime package to continue...</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 Is Already Installed</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 is already installed. Do you wish to run the installer again?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Reboot required</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>You must restart your system to complete the installation. Do you want to restart now?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Actualización de Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -250,7 +250,7 @@ Do you want to exit?</source>
     <name>CheckUpdateDlg</name>
     <message>
         <source>%1 Setup</source>
-        <translation>Instalación de %1</translation>
+        <translation>Instalador de %1</translation>
     </message>
     <message>
         <source>Some of your bundled software is only available online.
@@ -266,11 +266,11 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Buscando actualizaciones del programa de instalación ...</translation>
+        <translation>Buscando actualizaciones del instalador...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Buscando actualizaciones del software del dispositivo ...</translation>
+        <translation>Buscando actualizaciones del software del dispositivo...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Buscando actualizaciones del programa de instalación ...</translation>
+        <translation>Buscando actualizaciones del instalador...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Descargando la actualización del programa de instalación ...</translation>
+        <translation>Descargando la actualización del instalador...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Descomprimiendo la actualización del programa de instalación ...</translation>
+        <translation>Descomprimiendo la actualización del instalador...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Se ha rechazado una dirección de actualización no segura: solo se acepta https.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>No se pudo integrar el software de %1 en update.xml. Vuelva a comprobar el dispositivo con «%2».</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Buscando actualizaciones para %1 ...</translation>
+        <translation>Buscando actualizaciones para %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -309,11 +320,11 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1 es compatible. Haga clic en &apos;%2&apos; para continuar.</translation>
+        <translation>%1 es compatible. Haga clic en "%2" para continuar.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
-        <translation>Tamberlin Update aún no es compatible con %1.</translation>
+        <translation>Actualmente, Tamberlin Update no admite %1.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +371,33 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale el paquete de tiempo de ejecución VC++ 2005 SP1 para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 ya está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 ya está instalado. ¿Desea ejecutar el instalador de nuevo?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Es necesario reiniciar</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Debe reiniciar el sistema para completar la instalación. ¿Desea reiniciar ahora?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Mise à jour Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>I agree</source>
-        <translation>J'accepte</translation>
+        <translation>J’accepte</translation>
     </message>
     <message>
         <source>I do not agree</source>
-        <translation>Je n'accepte pas</translation>
+        <translation>Je n’accepte pas</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Choose Setup Language</source>
-        <translation>Choisir la langue d'installation</translation>
+        <translation>Choisir la langue d’installation</translation>
     </message>
     <message>
         <source>Select the language for this installation from the choices below.</source>
@@ -77,9 +77,9 @@
         <source>The applications you selected are still being installed. If you exit the installation disc, the current installer will complete; however, if activation or registration is required, it may not occur automatically.  In addition, any other selected applications will not be installed.
 
 Do you want to exit?</source>
-        <translation>Les applications sélectionnées sont encore en cours d'installation. Si vous quittez le disque d'installation, l'installation en cours se terminera ; toutefois, l'activation ou l'enregistrement éventuellement requis risque de ne pas se faire automatiquement.  De plus, les autres applications sélectionnées ne seront pas installées.
+        <translation>Les applications sélectionnées sont encore en cours d’installation. Si vous quittez maintenant le menu du disque d’installation, le programme d’installation en cours ira jusqu’au bout ; toutefois, l’activation ou l’enregistrement éventuellement requis risque de ne pas se faire automatiquement.  De plus, les autres applications sélectionnées ne seront pas installées.
 
-Voulez-vous quitter ?</translation>
+Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Installing...</source>
@@ -99,19 +99,19 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Speed: calculating</source>
-        <translation>Vitesse : calcul en cours</translation>
+        <translation>Vitesse : calcul en cours</translation>
     </message>
     <message>
         <source>Time remaining: calculating</source>
-        <translation>Temps restant : calcul en cours</translation>
+        <translation>Temps restant : calcul en cours</translation>
     </message>
     <message>
         <source>Speed: </source>
-        <translation>Vitesse : </translation>
+        <translation>Vitesse : </translation>
     </message>
     <message>
         <source>Time remaining: </source>
-        <translation>Temps restant : </translation>
+        <translation>Temps restant : </translation>
     </message>
     <message>
         <source>Download</source>
@@ -131,7 +131,7 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>The network error code %1 occurs during the download process.</source>
-        <translation>L'erreur réseau %1 s'est produite pendant le téléchargement.</translation>
+        <translation>L’erreur réseau %1 s’est produite pendant le téléchargement.</translation>
     </message>
     <message>
         <source>Download timeout</source>
@@ -143,15 +143,15 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
-        <translation>Les applications sélectionnées sont trop nombreuses pour être installées en une seule fois. Sélectionnez moins d'applications, puis réessayez.</translation>
+        <translation>Les applications sélectionnées sont trop nombreuses pour être installées en une seule fois. Sélectionnez moins d’applications, puis réessayez.</translation>
     </message>
     <message>
         <source>The installation could not be prepared. Please try again.</source>
-        <translation>L'installation n'a pas pu être préparée. Veuillez réessayer.</translation>
+        <translation>L’installation n’a pas pu être préparée. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>Installed!</source>
-        <translation>Installé !</translation>
+        <translation>Installé !</translation>
     </message>
     <message>
         <source>Installed</source>
@@ -163,11 +163,11 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>The installation was interrupted before everything you had chosen was installed. These applications are ticked again: %1. Press %2 to finish.</source>
-        <translation>L'installation a été interrompue avant que tout ce que vous aviez choisi soit installé. Ces applications sont de nouveau cochées : %1. Cliquez sur %2 pour terminer.</translation>
+        <translation>L’installation a été interrompue avant que tout ce que vous aviez choisi soit installé. Ces applications sont de nouveau cochées : %1. Cliquez sur %2 pour terminer.</translation>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Sur le Web</translation>
+        <translation>Web uniquement</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
@@ -191,7 +191,7 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Select to install the following components:</source>
-        <translation>Sélectionnez pour installer les composants suivants :</translation>
+        <translation>Sélectionnez pour installer les composants suivants :</translation>
     </message>
     <message>
         <source>If you see this message, something is seriously wrong.</source>
@@ -203,27 +203,27 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Unable to locate setup_runner.exe in directory "%1".</source>
-        <translation>Impossible de trouver setup_runner.exe dans le répertoire "%1".</translation>
+        <translation>Impossible de trouver setup_runner.exe dans le dossier « %1 ».</translation>
     </message>
     <message>
         <source>Unable to locate path ".", which should be "%1" but isn't.</source>
-        <translation>Impossible de trouver le chemin ".", qui devrait être "%1" mais ne l'est pas.</translation>
+        <translation>Impossible de trouver le chemin « . », qui devrait être « %1 », mais ne l’est pas.</translation>
     </message>
     <message>
         <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
-        <translation>Vous n'avez actuellement pas l'autorisation d'installer des logiciels et/ou des pilotes. Si le Contrôle de compte d'utilisateur de Windows vous le demande, autorisez setup_runner.exe à accéder à votre ordinateur ou à y apporter des modifications. Sinon, contactez votre administrateur système ou votre service informatique pour obtenir de l'aide sur l'installation.</translation>
+        <translation>Vous n’avez actuellement pas l’autorisation d’installer des logiciels et/ou des pilotes. Si le Contrôle de compte d’utilisateur de Windows vous le demande, autorisez setup_runner.exe à accéder à votre ordinateur ou à y apporter des modifications. Sinon, contactez votre administrateur système ou votre service informatique pour obtenir de l’aide sur l’installation.</translation>
     </message>
     <message>
         <source>Program setup_runner.exe is invalid (i.e. non-Microsoft Win32 .exe or error in .exe image).</source>
-        <translation>Le programme setup_runner.exe n'est pas valide (c.-à-d. ce n'est pas un fichier .exe Win32 de Microsoft ou l'image .exe contient une erreur).</translation>
+        <translation>Le programme setup_runner.exe n’est pas valide (c.-à-d. ce n’est pas un fichier .exe Win32 de Microsoft ou l’image .exe contient une erreur).</translation>
     </message>
     <message>
         <source>Some unknown error occurred.</source>
-        <translation>Une erreur inconnue s'est produite.</translation>
+        <translation>Une erreur inconnue s’est produite.</translation>
     </message>
     <message>
         <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
-        <translation>Windows Update est en train d'installer d'autres mises à jour. Veuillez réessayer dans quelques minutes.</translation>
+        <translation>Windows Update est en train d’installer d’autres mises à jour. Veuillez réessayer dans quelques minutes.</translation>
     </message>
     <message>
         <source>Pending restart. Please reboot your computer and try again.</source>
@@ -239,11 +239,11 @@ Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
-        <translation>%1 n’a pas été installé : le dossier protégé de son programme d’installation n’a pas pu être préparé.</translation>
+        <translation>%1 n’a pas été installé : le dossier protégé de son programme d’installation n’a pas pu être préparé.</translation>
     </message>
     <message>
         <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
-        <translation>%1 n’a pas été installé : son programme d’installation ne correspond pas à celui qui a été téléchargé et a peut-être été modifié.</translation>
+        <translation>%1 n’a pas été installé : son programme d’installation ne correspond pas à celui qui a été téléchargé et a peut-être été modifié.</translation>
     </message>
 </context>
 <context>
@@ -258,7 +258,7 @@ Voulez-vous quitter ?</translation>
 Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
         <translation>Une partie des logiciels fournis n’est disponible qu’en ligne.
 
-Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jour et afficher la liste complète de vos logiciels.</translation>
+Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jour et afficher la liste complète de vos logiciels.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -266,11 +266,11 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+        <translation>Recherche d’une mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Recherche d’une mise à jour du logiciel de l’appareil ...</translation>
+        <translation>Recherche d’une mise à jour du logiciel de l’appareil...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Recherche d’une mise à jour du programme d’installation ...</translation>
+        <translation>Recherche d’une mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Téléchargement de la mise à jour du programme d’installation ...</translation>
+        <translation>Téléchargement de la mise à jour du programme d’installation...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Décompression de la mise à jour du programme d’installation ...</translation>
+        <translation>Décompression de la mise à jour du programme d’installation...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Une adresse de mise à jour non sécurisée a été refusée : seul https est accepté.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Les logiciels de %1 n’ont pas pu être intégrés à update.xml. Vérifiez de nouveau l’appareil avec « %2 ».</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Recherche de mises à jour pour %1 ...</translation>
+        <translation>Recherche de mises à jour pour %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -309,11 +320,11 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1 est pris en charge. Cliquez sur « %2 » pour continuer.</translation>
+        <translation>%1 est pris en charge. Cliquez sur « %2 » pour continuer.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
-        <translation>%1 n’est pas encore pris en charge par Tamberlin Update.</translation>
+        <translation>%1 n’est actuellement pas pris en charge par Tamberlin Update.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +371,33 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à jo
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Veuillez installer le package runtime VC++ 2005 SP1 pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 est déjà installé</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 est déjà installé. Voulez-vous exécuter de nouveau le programme d’installation ?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Redémarrage nécessaire</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Vous devez redémarrer votre système pour terminer l’installation. Voulez-vous redémarrer maintenant ?</translation>
     </message>
 </context>
 </TS>

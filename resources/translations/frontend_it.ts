@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Aggiornamento Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -258,7 +258,7 @@ Uscire comunque?</translation>
 Please connect your device and choose &quot;Yes&quot; to check for updates and view your complete software list.</source>
         <translation>Parte del software in dotazione è disponibile solo online.
 
-Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamenti e visualizzare l’elenco completo del software.</translation>
+Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamenti e visualizzare l'elenco completo del software.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -266,11 +266,11 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Ricerca di aggiornamenti del programma di installazione ...</translation>
+        <translation>Ricerca di aggiornamenti del programma di installazione...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Ricerca di aggiornamenti del software del dispositivo ...</translation>
+        <translation>Ricerca di aggiornamenti del software del dispositivo...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -278,30 +278,41 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     </message>
     <message>
         <source>No connection is currently available to process the requested operation.</source>
-        <translation>Nessuna connessione disponibile per eseguire l’operazione richiesta.</translation>
+        <translation>Nessuna connessione disponibile per eseguire l'operazione richiesta.</translation>
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Ricerca di aggiornamenti del programma di installazione ...</translation>
+        <translation>Ricerca di aggiornamenti del programma di installazione...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Download dell’aggiornamento del programma di installazione ...</translation>
+        <translation>Download dell'aggiornamento del programma di installazione...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Decompressione dell’aggiornamento del programma di installazione ...</translation>
+        <translation>Decompressione dell'aggiornamento del programma di installazione...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Un indirizzo di aggiornamento non sicuro è stato rifiutato: è accettato solo https.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Il software di %1 non è stato integrato in update.xml. Verificare di nuovo il dispositivo con «%2».</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Ricerca di aggiornamenti per %1 ...</translation>
+        <translation>Ricerca di aggiornamenti per %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
-        <translation>Il server segnala il codice di errore %1. Contattare l’assistenza tecnica.</translation>
+        <translation>Il server segnala il codice di errore %1. Contattare l'assistenza tecnica.</translation>
     </message>
     <message>
         <source>Timeout error. Check your Internet connection.</source>
@@ -309,7 +320,7 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1 è supportato. Fare clic su &apos;%2&apos; per continuare.</translation>
+        <translation>%1 è supportato. Fare clic su "%2" per continuare.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
@@ -360,6 +371,33 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Per continuare, installare il pacchetto runtime VC++ 2005 SP1.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 è già installato</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 è già installato. Eseguire di nuovo il programma di installazione?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Riavvio necessario</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Per completare l'installazione è necessario riavviare il sistema. Riavviare ora?</translation>
     </message>
 </context>
 </TS>

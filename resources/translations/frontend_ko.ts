@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Tamberlin 업데이트</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -266,11 +266,11 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>설치 프로그램 업데이트 확인 중 ...</translation>
+        <translation>설치 프로그램 업데이트 확인 중...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>장치 소프트웨어 업데이트 확인 중 ...</translation>
+        <translation>장치 소프트웨어 업데이트 확인 중...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>설치 프로그램 업데이트 확인 중 ...</translation>
+        <translation>설치 프로그램 업데이트 확인 중...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>설치 프로그램 업데이트 다운로드 중 ...</translation>
+        <translation>설치 프로그램 업데이트 다운로드 중...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>설치 프로그램 업데이트 압축 해제 중 ...</translation>
+        <translation>설치 프로그램 업데이트 압축 해제 중...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>안전하지 않은 업데이트 주소가 거부되었습니다. https만 허용됩니다.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>%1의 소프트웨어를 update.xml에 병합할 수 없습니다. '%2'(으)로 장치를 다시 확인하십시오.</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>%1 업데이트 확인 중 ...</translation>
+        <translation>%1 업데이트 확인 중...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -309,7 +320,7 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1이(가) 지원됩니다. 계속하려면 &apos;%2&apos;을(를) 클릭하십시오.</translation>
+        <translation>%1이(가) 지원됩니다. 계속하려면 [%2]을(를) 클릭하십시오.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
@@ -360,6 +371,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>계속하려면 VC++ 2005 SP1 런타임 패키지를 설치하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1이(가) 이미 설치되어 있음</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1이(가) 이미 설치되어 있습니다. 설치 프로그램을 다시 실행하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>다시 시작 필요</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>설치를 완료하려면 시스템을 다시 시작해야 합니다. 지금 다시 시작하시겠습니까?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Atualização da Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -167,11 +167,11 @@ Deseja sair?</translation>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Só na web</translation>
+        <translation>Somente na Web</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
-        <translation>Este aplicativo é baixado da Internet e não pode ser instalado a partir do disco.</translation>
+        <translation>Este aplicativo é baixado da Web e não pode ser instalado a partir do disco.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -231,7 +231,7 @@ Deseja sair?</translation>
     </message>
     <message>
         <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
-        <translation>O download de %1 estava danificado e foi excluído. Faça o download novamente.</translation>
+        <translation>O download de %1 estava danificado e foi excluído. Baixe-o novamente.</translation>
     </message>
     <message>
         <source>Installation error</source>
@@ -266,11 +266,11 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Procurando atualização do instalador ...</translation>
+        <translation>Procurando atualização do instalador...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Procurando atualização do software do dispositivo ...</translation>
+        <translation>Procurando atualização do software do dispositivo...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Procurando atualização do instalador ...</translation>
+        <translation>Procurando atualização do instalador...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Baixando a atualização do instalador ...</translation>
+        <translation>Baixando a atualização do instalador...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Descompactando a atualização do instalador ...</translation>
+        <translation>Descompactando a atualização do instalador...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Um endereço de atualização não seguro foi recusado: somente https é aceito.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Não foi possível integrar o software de %1 ao update.xml. Verifique o dispositivo novamente com "%2".</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Procurando atualizações para %1 ...</translation>
+        <translation>Procurando atualizações para %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -309,11 +320,11 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1 é compatível. Clique em &apos;%2&apos; para continuar.</translation>
+        <translation>%1 é compatível. Clique em "%2" para continuar.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
-        <translation>%1 ainda não é compatível com o Tamberlin Update.</translation>
+        <translation>No momento, %1 não é compatível com o Tamberlin Update.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +371,33 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale o pacote de tempo de execução do VC++ 2005 SP1 para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 já está instalado</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 já está instalado. Deseja executar o instalador novamente?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Reinicialização necessária</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Você precisa reiniciar o sistema para concluir a instalação. Deseja reiniciar agora?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Обновление Tamberlin</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -119,7 +119,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Download completed.</source>
-        <translation>Загрузка завершена.</translation>
+        <translation>Скачивание завершено.</translation>
     </message>
     <message>
         <source>To install a program, select it from the list and then click Install.</source>
@@ -127,19 +127,19 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Download error</source>
-        <translation>Ошибка загрузки</translation>
+        <translation>Ошибка скачивания</translation>
     </message>
     <message>
         <source>The network error code %1 occurs during the download process.</source>
-        <translation>Во время загрузки произошла сетевая ошибка с кодом %1.</translation>
+        <translation>Во время скачивания произошла сетевая ошибка с кодом %1.</translation>
     </message>
     <message>
         <source>Download timeout</source>
-        <translation>Время ожидания загрузки истекло</translation>
+        <translation>Время ожидания скачивания истекло</translation>
     </message>
     <message>
         <source>The server site does not respond during the download process.</source>
-        <translation>Сервер не отвечает во время загрузки.</translation>
+        <translation>Сервер не отвечает во время скачивания.</translation>
     </message>
     <message>
         <source>The selected applications are too many to be installed at once. Please select fewer applications and try again.</source>
@@ -167,11 +167,11 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Только веб</translation>
+        <translation>Только онлайн</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
-        <translation>Это приложение загружается из интернета и не может быть установлено с диска.</translation>
+        <translation>Это приложение скачивается из Интернета и не может быть установлено с диска.</translation>
     </message>
     <message>
         <source>%1 MB</source>
@@ -203,11 +203,11 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Unable to locate setup_runner.exe in directory "%1".</source>
-        <translation>Не удалось найти setup_runner.exe в каталоге "%1".</translation>
+        <translation>Не удалось найти setup_runner.exe в папке «%1».</translation>
     </message>
     <message>
         <source>Unable to locate path ".", which should be "%1" but isn't.</source>
-        <translation>Не удалось найти путь ".": он должен быть "%1", но это не так.</translation>
+        <translation>Не удалось найти путь «.»: он должен указывать на «%1», но это не так.</translation>
     </message>
     <message>
         <source>You do not currently have permission to install software and/or drivers. If you are being prompted by Windows User Account Control, please allow setup_runner.exe to access or make changes to your computer. Alternatively, contact your system administrator or IT group for installation help.</source>
@@ -231,7 +231,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>The download of %1 was damaged and has been deleted. Please download it again.</source>
-        <translation>Загруженный файл %1 повреждён и был удалён. Загрузите его ещё раз.</translation>
+        <translation>Скачанный файл %1 повреждён и был удалён. Скачайте его ещё раз.</translation>
     </message>
     <message>
         <source>Installation error</source>
@@ -243,7 +243,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
-        <translation>%1 не установлено: программа установки не совпадает с загруженной и, возможно, была изменена.</translation>
+        <translation>%1 не установлено: программа установки не совпадает со скачанной и, возможно, была изменена.</translation>
     </message>
 </context>
 <context>
@@ -266,11 +266,11 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Поиск обновления программы установки ...</translation>
+        <translation>Поиск обновления программы установки...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Поиск обновления программного обеспечения устройства ...</translation>
+        <translation>Поиск обновления программного обеспечения устройства...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Поиск обновления программы установки ...</translation>
+        <translation>Поиск обновления программы установки...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Загрузка обновления программы установки ...</translation>
+        <translation>Скачивание обновления программы установки...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Распаковка обновления программы установки ...</translation>
+        <translation>Распаковка обновления программы установки...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Небезопасный адрес обновления отклонён: принимается только https.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>Не удалось добавить программы для %1 в update.xml. Проверьте устройство ещё раз с помощью «%2».</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>Поиск обновлений для %1 ...</translation>
+        <translation>Поиск обновлений для %1...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -313,7 +324,7 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
-        <translation>%1 пока не поддерживается Tamberlin Update.</translation>
+        <translation>%1 в настоящее время не поддерживается Tamberlin Update.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +371,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Чтобы продолжить, установите пакет среды выполнения VC++ 2005 SP1.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 уже установлен</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 уже установлен. Запустить программу установки ещё раз?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Требуется перезагрузка</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Для завершения установки необходимо перезагрузить систему. Перезагрузить сейчас?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Tamberlin Güncelleme</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:20pt; color:#eff8fc;&quot;&gt;Make sure your device is connected and powered on.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:20pt; color:#eff8fc;&quot;&gt;Aygıtınızın bağlı ve açık olduğundan emin olun.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p align="center"&gt;&lt;span style=" font-size:20pt; color:#eff8fc;"&gt;Cihazınızın bağlı ve açık olduğundan emin olun.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>OK</source>
@@ -167,7 +167,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Web only</source>
-        <translation>Sadece web</translation>
+        <translation>Yalnızca web</translation>
     </message>
     <message>
         <source>This application is downloaded from the web and cannot be installed from the disc.</source>
@@ -223,7 +223,7 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Windows Update is currently installing other updates. Please try again in a few minutes.</source>
-        <translation>Windows Update şu anda başka güncelleştirmeleri yüklüyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
+        <translation>Windows Update şu anda başka güncellemeler kuruyor. Lütfen birkaç dakika sonra yeniden deneyin.</translation>
     </message>
     <message>
         <source>Pending restart. Please reboot your computer and try again.</source>
@@ -235,15 +235,15 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Installation error</source>
-        <translation>Yükleme hatası</translation>
+        <translation>Kurulum hatası</translation>
     </message>
     <message>
         <source>%1 was not installed: the protected folder for its installer could not be prepared.</source>
-        <translation>%1 yüklenmedi: yükleyicisi için korumalı klasör hazırlanamadı.</translation>
+        <translation>%1 kurulmadı: kurulum programı için korumalı klasör hazırlanamadı.</translation>
     </message>
     <message>
         <source>%1 was not installed: its installer does not match the one that was downloaded and may have been altered.</source>
-        <translation>%1 yüklenmedi: yükleyicisi indirilen dosyayla eşleşmiyor ve değiştirilmiş olabilir.</translation>
+        <translation>%1 kurulmadı: kurulum programı indirilen dosyayla eşleşmiyor ve değiştirilmiş olabilir.</translation>
     </message>
 </context>
 <context>
@@ -266,11 +266,11 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>Kurulum güncellemesi denetleniyor ...</translation>
+        <translation>Kurulum güncellemesi denetleniyor...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>Cihaz yazılımı güncellemesi denetleniyor ...</translation>
+        <translation>Cihaz yazılımı güncellemesi denetleniyor...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>Kurulum güncellemesi denetleniyor ...</translation>
+        <translation>Kurulum güncellemesi denetleniyor...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>Kurulum güncellemesi indiriliyor ...</translation>
+        <translation>Kurulum güncellemesi indiriliyor...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>Kurulum güncellemesi açılıyor ...</translation>
+        <translation>Kurulum güncellemesi açılıyor...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>Güvenli olmayan bir güncelleme adresi reddedildi: yalnızca https kabul edilir.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>%1 yazılımı update.xml dosyasına eklenemedi. Aygıtı '%2' ile yeniden denetleyin.</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>%1 için güncellemeler denetleniyor ...</translation>
+        <translation>%1 için güncellemeler denetleniyor...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -309,7 +320,7 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     </message>
     <message>
         <source>%1 is supported. Click &apos;%2&apos; to continue.</source>
-        <translation>%1 destekleniyor. Devam etmek için &apos;%2&apos; düğmesine tıklayın.</translation>
+        <translation>%1 destekleniyor. Devam etmek için "%2" düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>%1 is not presently supported by Tamberlin Update.</source>
@@ -360,6 +371,33 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Devam etmek için lütfen VC++ 2005 SP1 çalışma zamanı paketini kurun.</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 Zaten Kurulu</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 zaten kurulu. Kurulum programını yeniden çalıştırmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>Yeniden başlatma gerekli</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>Kurulumu tamamlamak için sisteminizi yeniden başlatmanız gerekir. Şimdi yeniden başlatmak istiyor musunuz?</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Tamberlin 更新</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -99,19 +99,19 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Speed: calculating</source>
-        <translation>速度: 正在计算</translation>
+        <translation>速度：正在计算</translation>
     </message>
     <message>
         <source>Time remaining: calculating</source>
-        <translation>剩余时间: 正在计算</translation>
+        <translation>剩余时间：正在计算</translation>
     </message>
     <message>
         <source>Speed: </source>
-        <translation>速度: </translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Time remaining: </source>
-        <translation>剩余时间: </translation>
+        <translation>剩余时间：</translation>
     </message>
     <message>
         <source>Download</source>
@@ -266,11 +266,11 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>正在检查安装程序更新 ...</translation>
+        <translation>正在检查安装程序更新...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>正在检查设备软件更新 ...</translation>
+        <translation>正在检查设备软件更新...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>正在检查安装程序更新 ...</translation>
+        <translation>正在检查安装程序更新...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>正在下载安装程序更新 ...</translation>
+        <translation>正在下载安装程序更新...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>正在解压缩安装程序更新 ...</translation>
+        <translation>正在解压缩安装程序更新...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>已拒绝不安全的更新地址：仅接受 https。</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>无法将 %1 的软件合并到 update.xml。请使用“%2”重新检查设备。</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>正在检查 %1 的更新 ...</translation>
+        <translation>正在检查 %1 的更新...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -360,6 +371,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>请安装 VC++ 2005 SP1 运行时包，然后继续。</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 已安装</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 已安装。是否要再次运行安装程序？</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>需要重新启动</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>必须重新启动系统才能完成安装。是否立即重新启动？</translation>
     </message>
 </context>
 </TS>

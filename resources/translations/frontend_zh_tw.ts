@@ -5,7 +5,7 @@
     <name>connect_scanner_dlg</name>
     <message>
         <source>Tamberlin Update</source>
-        <translation>Tamberlin 更新</translation>
+        <translation>Tamberlin Update</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:12pt; color:#eff8fc;&quot;&gt;Searching...&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -99,19 +99,19 @@ Do you want to exit?</source>
     </message>
     <message>
         <source>Speed: calculating</source>
-        <translation>速度: 計算中</translation>
+        <translation>速度：計算中</translation>
     </message>
     <message>
         <source>Time remaining: calculating</source>
-        <translation>剩餘時間: 計算中</translation>
+        <translation>剩餘時間：計算中</translation>
     </message>
     <message>
         <source>Speed: </source>
-        <translation>速度: </translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <source>Time remaining: </source>
-        <translation>剩餘時間: </translation>
+        <translation>剩餘時間：</translation>
     </message>
     <message>
         <source>Download</source>
@@ -266,11 +266,11 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Checking for setup update ...</source>
-        <translation>正在檢查安裝程式更新 ...</translation>
+        <translation>正在檢查安裝程式更新...</translation>
     </message>
     <message>
         <source>Check for device software update ...</source>
-        <translation>正在檢查裝置軟體更新 ...</translation>
+        <translation>正在檢查裝置軟體更新...</translation>
     </message>
     <message>
         <source>Error</source>
@@ -282,22 +282,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     </message>
     <message>
         <source>Check for setup update ...</source>
-        <translation>正在檢查安裝程式更新 ...</translation>
+        <translation>正在檢查安裝程式更新...</translation>
     </message>
     <message>
         <source>Download setup update ...</source>
-        <translation>正在下載安裝程式更新 ...</translation>
+        <translation>正在下載安裝程式更新...</translation>
     </message>
     <message>
         <source>Uncompress setup update ...</source>
-        <translation>正在解壓縮安裝程式更新 ...</translation>
+        <translation>正在解壓縮安裝程式更新...</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateClient</name>
+    <message>
+        <source>An update address that is not secure was refused: only https is accepted.</source>
+        <translation>已拒絕不安全的更新位址：僅接受 https。</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
+        <translation>無法將 %1 的軟體合併至 update.xml。請使用「%2」重新檢查裝置。</translation>
+    </message>
+    <message>
         <source>Checking for %1 updates ...</source>
-        <translation>正在檢查 %1 的更新 ...</translation>
+        <translation>正在檢查 %1 的更新...</translation>
     </message>
     <message>
         <source>The host reports error code %1. Contact technical support.</source>
@@ -360,6 +371,33 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>請安裝 VC++ 2005 SP1 執行階段套件，然後繼續。</translation>
+    </message>
+    <message>
+        <source>%1 Is Already Installed</source>
+        <translation>%1 已安裝</translation>
+    </message>
+    <message>
+        <source>%1 is already installed. Do you wish to run the installer again?</source>
+        <translation>%1 已安裝。是否要再次執行安裝程式？</translation>
+    </message>
+    <message>
+        <source>Reboot required</source>
+        <translation>需要重新啟動</translation>
+    </message>
+    <message>
+        <source>You must restart your system to complete the installation. Do you want to restart now?</source>
+        <translation>必須重新啟動系統才能完成安裝。是否立即重新啟動？</translation>
     </message>
 </context>
 </TS>

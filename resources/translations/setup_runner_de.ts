@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Sie müssen Ihr System neu starten, um die Installation abzuschließen. Möchten Sie jetzt neu starten?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Bitte installieren Sie das Laufzeitpaket VC++ 2005 SP1, um fortzufahren.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>You must restart your system to complete the installation. Do you want to restart now?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Please install VC++ 2005 SP1 Runtime package to continue...</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Debe reiniciar el sistema para completar la instalación. ¿Desea reiniciar ahora?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale el paquete de tiempo de ejecución VC++ 2005 SP1 para continuar.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

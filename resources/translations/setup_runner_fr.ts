@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is already installed. Do you wish to run the installer again?</source>
-        <translation>%1 est déjà installé. Voulez-vous exécuter de nouveau le programme d'installation ?</translation>
+        <translation>%1 est déjà installé. Voulez-vous exécuter de nouveau le programme d’installation ?</translation>
     </message>
     <message>
         <source>Reboot required</source>
@@ -17,7 +17,15 @@
     </message>
     <message>
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
-        <translation>Vous devez redémarrer votre système pour terminer l'installation. Voulez-vous redémarrer maintenant ?</translation>
+        <translation>Vous devez redémarrer votre système pour terminer l’installation. Voulez-vous redémarrer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Veuillez installer le package runtime VC++ 2005 SP1 pour continuer.</translation>
     </message>
 </context>
 <context>
@@ -28,7 +36,7 @@
     </message>
     <message>
         <source>Error occurred while attempting to initialize the installers.</source>
-        <translation>Une erreur s'est produite lors de l'initialisation des programmes d'installation.</translation>
+        <translation>Une erreur s’est produite lors de l’initialisation des programmes d’installation.</translation>
     </message>
 </context>
 </TS>

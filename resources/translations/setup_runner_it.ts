@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Per completare l'installazione è necessario riavviare il sistema. Riavviare ora?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Per continuare, installare il pacchetto runtime VC++ 2005 SP1.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>설치를 완료하려면 시스템을 다시 시작해야 합니다. 지금 다시 시작하시겠습니까?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>계속하려면 VC++ 2005 SP1 런타임 패키지를 설치하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Você precisa reiniciar o sistema para concluir a instalação. Deseja reiniciar agora?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Instale o pacote de tempo de execução do VC++ 2005 SP1 para continuar.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>Для завершения установки необходимо перезагрузить систему. Перезагрузить сейчас?</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Чтобы продолжить, установите пакет среды выполнения VC++ 2005 SP1.</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

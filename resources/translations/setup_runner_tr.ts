@@ -5,11 +5,11 @@
     <name>Application</name>
     <message>
         <source>%1 Is Already Installed</source>
-        <translation>%1 Zaten Yüklü</translation>
+        <translation>%1 Zaten Kurulu</translation>
     </message>
     <message>
         <source>%1 is already installed. Do you wish to run the installer again?</source>
-        <translation>%1 zaten yüklü. Yükleyiciyi yeniden çalıştırmak istiyor musunuz?</translation>
+        <translation>%1 zaten kurulu. Kurulum programını yeniden çalıştırmak istiyor musunuz?</translation>
     </message>
     <message>
         <source>Reboot required</source>
@@ -17,7 +17,15 @@
     </message>
     <message>
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
-        <translation>Yüklemeyi tamamlamak için sisteminizi yeniden başlatmalısınız. Şimdi yeniden başlatmak istiyor musunuz?</translation>
+        <translation>Kurulumu tamamlamak için sisteminizi yeniden başlatmanız gerekir. Şimdi yeniden başlatmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Hata</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>Devam etmek için lütfen VC++ 2005 SP1 çalışma zamanı paketini kurun.</translation>
     </message>
 </context>
 <context>
@@ -28,7 +36,7 @@
     </message>
     <message>
         <source>Error occurred while attempting to initialize the installers.</source>
-        <translation>Yükleyiciler başlatılırken bir hata oluştu.</translation>
+        <translation>Kurulum programları başlatılırken bir hata oluştu.</translation>
     </message>
 </context>
 </TS>

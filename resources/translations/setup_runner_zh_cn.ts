@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>必须重新启动系统才能完成安装。是否立即重新启动？</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>请安装 VC++ 2005 SP1 运行时包，然后继续。</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -19,6 +19,14 @@
         <source>You must restart your system to complete the installation. Do you want to restart now?</source>
         <translation>必須重新啟動系統才能完成安裝。是否立即重新啟動？</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Please install VC++ 2005 SP1 Runtime package to continue...</source>
+        <translation>請安裝 VC++ 2005 SP1 執行階段套件，然後繼續。</translation>
+    </message>
 </context>
 <context>
     <name>FrontEndHelper</name>

@@ -155,11 +155,11 @@ void TestHttpConnection::answer(const QByteArray &head)
                               "bytes " + QByteArray::number(first) + '-' + QByteArray::number(last)
                                       + '/' + QByteArray::number(size)});
     }
-    if (b.getLength)
+    if (b.getLength && !b.endless)
         headers.append(Header{"Content-Length", QByteArray::number(body.size())});
     else
         headers.append(Header{"Connection", "close"});
-    m_closeAfterBody = !b.getLength;
+    m_closeAfterBody = !b.getLength || b.endless;
 
     QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
     for (const auto &header : headers)
@@ -196,7 +196,8 @@ void TestHttpConnection::startBody(const QByteArray &body)
 void TestHttpConnection::pump()
 {
     const TestHttpServer::Behaviour &b = m_behaviour;
-    const qint64 size = m_body.size();
+    const qint64 bodySize = m_body.size();
+    const qint64 size = b.endless && bodySize > 0 ? TestHttpServer::EndlessCap : bodySize;
     while (m_sent < size && m_socket->bytesToWrite() < 512 * 1024) {
         if (b.dropAt >= 0 && m_sent >= b.dropAt) {
             m_pump->stop();
@@ -213,7 +214,8 @@ void TestHttpConnection::pump()
             });
             return;
         }
-        qint64 chunk = qMin<qint64>(64 * 1024, size - m_sent);
+        const qint64 offset = m_sent % bodySize;
+        qint64 chunk = qMin<qint64>(64 * 1024, bodySize - offset);
         if (b.bytesPerSecond > 0) {
             const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - m_startedMs;
             const qint64 allowed = b.bytesPerSecond * elapsed / 1000 - m_sent;
@@ -225,8 +227,15 @@ void TestHttpConnection::pump()
             chunk = qMin(chunk, b.dropAt - m_sent);
         if (b.stallAt >= 0 && !m_stalled)
             chunk = qMin(chunk, b.stallAt - m_sent);
-        m_socket->write(m_body.constData() + m_sent, chunk);
+        m_socket->write(m_body.constData() + offset, chunk);
         m_sent += chunk;
+        // One piece per tick without end: the client shares this event loop and must get its
+        // turn, and a client that went away stops the pump at once.
+        if (b.endless) {
+            if (m_socket->state() != QAbstractSocket::ConnectedState)
+                m_pump->stop();
+            return;
+        }
     }
     if (m_sent < size)
         return;

@@ -49,7 +49,11 @@ public:
         // The body's entity tag, sent with HEAD and GET answers; a ranged GET whose If-Range
         // names another one gets the whole body (200), as the file has changed.
         QByteArray etag;
+        // GET answers repeat the body without end (no Content-Length) until the client goes or
+        // EndlessCap bytes were sent, as a server that never stops sending.
+        bool endless = false;
     };
+    static constexpr qint64 EndlessCap = 256 * 1024 * 1024;
 
     struct Request
     {

@@ -93,6 +93,8 @@ private slots:
     void failures_data();
     void failures();
     void failedReplacementKeepsOldTarget();
+    void sizeLimit_data();
+    void sizeLimit();
     void timeouts_data();
     void timeouts();
     void progressRestartsTimer();
@@ -343,6 +345,64 @@ void TestDownloadManager::failedReplacementKeepsOldTarget()
     if (!removed)
         QSKIP("this platform keeps an open file from being deleted");
     QCOMPARE(run.complete.count(), 0);
+    QCOMPARE(run.errorCode(), QNetworkReply::UnknownContentError);
+    QCOMPARE(readFile(target()), QByteArray("old"));
+}
+
+void TestDownloadManager::sizeLimit_data()
+{
+    QTest::addColumn<bool>("endless");
+    QTest::addColumn<qint64>("headLength");
+    QTest::addColumn<bool>("getLength");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QList<QByteArray>>("methods");
+    QTest::addColumn<bool>("completes");
+    const QList<QByteArray> head{"HEAD"};
+    const QList<QByteArray> both{"HEAD", "GET"};
+    QTest::newRow("a server that never stops sending")
+            << true << qint64(TestHttpServer::NoLength) << false << qint64(120000) << both << false;
+    QTest::newRow("a HEAD announcing more: no GET") << false << qint64(TestHttpServer::BodyLength)
+                                                    << true << qint64(49999) << head << false;
+    QTest::newRow("a GET announcing more")
+            << false << qint64(TestHttpServer::NoLength) << true << qint64(49999) << both << false;
+    QTest::newRow("a body without length growing past it")
+            << false << qint64(TestHttpServer::NoLength) << false << qint64(49999) << both << false;
+    QTest::newRow("exactly the limit")
+            << false << qint64(TestHttpServer::BodyLength) << true << qint64(50000) << both << true;
+}
+
+// A download never grows past its limit: it stops, its side file goes, and the old target stays.
+void TestDownloadManager::sizeLimit()
+{
+    QFETCH(bool, endless);
+    QFETCH(qint64, headLength);
+    QFETCH(bool, getLength);
+    QFETCH(qint64, limit);
+    QFETCH(QList<QByteArray>, methods);
+    QFETCH(bool, completes);
+    TestHttpServer::Behaviour &b = m_server->behaviour();
+    b.endless = endless;
+    b.headLength = headLength;
+    b.getLength = getLength;
+    b.acceptRanges = QByteArray();
+    writeFile(target(), "old");
+
+    Run run;
+    run.manager.setSizeLimit(limit);
+    qint64 mostOnDisk = 0;
+    QObject::connect(&run.manager, &DownloadManager::sigDownloadProgress, [&] {
+        mostOnDisk = qMax(mostOnDisk, QFileInfo(part()).size());
+    });
+    run.manager.download(m_server->url(), target());
+    QVERIFY(run.waitForEnd());
+    QCOMPARE(m_server->methods(), methods);
+    QVERIFY2(mostOnDisk <= limit, qPrintable(QString::number(mostOnDisk)));
+    QVERIFY(!QFile::exists(part()));
+    if (completes) {
+        QCOMPARE(run.complete.count(), 1);
+        QCOMPARE(readFile(target()), m_body);
+        return;
+    }
     QCOMPARE(run.errorCode(), QNetworkReply::UnknownContentError);
     QCOMPARE(readFile(target()), QByteArray("old"));
 }

@@ -37,6 +37,7 @@ private slots:
     void alreadyDownloaded();
     void chainsDownloads();
     void countsWhatCameBeforeAPause();
+    void stopsAtTheCatalogueSize();
 };
 
 void TestDownloadChain::alreadyDownloaded_data()
@@ -132,6 +133,30 @@ void TestDownloadChain::chainsDownloads()
     QCOMPARE(app->finishedDownloadBytes(), 2 * body.size());
     QCOMPARE(app->downloadStatusText(), QStringLiteral("%1 %").arg(last * 100 / (2 * body.size())));
     QCOMPARE(server.requests().last().path, QByteArray("/payload2"));
+}
+
+// A server that never stops sending fills no disk: the catalogue's size is all the file may be.
+void TestDownloadChain::stopsAtTheCatalogueSize()
+{
+    ScratchMachine machine;
+    TestHttpServer server;
+    QVERIFY(server.listen());
+    server.behaviour().body = QByteArray(64 * 1024, 'p');
+    server.behaviour().endless = true;
+    QObject owner;
+    Application *app = webApplication(1, &owner);
+    Installer *installer = app->installers().first();
+    installer->setUrl(server.url().toString());
+    installer->setSize(100 * 1024);
+    installer->setDownloadPath(machine.path(QStringLiteral("downloads/p.exe")));
+
+    QSignalSpy error(app, &Application::sigDownloadError);
+    app->startDownloads(0);
+    QVERIFY(error.wait(10000));
+    QCOMPARE(error.at(0).at(1).value<QNetworkReply::NetworkError>(),
+             QNetworkReply::UnknownContentError);
+    QVERIFY(!QFile::exists(machine.path(QStringLiteral("downloads/p.exe"))));
+    QVERIFY(!QFile::exists(machine.path(QStringLiteral("downloads/p.exe.part"))));
 }
 
 // The progress of a resumed download covers the whole file, and a file this run downloaded

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -78,8 +79,17 @@ QString fault(QWidget *widget)
 QStringList clippedTexts(QWidget *window)
 {
     const QWidget *picker = window->findChild<QWidget *>(QStringLiteral("LanguagePicker"));
+    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    // A page that was not shown yet is not laid out: measured as it stands, a row in a layout
+    // has its template's width, not the width the page gives it. Polished, every widget carries
+    // the skin's font whether it was shown or not.
+    for (QWidget *widget : widgets) {
+        widget->ensurePolished();
+        if (widget->layout())
+            widget->layout()->activate();
+    }
     QStringList faults;
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
+    for (QWidget *widget : widgets) {
         if (picker && picker->isAncestorOf(widget))
             continue;
         const QString found = fault(widget);

@@ -246,6 +246,13 @@ void TestInstallPage::listsPendingComponents()
                             "</td></tr></table>"));
     QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()),
              QStringLiteral("Installed"));
+    // A name from a server's catalogue is text in the tool tip, never an image to fetch.
+    Installer remote;
+    remote.setDisplayName(QStringLiteral("<img src=//10.9.9.9/s/p.png>"));
+    remote.checker().setMatchValue(QStringLiteral("1&2"));
+    const QString tip = InstallPageTexts::componentsToolTip({&remote}, {});
+    QVERIFY2(tip.contains(QLatin1String("&lt;img src=//10.9.9.9/s/p.png&gt;&nbsp;ver: 1&amp;2")),
+             qPrintable(tip));
 }
 
 void TestInstallPage::buildsRowsFromTemplates_data()

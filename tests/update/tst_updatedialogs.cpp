@@ -11,6 +11,7 @@
 #include "scannerlist.h"
 #include "selectscannerdlg.h"
 #include "setupsettings.h"
+#include "updateclient.h"
 #include "updateseams.h"
 #include "updateserver.h"
 #include "usbinventory.h"
@@ -32,6 +33,10 @@ private slots:
     void init();
     void cleanup();
     void selectScannerChecksEachScanner();
+    void selectionKeepsTheUsersChoice();
+    void proceedMergesWhatTheCheckRead_data();
+    void proceedMergesWhatTheCheckRead();
+    void deviceTextIsPlain();
     void deviceMode_data();
     void deviceMode();
     void setupOnly_data();
@@ -140,13 +145,6 @@ void TestUpdateDialogs::initTestCase()
                           QStringLiteral("<Scanner LongName=\"DocuStream 410 Plus\" "
                                          "MinSetupVersion=\"1.0\" BundleURL=\"%1/0A41/Windows/"
                                          "bundle_b.xml\"/>")
-                                  .arg(base)
-                                  .toUtf8());
-    m_server.putModelFile("0A41",
-                          "0A41_A.xml",
-                          QStringLiteral("<Scanner PID=\"0a41\" MinSetupVersion=\"1.0\" "
-                                         "BundleURL=\"%1/0A41/Windows/bundle_b.xml\">"
-                                         "<Application ShortName=\"Driver\"/></Scanner>")
                                   .arg(base)
                                   .toUtf8());
     m_server.putModelFile("0A41",
@@ -259,21 +257,142 @@ void TestUpdateDialogs::selectScannerChecksEachScanner()
              QStringLiteral("Cloud"));
 }
 
+// A peer that comes and goes on the network never pulls the choice onto itself: the selection
+// follows the scanner chosen (product id, serial number, network or USB) through every rescan.
+void TestUpdateDialogs::selectionKeepsTheUsersChoice()
+{
+    DeviceRecord peer = scanner(0x0A41, L"S-ONE", L"Peer");
+    peer.network = true;
+    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0B52, L"N-1", L"Scanner 52")};
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+    const auto chosen = [&dialog] {
+        const DeviceRecord *device = dialog.currentItemDevice();
+        return device ? QString::fromStdWString(device->model) + (device->network ? "@net" : "")
+                      : QString();
+    };
+    // Nothing chosen yet: the first scanner, not the last one listed.
+    QCOMPARE(chosen(), QStringLiteral("DS 410"));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 2, 10000);
+    QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
+    // The same serial number over the network is another scanner, listed after the chosen one.
+    for (int round = 0; round < 2; ++round) {
+        m_scanners.push_back(peer);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 5000);
+        QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
+        m_scanners.pop_back();
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 5000);
+        QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
+    }
+}
+
+void TestUpdateDialogs::proceedMergesWhatTheCheckRead_data()
+{
+    QTest::addColumn<bool>("bundleChangedOnDisk");
+    QTest::addColumn<bool>("updated");
+    QTest::newRow("another scanner of the model fails its check") << false << true;
+    QTest::newRow("the checked bundle changed on disk: a message, nothing merged") << true << false;
+}
+
+// Two scanners of one model: the second one's check finds no bundle (the server lost it), yet
+// the first one's files are its own, and "Proceed" merges exactly what its check read.
+void TestUpdateDialogs::proceedMergesWhatTheCheckRead()
+{
+    QFETCH(bool, bundleChangedOnDisk);
+    QFETCH(bool, updated);
+    const QByteArray bundle = "<Bundle SoftwareVersion=\"1.1\" MinSetupVersion=\"1.0\">"
+                              "<Application ShortName=\"Cloud\"/></Bundle>";
+    m_server.putModelFile("0A41", "bundle_b.xml", bundle);
+    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0A41, L"S-TWO", L"DS 410")};
+    // Slower steps, so that the bundle can go between the two checks.
+    UpdateSeams::setTimeScale(0.2);
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.currentIndex() == 1, 10000);
+    QVERIFY(dialog.step() == SelectScannerDlg::Step::BundleSelection);
+    m_server.putModelFile("0A41", "bundle_b.xml", QByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 2, 10000);
+    UpdateSeams::setTimeScale(0.02);
+    m_server.putModelFile("0A41", "bundle_b.xml", bundle);
+    QVERIFY(dialog.devices()[0].supported);
+    QVERIFY(!dialog.devices()[1].supported);
+
+    auto *proceed = dialog.findChild<QPushButton *>(QStringLiteral("m_btnCheck"));
+    QCOMPARE(QString::fromStdWString(dialog.currentItemDevice()->serialNumber),
+             QStringLiteral("S-ONE"));
+    QVERIFY(proceed->isEnabled());
+    if (bundleChangedOnDisk) {
+        QFile file(dialog.deviceFolder(dialog.devices()[0]) + QStringLiteral("/0A41_Bundle.xml"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("<Bundle MinSetupVersion=\"1.0\"/>");
+    }
+    proceed->click();
+    QCOMPARE(dialog.updated(), updated);
+    QCOMPARE(dialog.isVisible(), !updated);
+    const QDomElement merged = rootOf(program.filePath(QStringLiteral("update.xml")));
+    if (!updated) {
+        QVERIFY(merged.isNull());
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages.first().contains(QLatin1String("could not be merged")),
+                 qPrintable(m_messages.first()));
+        return;
+    }
+    QCOMPARE(m_messages, QStringList());
+    QCOMPARE(merged.attribute(QStringLiteral("ScannerSN")), QStringLiteral("S-ONE"));
+    QCOMPARE(merged.firstChildElement(QStringLiteral("Application")).attribute("ShortName"),
+             QStringLiteral("Cloud"));
+}
+
+// What a device or a network peer calls itself is shown as text: markup in it is never read, so
+// no image is fetched from wherever it points.
+void TestUpdateDialogs::deviceTextIsPlain()
+{
+    const QString model = QStringLiteral("<img src=//10.9.9.9/s/p.png>:VID_04A7&PID_0F00");
+    m_scanners = {scanner(0x0F00, L"SN1", model.toStdWString().c_str())};
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    QCOMPARE(status->text(), QStringLiteral("Checking for %1 updates ...").arg(model));
+    QCOMPARE(status->textFormat(), Qt::PlainText);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
+    QCOMPARE(status->text(),
+             QStringLiteral("%1 is not presently supported by Tamberlin Update.").arg(model));
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+    QCOMPARE(list->item(0)->text(), model + QStringLiteral(" (SN1)"));
+}
+
 void TestUpdateDialogs::deviceMode_data()
 {
     QTest::addColumn<bool>("online");
     QTest::addColumn<bool>("scannerConnected");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("merged");
+    QTest::addColumn<QString>("bundleUrl"); // %1: the server; empty: the model's own
     QTest::newRow("merges the bundle of the scanner found")
-            << true << true << QStringList() << true;
+            << true << true << QStringList() << true << "";
     QTest::newRow("offline: the connection message, once")
             << false << true
             << QStringList{"Error: No connection is currently available to process the requested "
                            "operation."}
-            << false;
+            << false << "";
     QTest::newRow("no scanner: asks for one, then goes on")
-            << true << false << QStringList() << false;
+            << true << false << QStringList() << false << "";
+    const QStringList refused{
+            "Error: An update address that is not secure was refused: only https is accepted."};
+    QTest::newRow("a bundle over http elsewhere is refused")
+            << true << true << refused << false << "http://localhost:1/b.xml";
+    QTest::newRow("a bundle at HTTP:// (not rewritten) is refused")
+            << true << true << refused << false
+            << "HTTP://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
+    QTest::newRow("a bundle over https anywhere is fetched")
+            << true << true << QStringList() << true
+            << "https://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
 }
 
 void TestUpdateDialogs::deviceMode()
@@ -282,6 +401,16 @@ void TestUpdateDialogs::deviceMode()
     QFETCH(bool, scannerConnected);
     QFETCH(QStringList, messages);
     QFETCH(bool, merged);
+    QFETCH(QString, bundleUrl);
+    if (bundleUrl.isEmpty())
+        bundleUrl = QStringLiteral("http://%1/Downloads/updater/0A41/Windows/bundle_b.xml");
+    m_server.putModelFile("0A41",
+                          "0A41_A.xml",
+                          QStringLiteral("<Scanner PID=\"0a41\" MinSetupVersion=\"1.0\" "
+                                         "BundleURL=\"%1\"><Application ShortName=\"Driver\"/>"
+                                         "</Scanner>")
+                                  .arg(bundleUrl.arg(m_server.host()))
+                                  .toUtf8());
     m_scanners.clear();
     if (scannerConnected) {
         // Only the product's own model counts; this one was found on the network.
@@ -318,22 +447,35 @@ void TestUpdateDialogs::setupOnly_data()
     QTest::addColumn<QString>("setup");
     QTest::addColumn<bool>("packageFetched");
     QTest::addColumn<bool>("goOn");
+    QTest::addColumn<QString>("sha256"); // the description's; "package": the package's own
     QTest::newRow("offline: closes without a word") << false << "9.0"
                                                     << "self_extr_zip"
-                                                    << "started" << false << true;
+                                                    << "started" << false << true << "";
     QTest::newRow("nothing newer") << true << "0.9.9"
                                    << "self_extr_zip"
-                                   << "started" << false << true;
+                                   << "started" << false << true << "";
     QTest::newRow("zip: the package is never started") << true << "9.0"
                                                        << "zip"
-                                                       << "started" << true << true;
+                                                       << "started" << true << true << "";
     QTest::newRow("a newer setup that cannot be started keeps this one")
             << true << "9.0"
             << "DMG"
-            << "vanishing" << true << true;
+            << "vanishing" << true << true << "";
     QTest::newRow("a newer setup is started") << true << "9.0"
                                               << "self_extr_zip"
-                                              << "started" << true << false;
+                                              << "started" << true << false << "";
+    QTest::newRow("a package of the named hash is started")
+            << true << "9.0"
+            << "self_extr_zip"
+            << "started" << true << false << "package";
+    QTest::newRow("a package of another hash is deleted, never started")
+            << true << "9.0"
+            << "self_extr_zip"
+            << "started" << true << true << QString(64, QLatin1Char('0'));
+    QTest::newRow("a hash that is none matches no package")
+            << true << "9.0"
+            << "self_extr_zip"
+            << "started" << true << true << "not-a-hash";
 }
 
 void TestUpdateDialogs::setupOnly()
@@ -344,9 +486,12 @@ void TestUpdateDialogs::setupOnly()
     QFETCH(QString, setup);
     QFETCH(bool, packageFetched);
     QFETCH(bool, goOn);
+    QFETCH(QString, sha256);
     QTemporaryDir scripts;
-    QVERIFY(m_server.putSetupUpdate(
-            version, compression, {QStringLiteral("Setup=") + setupScript(scripts.path(), setup)}));
+    QVERIFY(m_server.putSetupUpdate(version,
+                                    compression,
+                                    {QStringLiteral("Setup=") + setupScript(scripts.path(), setup)},
+                                    sha256));
     if (!online)
         UpdateServer::useHosts(m_server.host(), QStringLiteral("127.0.0.1:1"));
     // Whatever an earlier run left in the update folder goes first.
@@ -363,8 +508,12 @@ void TestUpdateDialogs::setupOnly()
     const QStringList requests = m_server.requests().mid(before);
     QCOMPARE(requests.contains("GET /Downloads/updater/Windows/TamberlinUpdate.exe"),
              packageFetched);
-    const bool unpacked = packageFetched && compression != QLatin1String("zip");
-    QCOMPARE(QFileInfo::exists(updateFile("tam_setup_exit.txt")), packageFetched && !unpacked);
+    const bool refused = !sha256.isEmpty() && sha256 != QLatin1String("package");
+    const bool unpacked = packageFetched && compression != QLatin1String("zip") && !refused;
+    QCOMPARE(QFileInfo::exists(updateFile("tam_setup_exit.txt")),
+             packageFetched && !unpacked && !refused);
+    // A package that is not the one described is gone.
+    QCOMPARE(QFileInfo::exists(updateFile("setup_update.exe")), packageFetched && !refused);
     if (!goOn)
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(updateFile("started")), 5000);
     else
@@ -390,7 +539,9 @@ void TestUpdateDialogs::translated()
     loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
     CheckUpdateDlg check(nullptr, &product, Qt::WindowFlags(), false, false);
     SelectScannerDlg select(nullptr, m_root.path());
+    const QString refusal = UpdateClient::insecureAddressText();
     QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(!refusal.startsWith(QLatin1String("An update address")), qPrintable(refusal));
 
     // The sentences; single words may well be spelt alike in some languages ("No", "Status").
     const QString question = check.findChild<QLabel *>("m_lblQuestion")->text();

@@ -8,6 +8,7 @@
 #include "nginxserver.h"
 #include "testcertificates.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -64,24 +65,38 @@ public:
         put(QStringLiteral("Downloads/updater/%1/Windows/%2").arg(pid, name), content);
     }
     // The setup description and, when packageFiles is not empty, a package of them (NAME=FILE)
-    // made by the demo's setup package program with version as their file version.
+    // made by the demo's setup package program with version as their file version. sha256: the
+    // description's hash of the package, "package" for the real one; empty: none.
     bool putSetupUpdate(const QString &version,
                         const QString &compression,
-                        const QStringList &packageFiles = QStringList())
+                        const QStringList &packageFiles = QStringList(),
+                        const QString &sha256 = QString())
     {
-        put(QStringLiteral("Downloads/updater/Windows/TamberlinUpdate.xml"),
-            QStringLiteral("<Setup Version=\"%1\" compression=\"%2\"/>")
-                    .arg(version, compression)
-                    .toUtf8());
         const QString package
                 = m_root.filePath(QStringLiteral("Downloads/updater/Windows/TamberlinUpdate.exe"));
         QFile::remove(package);
-        if (packageFiles.isEmpty())
-            return true;
-        return QProcess::execute(QStringLiteral(SETUPPACKAGE_PATH),
+        QDir().mkpath(QFileInfo(package).path());
+        if (!packageFiles.isEmpty()
+            && QProcess::execute(QStringLiteral(SETUPPACKAGE_PATH),
                                  QStringList{QStringLiteral("build"), package, version}
                                          + packageFiles)
-               == 0;
+                       != 0)
+            return false;
+        QString hash = sha256;
+        if (hash == QLatin1String("package")) {
+            QFile built(package);
+            QCryptographicHash sum(QCryptographicHash::Sha256);
+            if (!built.open(QIODevice::ReadOnly) || !sum.addData(&built))
+                return false;
+            hash = QString::fromLatin1(sum.result().toHex());
+        }
+        put(QStringLiteral("Downloads/updater/Windows/TamberlinUpdate.xml"),
+            QStringLiteral("<Setup Version=\"%1\" compression=\"%2\"%3/>")
+                    .arg(version,
+                         compression,
+                         hash.isEmpty() ? QString() : QStringLiteral(" sha256=\"%1\"").arg(hash))
+                    .toUtf8());
+        return true;
     }
     void removeSetupUpdate()
     {

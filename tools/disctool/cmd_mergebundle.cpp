@@ -1,6 +1,6 @@
 // disctool merge-bundle: the catalogue setup makes from a model's scanner file and its software
 // bundle for one scanner, so that an update server's files can be checked before they are
-// served. Nothing is written when the scanner file is no catalogue.
+// served. Nothing is written unless the scanner file is a catalogue and the bundle a bundle.
 
 #include "disctoolcommand.h"
 
@@ -32,12 +32,23 @@ int runMergeBundle(const QStringList &arguments)
                                "--serial SN [--network]\n";
         return 2;
     }
-    if (!BundleMerge::mergeFiles(files.at(0), files.at(1), files.at(2), serial, network)) {
-        QTextStream(stderr) << "disctool: " << files.at(0)
-                            << " is not a scanner file that can be read; nothing written\n";
+    QTextStream err(stderr);
+    switch (BundleMerge::mergeFiles(files.at(0), files.at(1), files.at(2), serial, network)) {
+    case BundleMerge::Result::Merged:
+        return 0;
+    case BundleMerge::Result::ScannerUnreadable:
+        err << "disctool: " << files.at(0)
+            << " is not a scanner file that can be read; nothing written\n";
+        return 1;
+    case BundleMerge::Result::BundleUnreadable:
+        err << "disctool: " << files.at(1)
+            << " is not a bundle that can be read; nothing written\n";
+        return 1;
+    case BundleMerge::Result::OutputUnwritable:
+        err << "disctool: cannot write " << files.at(2) << "\n";
         return 1;
     }
-    return 0;
+    return 1;
 }
 
 const DiscToolCommand command("merge-bundle",

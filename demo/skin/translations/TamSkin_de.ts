@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Browse the %1 contents</source>
-        <translation>Inhalt der %1 durchsuchen</translation>
+        <translation>Inhalt der %1 anzeigen</translation>
     </message>
     <message>
         <source>Clear the download cache</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Thank you for choosing this scanner. The setup program closes in a few seconds.</source>
-        <translation>Vielen Dank, dass Sie sich für diesen Scanner entschieden haben. Das Setup-Programm schließt sich in wenigen Sekunden.</translation>
+        <translation>Vielen Dank, dass Sie sich für diesen Scanner entschieden haben. Das Installationsprogramm wird in wenigen Sekunden beendet.</translation>
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>

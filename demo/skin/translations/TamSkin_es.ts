@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>Hay versiones más recientes disponibles en la web.</translation>
+        <translation>Hay versiones más recientes disponibles en Internet.</translation>
     </message>
     <message>
         <source>Read me first</source>
@@ -97,11 +97,11 @@
     </message>
     <message>
         <source>Thank you for choosing this scanner. The setup program closes in a few seconds.</source>
-        <translation>Gracias por elegir este escáner. El programa de instalación se cerrará en unos segundos.</translation>
+        <translation>Gracias por elegir este escáner. El instalador se cerrará en unos segundos.</translation>
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>
-        <translation>Marque lo que desea instalar y pulse Instalar.</translation>
+        <translation>Marque lo que desea instalar y haga clic en Instalar.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

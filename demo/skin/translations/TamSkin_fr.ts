@@ -5,7 +5,7 @@
     <name>TamSkin</name>
     <message>
         <source>&lt;a href="reader" style="color:#9fd3ff;"&gt;Need a PDF reader? Get one here.&lt;/a&gt;</source>
-        <translation>&lt;a href="reader" style="color:#9fd3ff;"&gt;Pas de lecteur PDF ? Obtenez-en un ici.&lt;/a&gt;</translation>
+        <translation>&lt;a href="reader" style="color:#9fd3ff;"&gt;Pas de lecteur PDF ? Obtenez-en un ici.&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Additional material for this scanner.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear the download cache</source>
-        <translation>Vider le cache des téléchargements</translation>
+        <translation>Vider le cache de téléchargement</translation>
     </message>
     <message>
         <source>Close now</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Everything you need to get your scanner working.</source>
-        <translation>Tout ce qu'il faut pour faire fonctionner votre scanner.</translation>
+        <translation>Tout ce qu’il faut pour faire fonctionner votre scanner.</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Installation notes, system requirements and last-minute changes for this scanner.</source>
-        <translation>Notes d'installation, configuration requise et dernières modifications pour ce scanner.</translation>
+        <translation>Notes d’installation, configuration requise et dernières modifications pour ce scanner.</translation>
     </message>
     <message>
         <source>Installing...</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>Des versions plus récentes sont disponibles sur le web.</translation>
+        <translation>Des versions plus récentes sont disponibles sur le Web.</translation>
     </message>
     <message>
         <source>Read me first</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>Thank you</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Thank you for choosing this scanner. The setup program closes in a few seconds.</source>
-        <translation>Merci d'avoir choisi ce scanner. Le programme d'installation se ferme dans quelques secondes.</translation>
+        <translation>Merci d’avoir choisi ce scanner. Le programme d’installation se ferme dans quelques secondes.</translation>
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>
@@ -105,19 +105,19 @@
     </message>
     <message>
         <source>Time remaining:</source>
-        <translation>Temps restant :</translation>
+        <translation>Temps restant :</translation>
     </message>
     <message>
         <source>Total download size:</source>
-        <translation>Taille totale à télécharger :</translation>
+        <translation>Taille totale à télécharger :</translation>
     </message>
     <message>
         <source>User guides</source>
-        <translation>Guides d'utilisation</translation>
+        <translation>Guides d’utilisation</translation>
     </message>
     <message>
         <source>Visit the support web site</source>
-        <translation>Visiter le site d'assistance</translation>
+        <translation>Visiter le site d’assistance</translation>
     </message>
     <message>
         <source>Web</source>

@@ -5,7 +5,7 @@
     <name>TamSkin</name>
     <message>
         <source>&lt;a href="reader" style="color:#9fd3ff;"&gt;Need a PDF reader? Get one here.&lt;/a&gt;</source>
-        <translation>&lt;a href="reader" style="color:#9fd3ff;"&gt;Serve un lettore PDF? Scaricalo qui.&lt;/a&gt;</translation>
+        <translation>&lt;a href="reader" style="color:#9fd3ff;"&gt;Serve un lettore PDF? È possibile scaricarne uno qui.&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Additional material for this scanner.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>Sono disponibili versioni più recenti sul web.</translation>
+        <translation>Sono disponibili versioni più recenti sul Web.</translation>
     </message>
     <message>
         <source>Read me first</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>
-        <translation>Selezionare ciò che si desidera installare e premere Installa.</translation>
+        <translation>Selezionare ciò che si desidera installare e fare clic su Installa.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>
-        <translation>설치할 항목을 선택한 다음 설치를 누르십시오.</translation>
+        <translation>설치할 항목을 선택한 다음 [설치]를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

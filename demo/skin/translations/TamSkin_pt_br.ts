@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Browse the %1 contents</source>
-        <translation>Procurar no conteúdo do %1</translation>
+        <translation>Explorar o conteúdo do %1</translation>
     </message>
     <message>
         <source>Clear the download cache</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>Há versões mais recentes disponíveis na web.</translation>
+        <translation>Há versões mais recentes disponíveis na Web.</translation>
     </message>
     <message>
         <source>Read me first</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Thank you for choosing this scanner. The setup program closes in a few seconds.</source>
-        <translation>Obrigado por escolher este scanner. O programa de instalação será fechado em alguns segundos.</translation>
+        <translation>Obrigado por escolher este scanner. O instalador será fechado em alguns segundos.</translation>
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>

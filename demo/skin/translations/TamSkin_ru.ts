@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Clear the download cache</source>
-        <translation>Очистить кэш загрузок</translation>
+        <translation>Удалить скачанные файлы</translation>
     </message>
     <message>
         <source>Close now</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Disc</source>
-        <translation>диска</translation>
+        <translation>Диск</translation>
     </message>
     <message>
         <source>Everything you need to get your scanner working.</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Newer versions are available on the web.</source>
-        <translation>В интернете доступны более новые версии.</translation>
+        <translation>В Интернете доступны более новые версии.</translation>
     </message>
     <message>
         <source>Read me first</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>Time remaining:</source>
-        <translation>Осталось времени:</translation>
+        <translation>Оставшееся время:</translation>
     </message>
     <message>
         <source>Total download size:</source>
-        <translation>Общий объём загрузки:</translation>
+        <translation>Всего к скачиванию:</translation>
     </message>
     <message>
         <source>User guides</source>

@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Tick what you want to install, then press Install.</source>
-        <translation>Kurmak istediklerinizi işaretleyip Kur düğmesine basın.</translation>
+        <translation>Kurmak istediklerinizi işaretleyin ve Kur düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>Time remaining:</source>
