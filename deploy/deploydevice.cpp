@@ -5,28 +5,14 @@
 #include "deployswitches.h"
 #include "downloadmanager.h"
 #include "hostpath.h"
-#include "pathvariables.h"
 #include "protectedfolder.h"
 #include "scannerlist.h"
-#include "setupsettings.h"
-#include "xmlguard.h"
+#include "updateclient.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
-
-namespace {
-
-bool readRoot(const QString &hostFile, const QString &rootName, QDomDocument &document)
-{
-    QFile file(hostFile);
-    return file.open(QIODevice::ReadOnly) && XmlGuard::read(file, document)
-           && document.documentElement().tagName().toLower() == rootName;
-}
-
-} // namespace
 
 DeployDevice::DeployDevice(DeployLog &log, QObject *parent)
     : QObject(parent)
@@ -101,9 +87,9 @@ void DeployDevice::start(const DeploySwitches &switches)
         return;
     }
     m_folder = QString::fromStdString(sys::toHostPath(folder));
-    m_url = QStringLiteral("https://%1/Downloads/updater").arg(SetupSettings::updateHost());
+    m_url = UpdateClient::updateBaseUrl();
     fetch(Step::BundleSelection,
-          QStringLiteral("%1/%2/Windows/%2_SN.xml").arg(m_url, m_productId),
+          UpdateClient::bundleSelectionUrl(m_url, m_productId),
           m_productId + QStringLiteral("_SN.xml"));
 }
 
@@ -117,12 +103,9 @@ QString DeployDevice::file(const QString &fileName) const
     return m_folder + QLatin1Char('/') + fileName;
 }
 
-void DeployDevice::fetch(Step step, const QString &url, const QString &fileName)
+void DeployDevice::fetch(Step step, const QUrl &url, const QString &fileName)
 {
     m_step = step;
-    // A part left by an earlier run could join two versions of a file.
-    QFile::remove(file(fileName));
-    QFile::remove(file(fileName) + QStringLiteral(".part"));
     delete m_downloader;
     m_downloader = new DownloadManager(this);
     connect(m_downloader, &DownloadManager::downloadComplete, this, &DeployDevice::fetched);
@@ -130,14 +113,17 @@ void DeployDevice::fetch(Step step, const QString &url, const QString &fileName)
     connect(m_downloader, &DownloadManager::sigDownloadTimeout, this, [this] {
         fail(QStringLiteral("the update server did not answer for 15 seconds"));
     });
-    m_log.write(QStringLiteral("fetching %1").arg(url));
-    m_downloader->download(QUrl(url), file(fileName));
+    m_log.write(QStringLiteral("fetching %1").arg(url.toString()));
+    // Whoever sits on the way of a plain address would choose what is installed elevated.
+    if (!UpdateClient::fetch(
+                *m_downloader, url, file(fileName), UpdateClient::FileKind::Description))
+        fail(QStringLiteral("%1 is not an https address: refused").arg(url.toString()));
 }
 
 void DeployDevice::failedToFetch(QNetworkReply::NetworkError code)
 {
     // A model without a bundle selection gets bundle "1", as in the device selection.
-    if (m_step == Step::BundleSelection && code == QNetworkReply::ContentNotFoundError) {
+    if (m_step == Step::BundleSelection && UpdateClient::isNotFound(code)) {
         m_log.write(QStringLiteral("the update server has no bundle selection for %1")
                             .arg(m_productId));
         fetched();
@@ -165,7 +151,8 @@ void DeployDevice::readBundleSelection()
 {
     m_bundleType = QStringLiteral("1");
     QDomDocument selection;
-    if (readRoot(file(m_productId + QStringLiteral("_SN.xml")), QStringLiteral("sn"), selection)) {
+    if (UpdateClient::readRoot(
+                file(m_productId + QStringLiteral("_SN.xml")), QStringLiteral("sn"), selection)) {
         const QString chosen = selection.documentElement().firstChildElement().attribute(
                 QStringLiteral("DefaultBundle"));
         if (!chosen.isEmpty())
@@ -173,51 +160,46 @@ void DeployDevice::readBundleSelection()
     }
     m_log.write(QStringLiteral("bundle type %1").arg(m_bundleType));
     fetch(Step::ScannerFile,
-          QStringLiteral("%1/%2/Windows/%2_%3.xml").arg(m_url, m_productId, m_bundleType),
+          UpdateClient::scannerFileUrl(m_url, m_productId, m_bundleType),
           m_productId + QStringLiteral("_scanner.xml"));
 }
 
 void DeployDevice::readScannerFile()
 {
     QDomDocument scanner;
-    if (!readRoot(file(m_productId + QStringLiteral("_scanner.xml")),
-                  QStringLiteral("scanner"),
-                  scanner)) {
+    if (!UpdateClient::readRoot(file(m_productId + QStringLiteral("_scanner.xml")),
+                                QStringLiteral("scanner"),
+                                scanner)) {
         fail(QStringLiteral("the update server's scanner file for %1 is not one").arg(m_productId));
         return;
     }
-    const QString bundle = PathVariables::rewriteUpdateHost(
-            scanner.documentElement().attribute(QStringLiteral("BundleURL")));
-    if (bundle.isEmpty()) {
+    const QString address = scanner.documentElement().attribute(QStringLiteral("BundleURL"));
+    if (address.isEmpty()) {
         fail(QStringLiteral("the update server has no bundle for %1").arg(describe(m_device)));
         return;
     }
-    // Whoever sits on the way of a plain address would choose what is installed elevated.
-    const QUrl address(bundle);
-    if (address.scheme() != QLatin1String("https") || address.host().isEmpty()) {
-        fail(QStringLiteral("the scanner file names its bundle at %1, not over https: refused")
-                     .arg(bundle));
-        return;
-    }
+    const QUrl bundle = UpdateClient::bundleUrl(address);
     fetch(Step::Bundle, bundle, m_productId + QStringLiteral("_Bundle.xml"));
 }
 
 void DeployDevice::mergeBundle()
 {
-    QDomDocument bundle;
-    if (!readRoot(file(m_productId + QStringLiteral("_Bundle.xml")),
-                  QStringLiteral("bundle"),
-                  bundle)) {
+    const QString catalogue = file(QStringLiteral("update.xml"));
+    switch (BundleMerge::mergeFiles(file(m_productId + QStringLiteral("_scanner.xml")),
+                                    file(m_productId + QStringLiteral("_Bundle.xml")),
+                                    catalogue,
+                                    QString::fromStdWString(m_device.serialNumber),
+                                    m_device.network)) {
+    case BundleMerge::Result::Merged:
+        break;
+    case BundleMerge::Result::ScannerUnreadable:
+        fail(QStringLiteral("the update server's scanner file for %1 is not one").arg(m_productId));
+        return;
+    case BundleMerge::Result::BundleUnreadable:
         fail(QStringLiteral("the update server's bundle for %1 is not one").arg(m_productId));
         return;
-    }
-    const QString catalogue = file(QStringLiteral("update.xml"));
-    if (!BundleMerge::mergeFiles(file(m_productId + QStringLiteral("_scanner.xml")),
-                                 file(m_productId + QStringLiteral("_Bundle.xml")),
-                                 catalogue,
-                                 QString::fromStdWString(m_device.serialNumber),
-                                 m_device.network)) {
-        fail(QStringLiteral("cannot merge the bundle into %1").arg(catalogue));
+    case BundleMerge::Result::OutputUnwritable:
+        fail(QStringLiteral("cannot write %1").arg(catalogue));
         return;
     }
     m_log.write(QStringLiteral("the bundle for %1 is merged into %2")

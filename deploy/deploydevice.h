@@ -13,6 +13,7 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <vector>
 
@@ -46,7 +47,7 @@ signals:
 private:
     enum class Step { BundleSelection, ScannerFile, Bundle };
 
-    void fetch(Step step, const QString &url, const QString &fileName);
+    void fetch(Step step, const QUrl &url, const QString &fileName);
     void fetched();
     void failedToFetch(QNetworkReply::NetworkError code);
     void readBundleSelection();

@@ -5,6 +5,7 @@
 #include "hostpath.h"
 #include "installer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -47,7 +48,8 @@ void DeployDownloads::startNext()
     }
     Application *application = m_queue.takeFirst();
     m_current = application;
-    emit statusChanged(tr("Downloading %1...").arg(application->displayName()));
+    emit statusChanged(QCoreApplication::translate("FrontEnd", "Please wait..."),
+                       application->displayName());
     watch(application);
     application->startDownloads(0);
     // Everything already there: the application reported its end inside that call.

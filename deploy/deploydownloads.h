@@ -25,7 +25,8 @@ public:
     void cancel();
 
 signals:
-    void statusChanged(const QString &text);
+    // What is done (in the front end's words) and to which application.
+    void statusChanged(const QString &activity, const QString &application);
     void progressChanged(int percent);
     void failed(Application *application, const QString &reason);
     void finished();

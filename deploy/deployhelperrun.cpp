@@ -9,12 +9,15 @@
 #include "process.h"
 #include "segmentprotocol.h"
 
+#include <QCoreApplication>
 #include <QSharedMemory>
 #include <QTimer>
 
 namespace {
 
 constexpr int PollIntervalMs = 100;
+// How long the end of a run waits for the helper's process to go.
+constexpr qint64 HelperEndWaitMs = 30000;
 
 QString refusalText(int reason)
 {
@@ -85,6 +88,10 @@ void DeployHelperRun::start(const UnattendedRunList &list,
 
 void DeployHelperRun::poll()
 {
+    if (m_ended) {
+        awaitHelperEnd();
+        return;
+    }
     const auto consume = [this] {
         QList<MessageSlot> messages;
         const FrontEndSegment::PollResult result = FrontEndSegment::consumeMessages(
@@ -99,7 +106,7 @@ void DeployHelperRun::poll()
         end(false, QStringLiteral("the shared memory is unexpectedly NULL"));
         return;
     }
-    if (m_ended || m_helperProcess == 0 || !sys::processImageName(m_helperProcess).empty())
+    if (m_ended || m_helperProcess == 0 || helperRuns())
         return;
     // Gone: what it posted before it went still counts.
     consume();
@@ -107,6 +114,22 @@ void DeployHelperRun::poll()
         end(false,
             QStringLiteral("%1 ended before it reported the end of the run")
                     .arg(QLatin1String(HelperLauncher::ProgramName)));
+}
+
+bool DeployHelperRun::helperRuns() const
+{
+    return m_helperProcess != 0 && !sys::processImageName(m_helperProcess).empty();
+}
+
+void DeployHelperRun::awaitHelperEnd()
+{
+    // The helper still holds the segment (and cleans its copies up) for a moment after the
+    // end of the run: a setup started right after this one would take it for a running one.
+    if (helperRuns() && m_endClock.elapsed() < HelperEndWaitMs)
+        return;
+    if (m_poll)
+        m_poll->stop();
+    emit finished(m_completed, m_problem);
 }
 
 QString DeployHelperRun::programOf(int application, int installer)
@@ -133,7 +156,7 @@ void DeployHelperRun::handle(int type, int value1, int value2)
     switch (type) {
     case AppStarted:
         m_log.write(QStringLiteral("setup_runner installs %1").arg(name));
-        emit statusChanged(tr("Installing %1...").arg(name));
+        emit statusChanged(QCoreApplication::translate("FrontEnd", "Installing..."), name);
         emit progressChanged(value1 * 100 / qMax(1, m_list.applications.size()));
         break;
     case AppFinished:
@@ -193,8 +216,13 @@ void DeployHelperRun::end(bool completed, const QString &problem)
     if (m_ended)
         return;
     m_ended = true;
-    if (m_poll)
-        m_poll->stop();
-    // From the event loop: the caller may delete this object when it hears the end.
-    QTimer::singleShot(0, this, [this, completed, problem] { emit finished(completed, problem); });
+    m_completed = completed;
+    m_problem = problem;
+    m_endClock.start();
+    if (!m_poll) {
+        // Never started: from the event loop, as the caller may delete this object then.
+        QTimer::singleShot(0, this, [this] { emit finished(m_completed, m_problem); });
+        return;
+    }
+    awaitHelperEnd();
 }

@@ -9,6 +9,7 @@
 #include "deployoutcome.h"
 #include "unattendedrunlist.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class DeployLog;
@@ -28,7 +29,8 @@ public:
     Installer *restartInstaller() const;
 
 signals:
-    void statusChanged(const QString &text);
+    // What is done (in the front end's words) and to which application.
+    void statusChanged(const QString &activity, const QString &application);
     void progressChanged(int percent);
     void refused(Application *application, const QString &reason);
     void programEnded(Application *application, const ProgramRun &run);
@@ -39,6 +41,9 @@ private:
     void poll();
     void handle(int type, int value1, int value2);
     QString programOf(int application, int installer);
+    bool helperRuns() const;
+    // Reports the end once the helper's process is gone too (or has had its time).
+    void awaitHelperEnd();
     void end(bool completed, const QString &problem);
 
     DeployLog &m_log;
@@ -53,4 +58,7 @@ private:
     QString m_program;
     bool m_restartInstallerRan = false;
     bool m_ended = false;
+    bool m_completed = false;
+    QString m_problem;
+    QElapsedTimer m_endClock;
 };

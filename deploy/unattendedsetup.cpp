@@ -127,7 +127,7 @@ void UnattendedSetup::run()
         continueWithCatalogue(QString());
         return;
     }
-    emit statusChanged(tr("Looking for the scanner..."));
+    emit statusChanged(QCoreApplication::translate("FrontEnd", "Please wait..."), QString());
     m_device = new DeployDevice(m_log, this);
     connect(m_device, &DeployDevice::finished, this, [this](const QString &catalogue) {
         m_device->deleteLater();
@@ -166,7 +166,7 @@ bool UnattendedSetup::takeInstallationLock()
 
 void UnattendedSetup::continueWithCatalogue(const QString &deviceCatalogue)
 {
-    emit statusChanged(tr("Reading the catalogue..."));
+    emit statusChanged(QCoreApplication::translate("FrontEnd", "Please wait..."), QString());
     m_catalogue = new DeployCatalogue(this);
     QString error;
     bool languageError = false;
@@ -179,6 +179,7 @@ void UnattendedSetup::continueWithCatalogue(const QString &deviceCatalogue)
         return;
     }
     ScannerInfo *product = m_catalogue->scannerInfo();
+    emit productNamed(product->longName());
     m_log.write(QStringLiteral("catalogue: %1 read in language %2: %3 applications for %4")
                         .arg(m_catalogue->files().join(QStringLiteral(" and ")),
                              m_catalogue->language())

@@ -46,8 +46,10 @@ public slots:
     void cancel();
 
 signals:
-    // What is being done, in words for the progress window.
-    void statusChanged(const QString &text);
+    // What is being done, in the front end's words (translated), and to which application.
+    void statusChanged(const QString &activity, const QString &application);
+    // The product's long name, once the catalogue is read.
+    void productNamed(const QString &longName);
     // Of everything to do, in percent; -1 while that cannot be said.
     void progressChanged(int percent);
     void cancellableChanged(bool cancellable);

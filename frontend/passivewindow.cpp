@@ -3,37 +3,47 @@
 #include "unattendedsetup.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
 PassiveWindow::PassiveWindow(QWidget *parent)
     : QWidget(parent)
-    , m_status(new QLabel(this))
+    , m_activity(new QLabel(this))
+    , m_application(new QLabel(this))
     , m_progress(new QProgressBar(this))
 {
-    setWindowTitle(tr("Setup"));
-    // Texts come from catalogues and servers: never rich text.
-    m_status->setTextFormat(Qt::PlainText);
-    m_status->setText(tr("Preparing the installation..."));
-    m_status->setMinimumWidth(360);
+    // Application names come from catalogues and servers: never rich text.
+    for (QLabel *label : {m_activity, m_application}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setMinimumWidth(360);
+    }
+    showStatus(QCoreApplication::translate("FrontEnd", "Please wait..."), QString());
     m_progress->setRange(0, 0);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_status);
+    layout->addWidget(m_activity);
+    layout->addWidget(m_application);
     layout->addWidget(m_progress);
 }
 
 void PassiveWindow::follow(UnattendedSetup *setup)
 {
     connect(setup, &UnattendedSetup::statusChanged, this, &PassiveWindow::showStatus);
+    connect(setup, &UnattendedSetup::productNamed, this, &PassiveWindow::showProduct);
     connect(setup, &UnattendedSetup::progressChanged, this, &PassiveWindow::showProgress);
     connect(setup, &UnattendedSetup::cancellableChanged, this, &PassiveWindow::setCancellable);
     connect(this, &PassiveWindow::cancelRequested, setup, &UnattendedSetup::cancel);
 }
 
-QString PassiveWindow::statusText() const
+QString PassiveWindow::activityText() const
 {
-    return m_status->text();
+    return m_activity->text();
+}
+
+QString PassiveWindow::applicationText() const
+{
+    return m_application->text();
 }
 
 int PassiveWindow::progress() const
@@ -41,9 +51,15 @@ int PassiveWindow::progress() const
     return m_progress->maximum() == 0 ? -1 : m_progress->value();
 }
 
-void PassiveWindow::showStatus(const QString &text)
+void PassiveWindow::showStatus(const QString &activity, const QString &application)
 {
-    m_status->setText(text);
+    m_activity->setText(activity);
+    m_application->setText(application);
+}
+
+void PassiveWindow::showProduct(const QString &longName)
+{
+    setWindowTitle(QCoreApplication::translate("CheckUpdateDlg", "%1 Setup").arg(longName));
 }
 
 void PassiveWindow::showProgress(int percent)

@@ -20,12 +20,15 @@ public:
     // Shows what setup does and cancels it when closed while it may be.
     void follow(UnattendedSetup *setup);
 
-    QString statusText() const;
+    QString activityText() const;
+    QString applicationText() const;
     int progress() const;
     bool isCancellable() const { return m_cancellable; }
 
 public slots:
-    void showStatus(const QString &text);
+    void showStatus(const QString &activity, const QString &application);
+    // "<product> Setup" in the title.
+    void showProduct(const QString &longName);
     // -1: busy, without a figure.
     void showProgress(int percent);
     void setCancellable(bool cancellable);
@@ -37,7 +40,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QLabel *m_status;
+    QLabel *m_activity;
+    QLabel *m_application;
     QProgressBar *m_progress;
     bool m_cancellable = true;
 };

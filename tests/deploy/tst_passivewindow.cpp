@@ -67,7 +67,9 @@ void TestPassiveWindow::closingCancelsTheDownloads()
     window.show();
     QSignalSpy finished(&setup, &UnattendedSetup::finished);
     setup.start();
-    QTRY_VERIFY(window.statusText().startsWith(QStringLiteral("Downloading Cloud Connector")));
+    QTRY_COMPARE(window.applicationText(), QStringLiteral("Cloud Connector"));
+    QCOMPARE(window.activityText(), QStringLiteral("Please wait..."));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tamberlin DocuStream 410 Setup"));
     QTRY_VERIFY(window.progress() > 0);
     QVERIFY(window.close());
     QVERIFY(finished.wait(10000));

@@ -150,7 +150,8 @@ void TestUnattendedDevice::refusesABundleOverPlainHttp()
             {QStringLiteral("/quiet"), QStringLiteral("/device"), QStringLiteral("0C63")},
             m_bench.runs());
     QCOMPARE(run.exitCode, 1603);
-    QVERIFY2(run.logged(QStringLiteral("http://198.51.100.7/Bundle.xml, not over https: refused")),
+    QVERIFY2(run.logged(QStringLiteral(
+                     "http://198.51.100.7/Bundle.xml is not an https address: refused")),
              qPrintable(run.logText()));
 }
 
