@@ -174,11 +174,17 @@ private slots:
     void closedWhileInstallingEndsCleanly();
     void runsOnlyItsOwnCheckedCopy_data();
     void runsOnlyItsOwnCheckedCopy();
+    void untrustedCacheIsNeitherUsedNorEmptied_data();
+    void untrustedCacheIsNeitherUsedNorEmptied();
     void shippedHelperReadsNoTestSwitch_data();
     void shippedHelperReadsNoTestSwitch();
 
 private:
     QString runListFor(const QStringList &selection);
+    // The catalogue with one more application, "Web", whose installer downloads
+    // WebSetup.exe and has the given attributes; its run list.
+    QString webRunList(const QString &installerAttributes, const QString &code);
+    QList<Message> runHelper(const QString &elements);
     QList<Message> pollUntilEnd(int timeoutMs);
     QStringList loggedMessages() const;
 
@@ -257,6 +263,33 @@ QStringList TestSetupRunner::loggedMessages() const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString TestSetupRunner::webRunList(const QString &installerAttributes, const QString &code)
+{
+    QByteArray product(catalogue);
+    product.replace("</Scanner>",
+                    QStringLiteral("<application ShortName=\"Web\"><installationplatform "
+                                   "Value=\"all\"><installer url=\"https:&#47;&#47;"
+                                   "www.tamberlin.com/WebSetup.exe\" %1><checker "
+                                   "Type=\"installer\" QueryValue=\"%2\" MatchMode=\"exists\"/>"
+                                   "</installer></installationplatform></application></Scanner>")
+                            .arg(installerAttributes, code)
+                            .toUtf8());
+    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), product);
+    return runListFor({QStringLiteral("Web")});
+}
+
+// Starts the helper on the run list as setup does and returns what it reported.
+QList<Message> TestSetupRunner::runHelper(const QString &elements)
+{
+    if (FrontEndSegment::writeRunList(m_segment, elements) != FrontEndSegment::WriteResult::Written)
+        return {};
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    if (!helper.waitForFinished(30000) || helper.exitCode() != 0)
+        return {};
+    return pollUntilEnd(1000);
 }
 
 // The front end's part as setup plays it: the segment under its own name, the run list of a
@@ -486,19 +519,12 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
                                        .arg(check == QLatin1String("sha256")
                                                     ? QStringLiteral("sha256=\"%1\"").arg(hash)
                                                     : QString());
-    QByteArray product(catalogue);
-    product.replace("</Scanner>",
-                    QStringLiteral("<application ShortName=\"Web\"><installationplatform "
-                                   "Value=\"all\"><installer url=\"https:&#47;&#47;"
-                                   "www.tamberlin.com/WebSetup.exe\" %1 "
-                                   "Executable=\"$SetupPath$\\Download\\WebSetup.exe\" "
-                                   "CommandLine=\"/code=%2 /name=Web\"><checker Type=\"installer\" "
-                                   "QueryValue=\"%2\" MatchMode=\"exists\"/></installer>"
-                                   "</installationplatform></application></Scanner>")
-                            .arg(attributes, code)
-                            .toUtf8());
-    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), product);
-    QString elements = runListFor({QStringLiteral("Web")});
+    QString elements = webRunList(
+            attributes
+                    + QStringLiteral(" Executable=\"$SetupPath$\\Download\\WebSetup.exe\" "
+                                     "CommandLine=\"/code=%1 /name=Web\"")
+                              .arg(code),
+            code);
     QVERIFY(elements.contains(QStringLiteral("DownloadPath=")));
     if (check == QLatin1String("malformed"))
         elements.replace(QStringLiteral("size="), QStringLiteral("sha256=\"12ab\" size="));
@@ -527,6 +553,74 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
     QCOMPARE(pollUntilEnd(1000), expected);
     QCOMPARE(isUninstallEntry(code), runs);
     QCOMPARE(payloadCacheEntries(), QStringList());
+}
+
+void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied_data()
+{
+    QTest::addColumn<QString>("root"); // how the helper finds its cache root
+    QTest::newRow("made by another user, holding a link") << "other user";
+    QTest::newRow("open to all, holding a link") << "open";
+    QTest::newRow("a link to another user's folder") << "link";
+    QTest::newRow("ours, holding a link and helpers' folders") << "ours";
+}
+
+// Another user made the cache root before the first installation (users may create folders
+// where it lies) and put a link in it, named like the folder of a helper that was killed, to a
+// folder the helper must not empty. The helper looks into no root it cannot trust, installs
+// from a fresh folder of its own beside it and leaves nothing there; in its own root it removes
+// the link itself and a dead helper's folder, and keeps a running one's.
+void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied()
+{
+    QFETCH(QString, root);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
+    const QString theirs = m_machine->path(QStringLiteral("theirs"));
+    for (const QString &file :
+         {QStringLiteral("keep.txt"), QStringLiteral("run-999999997/keep.txt")})
+        m_machine->writeFile(QStringLiteral("theirs/") + file, "mine");
+    const QString cache = payloadCache();
+    const QString link = cache + QStringLiteral("/run-999999998");
+    const QString dead = cache + QStringLiteral("/run-999999999");
+    const QString live = cache + QStringLiteral("/run-%1").arg(QCoreApplication::applicationPid());
+    if (root == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(QFileInfo(cache).absolutePath()));
+        QVERIFY(QFile::link(theirs, cache));
+    } else {
+        std::string error;
+        if (root == QLatin1String("ours"))
+            QVERIFY2(sys::prepareProtectedFolder(sys::payloadCacheFolder(), &error), error.c_str());
+        QVERIFY(QDir().mkpath(dead) && QDir().mkpath(live));
+        QVERIFY(QFile::link(theirs, link));
+        if (root == QLatin1String("open"))
+            QVERIFY(QFile::setPermissions(cache, QFileDevice::Permissions(0x7777)));
+        if (root == QLatin1String("other user")
+            && QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534"), cache}) != 0)
+            QSKIP("only root gives a folder to another user");
+    }
+    const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
+    const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
+    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    const QString elements
+            = webRunList(QStringLiteral("Executable=\"$DownloadPath$\\WebSetup.exe\" "
+                                        "CommandLine=\"/code=%1 /name=Web\"")
+                                 .arg(code),
+                         code);
+
+    QCOMPARE(runHelper(elements),
+             (QList<Message>{{AppStarted, 0, -1}, {AppFinished, 0, -1}, {RunFinished, -1, -1}}));
+    QVERIFY(isUninstallEntry(code));
+    QVERIFY(QFileInfo::exists(theirs + QStringLiteral("/keep.txt")));
+    QVERIFY(QFileInfo::exists(theirs + QStringLiteral("/run-999999997/keep.txt")));
+    QCOMPARE(QDir(QFileInfo(cache).absolutePath())
+                     .entryList({QStringLiteral("TamPayloadCache*")},
+                                QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("TamPayloadCache")});
+    if (root == QLatin1String("link"))
+        return;
+    const bool ours = root == QLatin1String("ours");
+    QCOMPARE(QFileInfo(link).isSymLink(), !ours);
+    QCOMPARE(QFileInfo::exists(dead), !ours);
+    QVERIFY(QFileInfo::exists(live));
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its
