@@ -2,16 +2,12 @@
 
 #include "executable.h"
 #include "foldertree.h"
-#include "hostpath.h"
 #include "installer.h"
-#include "payloadhash.h"
+#include "payloadcopier.h"
 #include "process.h"
 #include "protectedfolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 
@@ -29,6 +25,7 @@ struct State
 {
     std::atomic<bool> enabled{false};
     QString root;
+    QString downloadFolder;
     QString runFolder;
 };
 
@@ -61,33 +58,6 @@ QString parentOf(const QString &windowsPath)
 QString nameOf(const QString &windowsPath)
 {
     return windowsPath.mid(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
-}
-
-QString hostPath(const QString &windowsPath)
-{
-    return QString::fromStdString(sys::toHostPath(windowsPath.toStdWString()));
-}
-
-// The download folder and the catalogue write the same file in either separator.
-QString withSlashes(QString path)
-{
-    return QDir::cleanPath(path.replace(QLatin1Char('\\'), QLatin1Char('/')));
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-    return withSlashes(a).compare(withSlashes(b), Qt::CaseInsensitive) == 0;
-}
-
-QString fileNameOf(const QString &path)
-{
-    return QFileInfo(withSlashes(path)).fileName();
-}
-
-// Windows runs any file; the simulated machine needs the execute bits.
-void makeRunnable(const QString &path)
-{
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 }
 
 bool exists(const QString &windowsPath)
@@ -205,6 +175,16 @@ QString PayloadCache::root()
     return QString::fromStdWString(sys::payloadCacheFolder());
 }
 
+void PayloadCache::setDownloadFolder(const QString &windowsPath)
+{
+    state().downloadFolder = windowsPath;
+}
+
+QString PayloadCache::downloadFolder()
+{
+    return state().downloadFolder;
+}
+
 QString PayloadCache::runFolder()
 {
     return state().runFolder;
@@ -221,50 +201,25 @@ PayloadCache::Refusal PayloadCache::prepare(Installer &installer, QString *detai
     // A run list whose hash could not be read names no file that may run.
     if (installer.hashRejected())
         return refuse(PayloadMismatch, QStringLiteral("the run list gives a malformed SHA-256"));
-    const QString download = installer.downloadPath();
-    if (download.isEmpty())
-        return None;
-    Executable *main = installer.mainInstallStep();
-    const bool cabinet
-            = main->srcCompression().compare(QLatin1String("cab"), Qt::CaseInsensitive) == 0
-              && samePath(main->srcPath(), download);
-    const bool program = !cabinet && samePath(main->program(), download);
-    if (!cabinet && !program)
-        return None;
-
-    QString why;
-    const QString folder = openRunFolder(&why);
-    if (folder.isEmpty())
-        return refuse(FolderUnsafe, why);
-    // A cabinet unpacks into the folder that holds it: each installer gets one of its own.
-    QString target = folder + QLatin1Char('\\') + QString::number(installer.index())
-                     + QLatin1Char('-') + QString::number(quintptr(&installer), 16);
-    if (!QDir().mkpath(hostPath(target)))
-        return refuse(FolderUnsafe, QStringLiteral("cannot create %1").arg(hostPath(target)));
-    const QString copy = target + QLatin1Char('\\') + fileNameOf(download);
-    QString hash;
-    qint64 size = 0;
-    if (!PayloadHash::copyHashing(hostPath(download), hostPath(copy), &hash, &size))
-        return refuse(PayloadMismatch, QStringLiteral("cannot copy %1").arg(hostPath(download)));
-    const QString expected = installer.sha256();
-    const bool good = expected.isEmpty() ? (installer.size() <= 0 || size == installer.size())
-                                         : PayloadHash::matches(expected, hash);
-    if (!good) {
-        QFile::remove(hostPath(copy));
-        return refuse(PayloadMismatch,
-                      expected.isEmpty() ? QStringLiteral("%1 has %2 bytes, expected %3")
-                                                   .arg(hostPath(download))
-                                                   .arg(size)
-                                                   .arg(installer.size())
-                                         : QStringLiteral("%1 has SHA-256 %2, expected %3")
-                                                   .arg(hostPath(download), hash, expected));
+    // Each installer's copies in a folder of their own: a cabinet unpacks beside its copy.
+    const QString installerFolder = QString::number(installer.index()) + QLatin1Char('-')
+                                    + QString::number(quintptr(&installer), 16);
+    PayloadCopier copier(installer, downloadFolder(), [&installerFolder](QString *why) {
+        const QString folder = openRunFolder(why);
+        return folder.isEmpty() ? folder : folder + QLatin1Char('\\') + installerFolder;
+    });
+    QList<Executable *> steps = installer.preInstallSteps();
+    steps << installer.mainInstallStep() << installer.postInstallSteps();
+    for (Executable *step : qAsConst(steps)) {
+        switch (copier.redirect(*step)) {
+        case PayloadCopier::Copied:
+            continue;
+        case PayloadCopier::FolderUnavailable:
+            return refuse(FolderUnsafe, copier.detail());
+        case PayloadCopier::NotTheDownload:
+            return refuse(PayloadMismatch, copier.detail());
+        }
     }
-    makeRunnable(hostPath(copy));
-    const QString copyDirectory = withSlashes(target);
-    if (cabinet)
-        main->setSrcPath(copy);
-    // The program runs from the copy; a cabinet's program is unpacked next to the copy.
-    main->setDirectory(copyDirectory);
     return None;
 }
 

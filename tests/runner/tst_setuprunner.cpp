@@ -4,10 +4,12 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "executable.h"
 #include "hostpath.h"
 #include "process.h"
 #include "protectedfolder.h"
 #include "registry.h"
+#include "runlistxml.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
 #include "setupsettings.h"
@@ -176,6 +178,8 @@ private slots:
     void runsOnlyItsOwnCheckedCopy();
     void untrustedCacheIsNeitherUsedNorEmptied_data();
     void untrustedCacheIsNeitherUsedNorEmptied();
+    void everyStepRunsFromTheCopy_data();
+    void everyStepRunsFromTheCopy();
     void shippedHelperReadsNoTestSwitch_data();
     void shippedHelperReadsNoTestSwitch();
 
@@ -184,7 +188,7 @@ private:
     // The catalogue with one more application, "Web", whose installer downloads
     // WebSetup.exe and has the given attributes; its run list.
     QString webRunList(const QString &installerAttributes, const QString &code);
-    QList<Message> runHelper(const QString &elements);
+    QList<Message> runHelper(const QString &elements, const QString &rootAttributes = QString());
     QList<Message> pollUntilEnd(int timeoutMs);
     QStringList loggedMessages() const;
 
@@ -281,9 +285,10 @@ QString TestSetupRunner::webRunList(const QString &installerAttributes, const QS
 }
 
 // Starts the helper on the run list as setup does and returns what it reported.
-QList<Message> TestSetupRunner::runHelper(const QString &elements)
+QList<Message> TestSetupRunner::runHelper(const QString &elements, const QString &rootAttributes)
 {
-    if (FrontEndSegment::writeRunList(m_segment, elements) != FrontEndSegment::WriteResult::Written)
+    if (FrontEndSegment::writeRunList(m_segment, elements, rootAttributes)
+        != FrontEndSegment::WriteResult::Written)
         return {};
     QProcess helper;
     helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
@@ -621,6 +626,80 @@ void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied()
     QCOMPARE(QFileInfo(link).isSymLink(), !ours);
     QCOMPARE(QFileInfo::exists(dead), !ours);
     QVERIFY(QFileInfo::exists(live));
+}
+
+void TestSetupRunner::everyStepRunsFromTheCopy_data()
+{
+    QTest::addColumn<QString>("namedBy"); // the step that names the download
+    QTest::addColumn<bool>("swapped");
+    for (const char *step :
+         {"pre-install program", "post-install program", "main step's argument"}) {
+        QTest::addRow("%s, download as it came", step) << QString::fromLatin1(step) << false;
+        QTest::addRow("%s, download swapped", step) << QString::fromLatin1(step) << true;
+    }
+}
+
+// The download is named by a step other than the main program: a pre- or post-install step
+// that runs it, or the main step's argument (msiexec /i with the package). Each step gets the
+// checked copy: a swapped download runs nowhere, and nothing a step does reaches the user's
+// file (the stand-in writes its record to the file its argument names).
+void TestSetupRunner::everyStepRunsFromTheCopy()
+{
+    QFETCH(QString, namedBy);
+    QFETCH(bool, swapped);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
+    const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
+    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    const auto contents = [&payload] {
+        QFile file(payload);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray original = contents();
+    const QString main = QStringLiteral("{ABABABAB-2222-3333-4444-555555555555}");
+    const QString other = QStringLiteral("{CDCDCDCD-2222-3333-4444-555555555555}");
+    const bool byArgument = namedBy.contains(QLatin1String("argument"));
+    QString elements = webRunList(
+            QStringLiteral("size=\"%1\" sha256=\"%2\" TargetPath=\"$DownloadPath$\\WebSetup.exe\" "
+                           "Executable=\"$SetupPath$\\Software\\UtilitySetup.exe\" "
+                           "CommandLine=\"/code=%3 /name=Main%4\"")
+                    .arg(original.size())
+                    .arg(QString::fromLatin1(
+                            QCryptographicHash::hash(original, QCryptographicHash::Sha256).toHex()))
+                    .arg(main,
+                         byArgument ? QStringLiteral(" /record=$DownloadPath$\\WebSetup.exe")
+                                    : QString()),
+            main);
+    if (!byArgument) {
+        Executable step;
+        step.setExecutable(QStringLiteral("$DownloadPath$\\WebSetup.exe"), false);
+        step.setCommandLine(QStringLiteral("/code=%1 /name=Other").arg(other));
+        const QString list = namedBy.startsWith(QLatin1String("pre"))
+                                     ? QStringLiteral("PreInstallSteps")
+                                     : QStringLiteral("PostInstallSteps");
+        const QString empty = QStringLiteral("<%1></%1>").arg(list);
+        QVERIFY(elements.contains(empty));
+        elements.replace(
+                empty,
+                QStringLiteral("<%1>%2</%1>").arg(list, RunListXml::writeExecutable(step, -1)));
+    }
+    if (swapped) {
+        QFile file(payload);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("swapped");
+    }
+    const QByteArray downloaded = contents();
+
+    QList<Message> expected{{AppStarted, 0, -1}};
+    if (swapped)
+        expected << Message{AppFailed, 0, 2};
+    expected << Message{AppFinished, 0, -1} << Message{RunFinished, -1, -1};
+    QCOMPARE(runHelper(elements, RunListXml::writeRunSettings(SetupSettings::downloadPath())),
+             expected);
+    QCOMPARE(isUninstallEntry(main), !swapped);
+    QCOMPARE(isUninstallEntry(other), !swapped && !byArgument);
+    QVERIFY(contents() == downloaded);
+    QCOMPARE(payloadCacheEntries(), QStringList());
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its
