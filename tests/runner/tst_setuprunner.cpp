@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSharedMemory>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -180,8 +181,9 @@ private slots:
     void untrustedCacheIsNeitherUsedNorEmptied();
     void everyStepRunsFromTheCopy_data();
     void everyStepRunsFromTheCopy();
-    void shippedHelperReadsNoTestSwitch_data();
-    void shippedHelperReadsNoTestSwitch();
+    void helperReadsNoConfigurationFromItsEnvironment_data();
+    void helperReadsNoConfigurationFromItsEnvironment();
+    void helperTakesNoQtVariables();
 
 private:
     QString runListFor(const QStringList &selection);
@@ -703,17 +705,23 @@ void TestSetupRunner::everyStepRunsFromTheCopy()
 }
 
 // The shipped helper runs as administrator: no variable of its environment may answer its
-// questions or make it write files. Only the tests' variant knows these names.
-void TestSetupRunner::shippedHelperReadsNoTestSwitch_data()
+// questions, make it write files, or say where anything comes from and whom to trust. Only
+// the tests' variant knows the names of its switches; neither knows the configuration's.
+void TestSetupRunner::helperReadsNoConfigurationFromItsEnvironment_data()
 {
     QTest::addColumn<QByteArray>("name");
-    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG");
-    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER");
+    QTest::addColumn<bool>("testVariantReadsIt");
+    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG") << true;
+    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER") << true;
+    QTest::newRow("update host") << QByteArray("TAM_UPDATE_HOST") << false;
+    QTest::newRow("web host") << QByteArray("TAM_WEB_HOST") << false;
+    QTest::newRow("trusted certificates") << QByteArray("TAM_CA_BUNDLE") << false;
 }
 
-void TestSetupRunner::shippedHelperReadsNoTestSwitch()
+void TestSetupRunner::helperReadsNoConfigurationFromItsEnvironment()
 {
     QFETCH(QByteArray, name);
+    QFETCH(bool, testVariantReadsIt);
     const auto contents = [](const QString &path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -721,7 +729,27 @@ void TestSetupRunner::shippedHelperReadsNoTestSwitch()
     const QByteArray shipped = contents(shippedHelperProgram);
     QVERIFY(!shipped.isEmpty());
     QVERIFY(!shipped.contains(name));
-    QVERIFY(contents(helperProgram).contains(name));
+    QCOMPARE(contents(helperProgram).contains(name), testVariantReadsIt);
+}
+
+// Qt loads plugins from the folders QT_PLUGIN_PATH names: code that would run as
+// administrator. The helper does not even look there.
+void TestSetupRunner::helperTakesNoQtVariables()
+{
+    QTemporaryDir plugins;
+    QVERIFY(plugins.isValid());
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QString()),
+             FrontEndSegment::WriteResult::Written);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_PLUGIN_PATH"), plugins.path());
+    environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+    QProcess helper;
+    helper.setProcessEnvironment(environment);
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 0);
+    const QByteArray errors = helper.readAllStandardError();
+    QVERIFY2(!errors.contains(QFile::encodeName(plugins.path())), errors.constData());
 }
 
 QTEST_MAIN(TestSetupRunner)
