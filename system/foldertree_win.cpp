@@ -23,33 +23,35 @@ EntryKind kindOf(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
 }
 
-bool isDotOrDotDot(const wchar_t *name)
-{
-    return wcscmp(name, L".") == 0 || wcscmp(name, L"..") == 0;
-}
-
-// Calls visit(name, attributes) for each entry of folder; false when it cannot be listed.
+// Calls visit(name, attributes) for each entry of the folder open as handle: through the handle,
+// so that it is the folder held open, whatever its name stands for meanwhile.
 template<typename Visit>
-bool forEachEntry(const std::wstring &folder, Visit visit)
+bool forEachEntry(HANDLE folder, Visit visit)
 {
-    WIN32_FIND_DATAW entry;
-    const HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND;
-    do {
-        if (!isDotOrDotDot(entry.cFileName))
-            visit(std::wstring(entry.cFileName), entry.dwFileAttributes);
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-    return true;
+    alignas(FILE_ID_BOTH_DIR_INFO) BYTE buffer[16 * 1024];
+    for (FILE_INFO_BY_HANDLE_CLASS kind = FileIdBothDirectoryRestartInfo;;
+         kind = FileIdBothDirectoryInfo) {
+        if (!GetFileInformationByHandleEx(folder, kind, buffer, sizeof(buffer)))
+            return GetLastError() == ERROR_NO_MORE_FILES;
+        for (const BYTE *at = buffer;;) {
+            const auto *entry = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO *>(at);
+            const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+            if (name != L"." && name != L"..")
+                visit(name, entry->FileAttributes);
+            if (entry->NextEntryOffset == 0)
+                break;
+            at += entry->NextEntryOffset;
+        }
+    }
 }
 
 // Opens the entry itself, never what it points to, and checks that the handle is what the
 // listing saw: where a link's handle reaches its target (Wine), the entry is left alone.
-HANDLE openEntry(const std::wstring &path, EntryKind expected, DWORD share, std::string *error)
+HANDLE openEntry(
+        const std::wstring &path, EntryKind expected, DWORD access, DWORD share, std::string *error)
 {
     const HANDLE handle = CreateFileW(path.c_str(),
-                                      DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                                      access | FILE_READ_ATTRIBUTES,
                                       share,
                                       nullptr,
                                       OPEN_EXISTING,
@@ -92,18 +94,26 @@ bool deleteByHandle(HANDLE handle, const std::wstring &path, std::string *error)
 
 bool removeEntry(const std::wstring &path, EntryKind kind, std::string *error)
 {
+    constexpr DWORD Removing = DELETE | FILE_WRITE_ATTRIBUTES;
     if (kind != EntryKind::Folder) {
-        const HANDLE handle = openEntry(
-                path, kind, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, error);
+        const HANDLE handle = openEntry(path,
+                                        kind,
+                                        Removing,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        error);
         return handle != INVALID_HANDLE_VALUE && deleteByHandle(handle, path, error);
     }
     // Held without delete sharing while its entries go, so that nobody renames it meanwhile
     // and puts something else under its name.
-    const HANDLE folder = openEntry(path, kind, FILE_SHARE_READ | FILE_SHARE_WRITE, error);
+    const HANDLE folder = openEntry(path,
+                                    kind,
+                                    Removing | FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    error);
     if (folder == INVALID_HANDLE_VALUE)
         return false;
     bool emptied = true;
-    const bool listed = forEachEntry(path, [&](const std::wstring &name, DWORD attributes) {
+    const bool listed = forEachEntry(folder, [&](const std::wstring &name, DWORD attributes) {
         emptied = removeEntry(path + L"\\" + name, kindOf(attributes), error) && emptied;
     });
     if (!listed || !emptied) {
@@ -123,9 +133,20 @@ bool listFolder(const std::wstring &folder, std::vector<FolderEntry> *entries)
     EntryKind kind;
     if (!entryKind(folder, &kind) || kind != EntryKind::Folder)
         return false;
-    return forEachEntry(folder, [entries](const std::wstring &name, DWORD attributes) {
+    const HANDLE handle = openEntry(folder,
+                                    kind,
+                                    FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    const bool listed = forEachEntry(handle, [entries](const std::wstring &name, DWORD attributes) {
         entries->push_back({name, kindOf(attributes)});
     });
+    CloseHandle(handle);
+    if (!listed)
+        entries->clear();
+    return listed;
 }
 
 bool entryKind(const std::wstring &path, EntryKind *kind)

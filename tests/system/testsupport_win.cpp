@@ -4,17 +4,32 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace testsupport {
 
 namespace {
 
-bool runToTheEnd(const std::wstring &commandLine)
+// Wine runs a Unix program that a Windows program starts, but its handle cannot be waited for:
+// what it did is watched for instead.
+bool runAndWatch(const std::wstring &commandLine, const std::function<bool()> &done)
 {
     sys::Process process;
-    return process.start(commandLine, {}, sys::ProcessFlags::NoWindow) && process.wait(10000);
+    if (!process.start(commandLine, {}, sys::ProcessFlags::NoWindow))
+        return false;
+    process.wait(10000);
+    for (int waited = 0; !done() && waited < 10000; waited += 20)
+        Sleep(20);
+    return done();
 }
 
-// Wine runs a Unix program that a Windows program starts; its paths are the Unix ones.
+bool isReparsePoint(const std::filesystem::path &path)
+{
+    const DWORD attributes = GetFileAttributesW(path.wstring().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// The Unix path of a Windows one, quoted, for a Unix program Wine runs.
 std::wstring unixPath(const std::filesystem::path &path)
 {
     using UnixFileName = char *(CDECL *)(const wchar_t *);
@@ -45,29 +60,26 @@ bool runningUnderWine()
 
 bool makeFolderLink(const std::filesystem::path &link, const std::filesystem::path &target)
 {
-    if (runningUnderWine()) {
-        const std::wstring from = unixPath(target);
-        const std::wstring to = unixPath(link);
-        if (from.empty() || to.empty() || !runToTheEnd(L"Z:\\bin\\ln -s " + from + L" " + to))
-            return false;
-    } else {
-        runToTheEnd(L"cmd.exe /c mklink /J " + sys::quoteArgument(link.wstring()) + L" "
-                    + sys::quoteArgument(target.wstring()));
-    }
-    const DWORD attributes = GetFileAttributesW(link.wstring().c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    const auto made = [&link] { return isReparsePoint(link); };
+    if (!runningUnderWine())
+        return runAndWatch(L"cmd.exe /c mklink /J " + sys::quoteArgument(link.wstring()) + L" "
+                                   + sys::quoteArgument(target.wstring()),
+                           made);
+    const std::wstring from = unixPath(target);
+    const std::wstring to = unixPath(link);
+    return !from.empty() && !to.empty() && runAndWatch(L"Z:\\bin\\ln -s " + from + L" " + to, made);
 }
 
 void removeFolderLink(const std::filesystem::path &link)
 {
     // Wine cannot remove a link it did not make itself.
-    if (runningUnderWine()) {
-        const std::wstring path = unixPath(link);
-        if (!path.empty())
-            runToTheEnd(L"Z:\\bin\\rm -f " + path);
-    } else {
+    if (!runningUnderWine()) {
         RemoveDirectoryW(link.wstring().c_str());
+        return;
     }
+    const std::wstring path = unixPath(link);
+    if (!path.empty())
+        runAndWatch(L"Z:\\bin\\rm -f " + path, [&link] { return !isReparsePoint(link); });
 }
 
 } // namespace testsupport

@@ -78,20 +78,3 @@ TEST(FolderTree, RemovesLinksNotWhatTheyPointTo)
     EXPECT_EQ(topRemoved, linkAtTop);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "top-link")));
 }
-
-TEST(FolderTree, ReportsWhatIsNotThere)
-{
-    TempFolder folder;
-    std::vector<sys::FolderEntry> entries{{L"stale", sys::EntryKind::File}};
-    EXPECT_FALSE(sys::listFolder(windowsForm(folder / "missing"), &entries));
-    EXPECT_TRUE(entries.empty());
-    std::string error;
-    EXPECT_FALSE(sys::removeTree(windowsForm(folder / "missing"), &error));
-    EXPECT_FALSE(error.empty());
-    writeFile(folder / "file");
-    sys::EntryKind kind;
-    ASSERT_TRUE(sys::entryKind(windowsForm(folder / "file"), &kind));
-    EXPECT_EQ(kind, sys::EntryKind::File);
-    EXPECT_TRUE(sys::removeTree(windowsForm(folder / "file"), &error)) << error;
-    EXPECT_FALSE(sys::entryKind(windowsForm(folder / "file"), &kind));
-}
