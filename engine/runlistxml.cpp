@@ -162,6 +162,17 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
     return text;
 }
 
+QString RunListXml::writeRunSettings(const QString &downloadFolder)
+{
+    return downloadFolder.isEmpty() ? QString()
+                                    : attribute(QStringLiteral("DownloadPath"), downloadFolder);
+}
+
+QString RunListXml::readDownloadFolder(const QDomDocument &document)
+{
+    return document.documentElement().attribute(QStringLiteral("DownloadPath"));
+}
+
 bool RunListXml::parse(const QString &text, QDomDocument &document, QString *error)
 {
     return XmlGuard::parse(text, document, error);

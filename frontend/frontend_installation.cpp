@@ -13,7 +13,9 @@
 #include "installreport.h"
 #include "messageseam.h"
 #include "recoveryentry.h"
+#include "runlistxml.h"
 #include "segmentprotocol.h"
+#include "setupsettings.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -129,7 +131,8 @@ void FrontEnd::startInstallation()
     QString elements;
     for (int i = 0; i < m_runList.size(); ++i)
         elements += m_runList.at(i)->toRunList(i + 1);
-    switch (FrontEndSegment::writeRunList(m_segment, elements)) {
+    switch (FrontEndSegment::writeRunList(
+            m_segment, elements, RunListXml::writeRunSettings(SetupSettings::downloadPath()))) {
     case FrontEndSegment::WriteResult::Written:
         break;
     case FrontEndSegment::WriteResult::NoSegment:

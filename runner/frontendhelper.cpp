@@ -69,6 +69,7 @@ bool FrontEndHelper::readRunList(const QString &key)
     QDomDocument document;
     if (!RunListXml::parse(text, document))
         return false;
+    PayloadCache::setDownloadFolder(RunListXml::readDownloadFolder(document));
     for (QDomElement element
          = document.documentElement().firstChildElement(QStringLiteral("Application"));
          !element.isNull();
