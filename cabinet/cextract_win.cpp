@@ -2,6 +2,7 @@
 // callbacks find their object through a thread-local slot that is set while an extraction runs.
 
 #include "cextract.h"
+#include "filereplace.h"
 #include "hostpath.h"
 
 #include <windows.h>
@@ -98,6 +99,13 @@ bool threadSlot(DWORD &slot)
     return slot != TLS_OUT_OF_INDEXES;
 }
 
+// Deletes a file that may be read-only.
+void removeFile(const std::wstring &path)
+{
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(path.c_str());
+}
+
 // Creates every missing directory of sub below base (which exists: it holds the cabinet).
 // Returns 0 or a Windows error code.
 DWORD createDirectories(const std::wstring &base, const std::wstring &sub)
@@ -130,10 +138,12 @@ struct CExtract::Platform
     HFDI context = nullptr;
     ERF erf = {};
 
-    // The open-file record and the file-position map.
+    // The open-file record and the file-position map. The file is written under its side
+    // name (writingSide) until it is whole.
     INT_PTR writingHandle = -1;
     long writingSize = 0;
     std::wstring writingPath;
+    std::wstring writingSide;
     std::wstring writingName;
     DWORD writingStarted = 0;
     DWORD writeError = 0;
@@ -143,6 +153,7 @@ struct CExtract::Platform
     std::vector<FileIdentity> members;
 
     INT_PTR openPath(const std::wstring &path, int flags, int mode);
+    bool placeWrittenFile(PFDINOTIFICATION pfdin);
 
     static FNALLOC(alloc) { return std::malloc(cb); }
     static FNFREE(free) { std::free(pv); }
@@ -304,13 +315,18 @@ FNWRITE(CExtract::Platform::write)
 
 FNCLOSE(CExtract::Platform::close)
 {
-    if (CExtract *self = current()) {
-        Platform &p = *self->m_platform;
-        if (p.writingHandle == hf)
-            p.writingHandle = -1;
-        p.positions.erase(hf);
+    CExtract *self = current();
+    if (!self)
+        return ::_close(static_cast<int>(hf));
+    Platform &p = *self->m_platform;
+    p.positions.erase(hf);
+    const int result = ::_close(static_cast<int>(hf));
+    if (p.writingHandle == hf) {
+        // Closed without the library's close notification: it gave up on the file.
+        p.writingHandle = -1;
+        removeFile(p.writingSide);
     }
-    return ::_close(static_cast<int>(hf));
+    return result;
 }
 
 FNSEEK(CExtract::Platform::seek)
@@ -347,20 +363,32 @@ FNFDINOTIFY(CExtract::Platform::notify)
             self->setError(ErrorTargetFile, error);
             return -1;
         }
-        const std::wstring target = self->m_extractionDirectory + subDirectory + name;
+        const std::wstring targetDirectory = self->m_extractionDirectory + subDirectory;
+        const std::wstring target = targetDirectory + name;
         std::vector<FileIdentity> cabinets = p.members;
         if (!self->m_nextCabinet.empty()) {
             cabinets.emplace_back();
             identityOf(self->m_extractionDirectory + self->m_nextCabinet, cabinets.back());
         }
         if (isOneOf(cabinets, target)) {
-            // Opening it for writing would empty a cabinet that is still to be read.
+            // Replacing it would take away a cabinet that is still to be read.
             self->setError(ErrorTargetFile, ERROR_SHARING_VIOLATION);
             return 0;
         }
+        const DWORD existing = ::GetFileAttributesW(target.c_str());
+        if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+            self->setError(ErrorTargetFile, ERROR_ACCESS_DENIED);
+            return -1;
+        }
+        // The data goes into the side file, which takes the target's place once it is whole
+        // (a helper killed in the middle must not leave a program that looks extracted). A
+        // side file a killed run left is replaced; whatever else sits at that name is not
+        // opened.
+        const std::wstring side = targetDirectory + sideName(name);
+        removeFile(side);
         const INT_PTR handle
-                = p.openPath(target,
-                             _O_BINARY | _O_CREAT | _O_WRONLY | _O_TRUNC | _O_SEQUENTIAL,
+                = p.openPath(side,
+                             _O_BINARY | _O_CREAT | _O_EXCL | _O_WRONLY | _O_SEQUENTIAL,
                              _S_IREAD | _S_IWRITE);
         if (handle == -1) {
             self->setError(ErrorTargetFile, ::GetLastError());
@@ -369,49 +397,14 @@ FNFDINOTIFY(CExtract::Platform::notify)
         p.writingHandle = handle;
         p.writingSize = pfdin->cb;
         p.writingPath = target;
+        p.writingSide = side;
         p.writingName = name;
         p.writingStarted = ::GetTickCount();
         p.writeError = 0;
         return handle;
     }
-    case fdintCLOSE_FILE_INFO: {
-        const std::wstring path = p.writingPath;
-        const auto position = p.positions.find(pfdin->hf);
-        const bool complete = position != p.positions.end() && position->second == p.writingSize;
-        close(pfdin->hf);
-        if (!complete) {
-            // The library also closes a file it could not finish (damaged data, a failed
-            // write it does not check): that file stays as far as it got, and is no success.
-            if (p.writeError)
-                self->setError(ErrorTargetFile, p.writeError);
-            else
-                self->setError(ErrorCorruptCabinet);
-            return TRUE;
-        }
-        const HANDLE file = ::CreateFileW(path.c_str(),
-                                          GENERIC_READ | GENERIC_WRITE,
-                                          FILE_SHARE_READ,
-                                          nullptr,
-                                          OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL,
-                                          nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            FILETIME stamp, utc;
-            if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
-                if (pfdin->attribs & kTimeIsUtc)
-                    utc = stamp;
-                else
-                    ::LocalFileTimeToFileTime(&stamp, &utc);
-                ::SetFileTime(file, &utc, nullptr, &utc);
-            }
-            ::CloseHandle(file);
-        }
-        const DWORD kept = pfdin->attribs & kKeptAttributes;
-        ::SetFileAttributesW(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
-        if (self->m_fileWritten)
-            self->m_fileWritten(path);
-        return TRUE;
-    }
+    case fdintCLOSE_FILE_INFO:
+        return p.placeWrittenFile(pfdin) ? TRUE : FALSE;
     case fdintNEXT_CABINET:
         self->m_nextCabinet = fromCodePage(pfdin->psz1, CP_ACP);
         if (pfdin->fdie == FDIERROR_NONE)
@@ -421,6 +414,57 @@ FNFDINOTIFY(CExtract::Platform::notify)
     default:
         return 0;
     }
+}
+
+// The library is done with the file being written: a whole one gets its stored time and
+// attributes and takes its name; one cut short goes. False stops the extraction.
+bool CExtract::Platform::placeWrittenFile(PFDINOTIFICATION pfdin)
+{
+    CExtract *self = current();
+    const auto position = positions.find(pfdin->hf);
+    const bool complete = position != positions.end() && position->second == writingSize;
+    writingHandle = -1;
+    close(pfdin->hf);
+    if (!complete) {
+        // The library also closes a file it could not finish (damaged data, a failed write it
+        // does not check).
+        removeFile(writingSide);
+        if (writeError)
+            self->setError(ErrorTargetFile, writeError);
+        else
+            self->setError(ErrorCorruptCabinet);
+        return true;
+    }
+    const HANDLE file = ::CreateFileW(writingSide.c_str(),
+                                      GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ,
+                                      nullptr,
+                                      OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL,
+                                      nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        FILETIME stamp, utc;
+        if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
+            if (pfdin->attribs & kTimeIsUtc)
+                utc = stamp;
+            else
+                ::LocalFileTimeToFileTime(&stamp, &utc);
+            ::SetFileTime(file, &utc, nullptr, &utc);
+        }
+        ::CloseHandle(file);
+    }
+    const DWORD kept = pfdin->attribs & kKeptAttributes;
+    ::SetFileAttributesW(writingSide.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    // A read-only file in the way would refuse to be replaced.
+    ::SetFileAttributesW(writingPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!sys::replaceFile(sys::toUtf8(writingSide), sys::toUtf8(writingPath))) {
+        self->setError(ErrorTargetFile, ::GetLastError());
+        removeFile(writingSide);
+        return false;
+    }
+    if (self->m_fileWritten)
+        self->m_fileWritten(writingPath);
+    return true;
 }
 
 void CExtract::runExtraction(const std::wstring &cabinetName)
