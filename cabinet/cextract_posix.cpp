@@ -2,6 +2,7 @@
 // disk (directories, files, times, attributes) is ours, with the same rules as on Windows.
 
 #include "cextract.h"
+#include "continuedfiles.h"
 #include "filereplace.h"
 #include "hostpath.h"
 
@@ -441,6 +442,16 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
         return;
     }
 
+    // A file that begins in a cabinet before this one is passed over, as the system library
+    // does: its beginning is not here. Known before the chain's files join the list.
+    std::vector<const mscabd_file *> passedOver;
+    const std::vector<bool> continued = filesContinuedFromPrevious(paths.front());
+    const mscabd_file *own = first->files;
+    for (size_t i = 0; own && i < continued.size(); own = own->next, ++i) {
+        if (continued[i])
+            passedOver.push_back(own);
+    }
+
     // The chain is joined up front; a missing or unfitting member ends the chain, and the
     // files that do not need it are still extracted, as the system library does.
     bool chainBroken = false;
@@ -473,6 +484,8 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
     m_nextCabinet.clear();
 
     for (mscabd_file *file = first->files; file; file = file->next) {
+        if (std::find(passedOver.begin(), passedOver.end(), file) != passedOver.end())
+            continue;
         const uint32_t attributes = static_cast<uint32_t>(file->attribs) & 0xFFFF;
         const std::wstring stored = (attributes & kUtf8Name) ? sys::fromUtf8(file->filename)
                                                              : fromCodePage1252(file->filename);
