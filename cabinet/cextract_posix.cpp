@@ -142,22 +142,29 @@ bool fileTime(uint32_t attributes, const mscabd_file &file, time_t &result)
     return true;
 }
 
-// Gives the written file its stored time and attributes.
-void stampFile(const std::string &path, uint32_t attributes, const mscabd_file &file)
+// Gives the written file its stored time and attributes, through a descriptor: whoever can
+// write the folder could have put a link in the side file's place meanwhile, and it is not
+// followed. Returns 0 or the errno of a side file that cannot be opened as itself.
+int stampFile(const std::string &path, uint32_t attributes, const mscabd_file &file)
 {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
     time_t stamp;
     if (fileTime(attributes, file, stamp)) {
         const struct timespec times[2] = {{0, UTIME_OMIT}, {stamp, 0}};
-        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        ::futimens(fd, times);
     }
     const uint32_t kept = attributes & kKeptAttributes;
     struct stat info;
-    if (::stat(path.c_str(), &info) == 0) {
+    if (::fstat(fd, &info) == 0) {
         const mode_t mode = info.st_mode & 07777;
-        ::chmod(path.c_str(), (kept & kReadOnly) ? (mode & ~mode_t(0222)) : (mode | S_IWUSR));
+        ::fchmod(fd, (kept & kReadOnly) ? (mode & ~mode_t(0222)) : (mode | S_IWUSR));
     }
     const std::string text = std::to_string(kept);
-    ::setxattr(path.c_str(), kAttributesName, text.data(), text.size(), 0);
+    ::fsetxattr(fd, kAttributesName, text.data(), text.size(), 0);
+    ::close(fd);
+    return 0;
 }
 
 pthread_key_t g_slotKey;
@@ -543,9 +550,10 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
                 setError(libraryCodeOf(result));
             break;
         }
-        stampFile(sideFile, attributes, *file);
-        if (!sys::replaceFile(sideFile, hostTarget)) {
-            const int error = errno;
+        int error = stampFile(sideFile, attributes, *file);
+        if (error == 0 && !sys::replaceFile(sideFile, hostTarget))
+            error = errno;
+        if (error != 0) {
             ::unlink(sideFile.c_str());
             setError(ErrorTargetFile, windowsError(error));
             break;

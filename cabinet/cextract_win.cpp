@@ -99,10 +99,19 @@ bool threadSlot(DWORD &slot)
     return slot != TLS_OUT_OF_INDEXES;
 }
 
-// Deletes a file that may be read-only.
+// Makes a file in the way writable, so that it can be replaced or deleted. A link is left as it
+// is: its target is not ours to change, and the link itself goes either way.
+void makeReplaceable(const std::wstring &path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        && (attributes & kKeptAttributes & ~FILE_ATTRIBUTE_ARCHIVE))
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 void removeFile(const std::wstring &path)
 {
-    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    makeReplaceable(path);
     ::DeleteFileW(path.c_str());
 }
 
@@ -153,6 +162,7 @@ struct CExtract::Platform
     std::vector<FileIdentity> members;
 
     INT_PTR openPath(const std::wstring &path, int flags, int mode);
+    DWORD stampSideFile(PFDINOTIFICATION pfdin);
     bool placeWrittenFile(PFDINOTIFICATION pfdin);
 
     static FNALLOC(alloc) { return std::malloc(cb); }
@@ -259,8 +269,8 @@ void CExtract::unbind()
 
 INT_PTR CExtract::Platform::openPath(const std::wstring &path, int flags, int mode)
 {
-    // A read-only or hidden file would refuse to be replaced.
-    if (flags & _O_CREAT)
+    // A read-only or hidden file would refuse to be replaced; a new one replaces nothing.
+    if ((flags & _O_CREAT) && !(flags & _O_EXCL))
         ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     const int fd = ::_wopen(path.c_str(), flags, mode);
     if (fd < 0)
@@ -375,8 +385,10 @@ FNFDINOTIFY(CExtract::Platform::notify)
             self->setError(ErrorTargetFile, ERROR_SHARING_VIOLATION);
             return 0;
         }
+        // What a file cannot replace (a folder, a link) is refused as the target itself.
         const DWORD existing = ::GetFileAttributesW(target.c_str());
-        if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (existing != INVALID_FILE_ATTRIBUTES
+            && (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
             self->setError(ErrorTargetFile, ERROR_ACCESS_DENIED);
             return -1;
         }
@@ -416,6 +428,47 @@ FNFDINOTIFY(CExtract::Platform::notify)
     }
 }
 
+// Gives the side file its stored times and attributes, through a handle to the file itself:
+// whoever can write the folder could have put a link in its place meanwhile, and it is refused,
+// not followed. Returns 0 or a Windows error code.
+DWORD CExtract::Platform::stampSideFile(PFDINOTIFICATION pfdin)
+{
+    const HANDLE file = ::CreateFileW(writingSide.c_str(),
+                                      GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ,
+                                      nullptr,
+                                      OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    BY_HANDLE_FILE_INFORMATION info;
+    DWORD error = 0;
+    if (!::GetFileInformationByHandle(file, &info))
+        error = ::GetLastError();
+    else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        error = ERROR_ACCESS_DENIED;
+    if (error == 0) {
+        FILE_BASIC_INFO basic = {}; // zero times stay as they are
+        FILETIME stamp, utc;
+        if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
+            if (pfdin->attribs & kTimeIsUtc)
+                utc = stamp;
+            else
+                ::LocalFileTimeToFileTime(&stamp, &utc);
+            basic.CreationTime.LowPart = utc.dwLowDateTime;
+            basic.CreationTime.HighPart = LONG(utc.dwHighDateTime);
+            basic.LastWriteTime = basic.CreationTime;
+        }
+        const DWORD kept = pfdin->attribs & kKeptAttributes;
+        basic.FileAttributes = kept ? kept : FILE_ATTRIBUTE_NORMAL;
+        if (!::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic))
+            error = ::GetLastError();
+    }
+    ::CloseHandle(file);
+    return error;
+}
+
 // The library is done with the file being written: a whole one gets its stored time and
 // attributes and takes its name; one cut short goes. False stops the extraction.
 bool CExtract::Platform::placeWrittenFile(PFDINOTIFICATION pfdin)
@@ -435,28 +488,12 @@ bool CExtract::Platform::placeWrittenFile(PFDINOTIFICATION pfdin)
             self->setError(ErrorCorruptCabinet);
         return true;
     }
-    const HANDLE file = ::CreateFileW(writingSide.c_str(),
-                                      GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ,
-                                      nullptr,
-                                      OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL,
-                                      nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        FILETIME stamp, utc;
-        if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
-            if (pfdin->attribs & kTimeIsUtc)
-                utc = stamp;
-            else
-                ::LocalFileTimeToFileTime(&stamp, &utc);
-            ::SetFileTime(file, &utc, nullptr, &utc);
-        }
-        ::CloseHandle(file);
+    if (const DWORD error = stampSideFile(pfdin)) {
+        self->setError(ErrorTargetFile, error);
+        removeFile(writingSide);
+        return false;
     }
-    const DWORD kept = pfdin->attribs & kKeptAttributes;
-    ::SetFileAttributesW(writingSide.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
-    // A read-only file in the way would refuse to be replaced.
-    ::SetFileAttributesW(writingPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    makeReplaceable(writingPath);
     if (!sys::replaceFile(sys::toUtf8(writingSide), sys::toUtf8(writingPath))) {
         self->setError(ErrorTargetFile, ::GetLastError());
         removeFile(writingSide);

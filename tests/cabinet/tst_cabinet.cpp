@@ -386,36 +386,46 @@ TEST_F(CabinetExtraction, StopsAtDamagedDataAndKeepsOnlyWholeFiles)
     }
 }
 
+// What stands where a file or folder belongs is refused, not written through: a link to a file
+// elsewhere leaves that file as it was.
 TEST_F(CabinetExtraction, ReportsTargetsThatCannotBeCreated)
 {
+    enum Obstacle { File, Directory, Link };
     struct Row
     {
         const char *name;
-        const char *obstacle; // a file where a directory belongs, or the other way round
-        bool obstacleIsFile;
+        const char *obstacle;
+        Obstacle kind;
         uint32_t windows;
         std::vector<std::string> written;
     };
+    const std::vector<std::string> beforeReadme{"bin/lib/deep.dat", "bin/setup.exe", "empty.txt"};
     const Row rows[] = {
-            {"file-for-directory", "bin", true, WinErrorAlreadyExists, {}},
-            {"directory-for-file",
-             "readme.txt",
-             false,
-             WinErrorAccessDenied,
-             {"bin/lib/deep.dat", "bin/setup.exe", "empty.txt"}},
+            {"file-for-directory", "bin", File, WinErrorAlreadyExists, {}},
+            {"directory-for-file", "readme.txt", Directory, WinErrorAccessDenied, beforeReadme},
+            {"link-for-file", "readme.txt", Link, WinErrorAccessDenied, beforeReadme},
     };
+    const fs::path elsewhere = m_root / "elsewhere.txt";
+    std::ofstream(elsewhere) << "not the cabinet's";
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const fs::path cabinet = stage(row.name, {"plain.cab"});
         const fs::path obstacle = cabinet.parent_path() / row.obstacle;
-        if (row.obstacleIsFile)
+        if (row.kind == File) {
             std::ofstream(obstacle) << "in the way";
-        else
+        } else if (row.kind == Directory) {
             fs::create_directories(obstacle / "inside");
+        } else {
+            std::error_code error;
+            fs::create_symlink(elsewhere, obstacle, error);
+            if (error)
+                continue; // this file system or user cannot make links
+        }
         const Extraction result = extract(cabinet);
         EXPECT_FALSE(result.ok);
         expectError(result.error, ErrorTargetFile, row.windows);
         EXPECT_EQ(result.written, row.written);
+        EXPECT_EQ(readFile(elsewhere), "not the cabinet's");
     }
 }
 
