@@ -242,7 +242,7 @@ bool ScannerInfo::versionsDiffer(Application *discEntry, Application *webEntry) 
             if (disc->displayName() != web->displayName()
                 || discChecker.type() != webChecker.type())
                 continue;
-            if (discChecker.type() == Checker::RegistryKey
+            if (discChecker.type() == Checker::Type::RegistryKey
                 || (!discChecker.matchValue().isEmpty() && !webChecker.matchValue().isEmpty()
                     && discChecker.matchMode() == webChecker.matchMode()
                     && engine::compareVersions(discChecker.matchValue().toStdWString(),

@@ -311,7 +311,7 @@ void TestApplication::installerAttributes()
     QCOMPARE(main->waitAfterInstall(), 10);
     QCOMPARE(main->postProcess(), QStringLiteral("https://example.test/thanks"));
     const Checker &checker = first->checker();
-    QCOMPARE(checker.type(), int(Checker::InstallerCode));
+    QCOMPARE(checker.type(), Checker::Type::InstallerCode);
     QCOMPARE(checker.matchMode(), 5);
     QCOMPARE(checker.queryRoot(), QStringLiteral("HKEY_CURRENT_USER"));
     QVERIFY(!checker.checkForAnotherVersion());

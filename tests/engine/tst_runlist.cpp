@@ -160,7 +160,7 @@ void TestRunList::installerRoundTrip()
     post->setExecutable(QStringLiteral("post.exe"), false);
     written.addPostInstallStep(post);
     Checker checker;
-    checker.setType(int(Checker::UpgradeCode));
+    checker.setType(Checker::Type::UpgradeCode);
     checker.setQueryRoot(QStringLiteral("HKLM"));
     checker.setQueryValue(QStringLiteral("{0000}"));
     checker.setMatchValue(QStringLiteral("1.2"));
@@ -184,7 +184,7 @@ void TestRunList::installerRoundTrip()
     QCOMPARE(read->mainInstallStep()->isJustFileName(), true);
     QCOMPARE(read->mainInstallStep()->program(), QStringLiteral("setup.exe"));
     QCOMPARE(read->postInstallSteps().size(), 1);
-    QCOMPARE(read->checker().type(), int(Checker::UpgradeCode));
+    QCOMPARE(read->checker().type(), Checker::Type::UpgradeCode);
     QCOMPARE(read->checker().queryRoot(), QStringLiteral("HKLM"));
     QCOMPARE(read->checker().queryValue(), QStringLiteral("{0000}"));
     QCOMPARE(read->checker().matchValue(), QStringLiteral("1.2"));
@@ -348,7 +348,7 @@ void TestRunList::checkerNumbers()
             = readApplication(runList(installerElement(1, QStringLiteral("5"), QString())), &owner);
     QVERIFY(application);
     Checker &checker = application->installers().at(0)->checker();
-    QCOMPARE(checker.type(), 5);
+    QCOMPARE(checker.type(), Checker::Type::Ignored);
     QVERIFY(checker.check());
     QVERIFY(checker.isIgnored());
     QVERIFY(application->toRunList(1).contains(QStringLiteral("<Checker Type=\"5\"")));
@@ -388,7 +388,7 @@ void TestRunList::readerDefaults()
     QCOMPARE(installer->needsWaitScreen(), false);
     QCOMPARE(installer->mainInstallStep()->waitAfterInstall(), 0);
     QCOMPARE(installer->mainInstallStep()->arguments(), QStringList());
-    QCOMPARE(installer->checker().type(), 0);
+    QCOMPARE(installer->checker().type(), Checker::Type::Unknown);
     // Run-list booleans are compared exactly.
     application = readApplication(QStringLiteral("<Application IsOnDisc2=\"TRUE\"/>"), &owner);
     QCOMPARE(application->isOnDisc2(), false);

@@ -53,7 +53,7 @@ QJsonObject installerJson(Installer *installer)
     Checker &checker = installer->checker();
     const bool installed = checker.check();
     const QJsonObject checkerObject{
-            {"type", checker.type()},
+            {"type", int(checker.type())},
             {"queryRoot", checker.queryRoot()},
             {"queryValue", checker.queryValue()},
             {"matchValue", checker.matchValue()},
