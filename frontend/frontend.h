@@ -10,6 +10,7 @@
 // online update check).
 
 #include "installrow.h"
+#include "sourcemode.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -75,7 +76,7 @@ public:
     static QString languageCodeOfFile(const QString &fileName);
 
     QString languageCode() const { return m_languageCode; }
-    int sourceMode() const { return m_sourceMode; }
+    SourceMode sourceMode() const { return m_sourceMode; }
     int resumeStep() const { return m_resumeStep; }
     ScannerInfo *scannerInfo() const { return m_scannerInfo; }
     QSharedMemory *segment() const { return m_segment; }
@@ -233,7 +234,7 @@ private:
     QString m_segmentKey;
     QSharedMemory *m_segment = nullptr;
     QIcon *m_windowIcon = nullptr;
-    int m_sourceMode = 0;
+    SourceMode m_sourceMode = SourceMode::None;
     Ui::FrontEnd *ui = nullptr;
 
     QTimer *m_exitTimer = nullptr;

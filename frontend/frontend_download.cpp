@@ -45,7 +45,7 @@ void FrontEnd::install_selected_apps()
     writeRecoveryValue();
     lockPage();
 
-    const bool fetchFirst = m_sourceMode != 1 && m_downloadPending;
+    const bool fetchFirst = m_sourceMode != SourceMode::DiscOnly && m_downloadPending;
     m_runList.clear();
     m_downloadList.clear();
     for (const InstallRow &row : qAsConst(m_rows)) {

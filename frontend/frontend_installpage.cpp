@@ -154,7 +154,7 @@ void FrontEnd::buildInstallRows()
 
     if (QWidget *rowArea = requireObject(QStringLiteral("IS_Widget")))
         rowArea->setFixedHeight(RowHeight * m_rows.size());
-    if (m_sourceMode == 1) {
+    if (m_sourceMode == SourceMode::DiscOnly) {
         for (const char *name : {"IS_Label_TS", "IS_Label_TS_MB"}) {
             if (QWidget *label = requireObject(QLatin1String(name)))
                 label->hide();
@@ -193,25 +193,26 @@ void FrontEnd::navigate_IS()
 void FrontEnd::refreshRowsByMode()
 {
     switch (m_sourceMode) {
-    case 1:
+    case SourceMode::DiscOnly:
         navigate_IS_Setup();
         break;
-    case 2:
+    case SourceMode::UpdateOnly:
         navigate_IS_Update();
         break;
-    case 3:
+    case SourceMode::Merged:
         navigate_IS_SetupUpdate();
         break;
-    default:
+    case SourceMode::None:
         break;
     }
 }
 
 void FrontEnd::wireRows()
 {
-    void (FrontEnd::*refresh)() = m_sourceMode == 1   ? &FrontEnd::navigate_IS_Setup
-                                  : m_sourceMode == 2 ? &FrontEnd::navigate_IS_Update
-                                                      : &FrontEnd::navigate_IS_SetupUpdate;
+    void (FrontEnd::*refresh)()
+            = m_sourceMode == SourceMode::DiscOnly     ? &FrontEnd::navigate_IS_Setup
+              : m_sourceMode == SourceMode::UpdateOnly ? &FrontEnd::navigate_IS_Update
+                                                       : &FrontEnd::navigate_IS_SetupUpdate;
     for (const InstallRow &row : qAsConst(m_rows)) {
         // Queued, so that a tick set while the page refreshes rebuilds it only afterwards.
         connect(row.checkBox,

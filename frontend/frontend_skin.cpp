@@ -373,19 +373,20 @@ void FrontEnd::updateClearCacheButton()
 bool FrontEnd::loadProductFiles()
 {
     switch (m_sourceMode) {
-    case 1:
+    case SourceMode::DiscOnly:
         return m_scannerInfo->load(m_productXmlPath, true, false);
-    case 2:
+    case SourceMode::UpdateOnly:
         return m_scannerInfo->load(m_updateXmlPath, false, false);
-    case 3: {
+    case SourceMode::Merged: {
         const bool disc = m_scannerInfo->load(m_productXmlPath, true, true);
         const bool update = m_scannerInfo->load(m_updateXmlPath, false, true);
         m_scannerInfo->merge();
         return disc && update;
     }
-    default:
-        return false;
+    case SourceMode::None:
+        break;
     }
+    return false;
 }
 
 void FrontEnd::setScannerNameText(QWidget *root)
@@ -430,7 +431,7 @@ bool FrontEnd::compactMenu()
         browse->move(guidesAt);
         guides->move(readmeAt);
     }
-    if (m_sourceMode == 2) {
+    if (m_sourceMode == SourceMode::UpdateOnly) {
         browse->hide();
         website->move(browse->pos());
     }
@@ -627,7 +628,7 @@ bool FrontEnd::setUpMainMenu()
     applyTrademarkNotice();
     buildGuidePages();
 
-    if (m_sourceMode == 1) {
+    if (m_sourceMode == SourceMode::DiscOnly) {
         QWidget *clearCache = requireObject(QStringLiteral("MM_ClearCache"));
         if (!clearCache)
             return false;
@@ -638,7 +639,7 @@ bool FrontEnd::setUpMainMenu()
     show();
     updateClearCacheButton();
 
-    if (m_resumeStep != 0 || m_sourceMode == 2)
+    if (m_resumeStep != 0 || m_sourceMode == SourceMode::UpdateOnly)
         navigate_IS();
     if (m_resumeStep != 0)
         offerInterruptedSelection();

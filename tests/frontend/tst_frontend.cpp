@@ -359,7 +359,7 @@ void TestFrontEnd::compactsMenu()
                              "url=\"https://guide.example/tool\"/></application>");
     QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options, updateOnly));
     QCOMPARE(recorder.significantTexts(), QStringList());
-    QCOMPARE(window->sourceMode(), updateOnly ? 2 : 1);
+    QCOMPARE(window->sourceMode(), updateOnly ? SourceMode::UpdateOnly : SourceMode::DiscOnly);
 
     auto y = [&](const char *name) { return window->findChild<QWidget *>(name)->y(); };
     auto shown = [&](const char *name) { return !window->findChild<QWidget *>(name)->isHidden(); };

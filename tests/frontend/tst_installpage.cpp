@@ -650,7 +650,7 @@ void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
             = updateApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
     QScopedPointer<FrontEnd> window(openPage(environment, options));
     QCoreApplication::processEvents();
-    QCOMPARE(window->sourceMode(), 3);
+    QCOMPARE(window->sourceMode(), SourceMode::Merged);
     for (const InstallRow &row : window->installRows()) {
         if (row.application->isCombined())
             row.dvd->click();
