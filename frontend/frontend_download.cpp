@@ -51,10 +51,9 @@ void FrontEnd::install_selected_apps()
     for (const InstallRow &row : qAsConst(m_rows)) {
         if (!row.checkBox->isChecked())
             continue;
-        qint64 bytes = 0;
         if (!fetchFirst)
             m_runList.append(row.application);
-        else if (!row.application->pendingDownloadSize(bytes))
+        else if (row.application->remainingDownload().needed)
             m_downloadList.append(row.application);
     }
 
@@ -135,9 +134,10 @@ bool FrontEnd::startNextDownload(int from)
 {
     for (int index = from; index < m_downloadList.size(); ++index) {
         Application *application = m_downloadList.at(index);
-        // Files that arrived in an earlier session are not fetched again.
-        qint64 bytes = 0;
-        if (application->pendingDownloadSize(bytes))
+        // Files that arrived in an earlier session are not fetched again, nor installers that
+        // were installed meanwhile.
+        application->refreshInstalledState();
+        if (!application->remainingDownload().needed)
             continue;
         connectDownload(application);
         m_downloadIndex = index;

@@ -287,6 +287,7 @@ void FrontEnd::updateRowAfterInstall(int runIndex)
     InstallRow *row = rowOf(application);
     if (!row)
         return;
+    application->refreshInstalledState();
     if (application->isInstalled()) {
         refreshInstalledRow(*row);
         return;

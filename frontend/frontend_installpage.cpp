@@ -35,22 +35,14 @@ QString templateOf(const QString &text)
     return QString(text).replace(QLatin1String("$VARIABLE$"), QLatin1String("%1"));
 }
 
-// The variant whose installers the row offers right now.
-Application *chosenVariant(Application *application)
-{
-    if (!application->isCombined())
-        return application;
-    return application->useWebVersion() ? application->webEntry() : application->discEntry();
-}
-
-QString componentsOf(Application *application)
+QString componentsOf(const Application *application)
 {
     return InstallPageTexts::componentsToolTip(application->pendingLocalInstallers(),
                                                application->pendingWebInstallers());
 }
 
 // Some installers are there already while others are still pending.
-bool isPartlyInstalled(Application *application)
+bool isPartlyInstalled(const Application *application)
 {
     const int pending = application->pendingLocalInstallers().size()
                         + application->pendingWebInstallers().size();
@@ -274,15 +266,15 @@ void FrontEnd::refreshWebRow(const InstallRow &row, bool firstRefresh)
 
 void FrontEnd::countDownload(const InstallRow &row)
 {
-    qint64 bytes = 0;
-    if (!row.checkBox->isChecked() || row.application->pendingDownloadSize(bytes))
+    const Application::RemainingDownload remaining = row.application->remainingDownload();
+    if (!row.checkBox->isChecked() || !remaining.needed)
         return;
     // A catalogue without a size still downloads; there is only no size to show.
-    if (bytes > 0) {
-        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
+    if (remaining.bytes > 0) {
+        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(remaining.bytes)));
         row.status->show();
     }
-    m_downloadTotal += static_cast<quint64>(bytes);
+    m_downloadTotal += static_cast<quint64>(remaining.bytes);
     m_downloadPending = true;
 }
 
@@ -307,7 +299,7 @@ void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
     row.status->hide();
     if (firstRefresh)
         row.checkBox->setChecked(application->isSelectedByDefault());
-    if (!row.checkBox->isChecked() && isPartlyInstalled(chosenVariant(application))) {
+    if (!row.checkBox->isChecked() && isPartlyInstalled(application->chosenVariant())) {
         row.status->setText(tr("Installed!"));
         row.status->show();
     }
@@ -333,7 +325,7 @@ void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
             application->setUseWebVersion(false);
         }
     }
-    row.checkBox->setToolTip(componentsOf(chosenVariant(application)));
+    row.checkBox->setToolTip(componentsOf(application->chosenVariant()));
     if (application->useWebVersion())
         countDownload(row);
 }
@@ -364,10 +356,10 @@ void FrontEnd::navigate_IS_Setup()
     for (const InstallRow &row : qAsConst(m_rows)) {
         if (offersNothing(row))
             continue;
-        qint64 bytes = 0;
+        row.application->refreshInstalledState();
         if (row.application->isInstalled()) {
             refreshInstalledRow(row);
-        } else if (!row.application->pendingDownloadSize(bytes)) {
+        } else if (row.application->remainingDownload().needed) {
             // Without the update description nothing is downloaded: a payload that is neither
             // on the disc nor fetched earlier cannot be installed.
             refreshWebOnlyRow(row);
@@ -387,6 +379,7 @@ void FrontEnd::navigate_IS_Update()
         row.dvd->hide();
         if (offersNothing(row))
             continue;
+        row.application->refreshInstalledState();
         if (row.application->isInstalled())
             refreshInstalledRow(row);
         else
@@ -404,6 +397,7 @@ void FrontEnd::navigate_IS_SetupUpdate()
         if (offersNothing(row))
             continue;
         if (!application->isCombined()) {
+            application->refreshInstalledState();
             if (application->isInstalled()) {
                 refreshInstalledRow(row);
             } else if (application->isFromWeb()) {
@@ -424,6 +418,7 @@ void FrontEnd::navigate_IS_SetupUpdate()
             row.web->setChecked(true);
             application->setUseWebVersion(true);
         }
+        application->refreshInstalledState();
         if (application->isInstalled())
             refreshInstalledRow(row);
         else

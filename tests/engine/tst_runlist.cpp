@@ -22,7 +22,7 @@ Application *readApplication(const QString &text, QObject *parent)
     QDomDocument document;
     if (!RunListXml::parse(text, document))
         return nullptr;
-    return new Application(document.documentElement(), parent);
+    return Application::fromRunList(document.documentElement(), parent);
 }
 
 QString runList(const QString &installers, const QString &extra = QString())
@@ -240,11 +240,11 @@ void TestRunList::carriesThePayloadCheck()
                            "</installer></installationplatform></application>")
                     .arg(attributes)));
     machine.writeFile(QStringLiteral("disc/a.exe"), "x");
-    Application application(
-            catalogue.documentElement(), QStringLiteral("en"), QString(), false, nullptr);
+    QScopedPointer<Application> application(Application::fromCatalogue(
+            catalogue.documentElement(), QStringLiteral("en"), QString(), false, nullptr));
     QCOMPARE(recorder.texts(), design.isEmpty() ? QStringList() : QStringList{design});
 
-    const QString text = application.toRunList(1);
+    const QString text = application->toRunList(1);
     QCOMPARE(text.contains(QStringLiteral("sha256=")), !sha256.isEmpty());
     QScopedPointer<Application> read(readApplication(text, nullptr));
     QCOMPARE(read->installers().size(), 1);
@@ -450,7 +450,7 @@ void TestRunList::fuzzReader()
     QCOMPARE(RunListXml::parse(text, document, &error), accepted);
     QCOMPARE(error.isEmpty(), accepted);
     if (accepted) {
-        auto *application = new Application(document.documentElement(), &owner);
+        auto *application = Application::fromRunList(document.documentElement(), &owner);
         for (Installer *installer : application->installers())
             QVERIFY(installer->mainInstallStep()->waitAfterInstall() >= 0);
     }
@@ -489,7 +489,7 @@ void TestRunList::mutatedRunLists()
         if (!RunListXml::parse(text, document))
             continue;
         ++parsed;
-        auto *application = new Application(document.documentElement(), &owner);
+        auto *application = Application::fromRunList(document.documentElement(), &owner);
         const QString again = application->toRunList(1);
         QDomDocument reparsed;
         QVERIFY2(RunListXml::parse(again, reparsed), qPrintable(again));
