@@ -156,11 +156,21 @@ private:
     void showError(const QString &title, const QString &text);
     void showWarning(const QString &text);
     bool setUpMainMenu();
+    void enterChosenLanguage();
     bool loadProductFiles();
     bool runUpdateCheck();
+    QWidget *loadSkin(QTranslator &skinTranslator);
+    void loadSkinResources(const QString &skin);
+    QWidget *loadSkinForm(const QString &skin);
+    void placeSkin(QWidget *root);
     void setScannerNameText(QWidget *root);
+    bool prepareMenuEntries();
+    void raiseFixedForm();
     bool compactMenu();
+    bool bindMainMenu();
     void applyBindingTable();
+    void buildPages();
+    bool showMainMenu();
     void applyTrademarkNotice();
     // install page and guides
     void buildInstallRows();

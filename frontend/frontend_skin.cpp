@@ -453,39 +453,71 @@ void FrontEnd::set_up_main_ui()
     emit mainMenuFailed();
 }
 
+// The main menu is set up in the order its parts depend on each other: the catalogue names the
+// skin, the skin's form must be loaded and placed before its objects can be found, and the
+// pages are built once the menu's own entries are bound. A step that returns false has
+// reported a fault of the skin or the product files; the menu is then left as it is.
 bool FrontEnd::setUpMainMenu()
 {
-    hide();
-    ui->LanguagePicker->hide();
-
-    reloadTranslators();
-
-    m_errorTitle = QStringLiteral("Front End Error");
-    if (!m_scannerInfo)
-        m_scannerInfo = new ScannerInfo(this);
-    m_scannerInfo->setLanguage(m_languageCode);
-
+    enterChosenLanguage();
     loadProductFiles();
     if (!runUpdateCheck()) {
         close();
         return true;
     }
+    // The skin's own texts are translated while the main menu is set up, and only then.
+    QTranslator skinTranslator;
+    QWidget *root = loadSkin(skinTranslator);
+    if (!root)
+        return false;
+    placeSkin(root);
+    setScannerNameText(root);
+    if (!prepareMenuEntries() || !compactMenu() || !bindMainMenu())
+        return false;
+    buildPages();
+    return showMainMenu();
+}
 
+void FrontEnd::enterChosenLanguage()
+{
+    hide();
+    ui->LanguagePicker->hide();
+    reloadTranslators();
+    m_errorTitle = QStringLiteral("Front End Error");
+    if (!m_scannerInfo)
+        m_scannerInfo = new ScannerInfo(this);
+    m_scannerInfo->setLanguage(m_languageCode);
+}
+
+// The skin's form with its translation, resources, fonts and icon; its root, or null when the
+// skin cannot be used (reported).
+QWidget *FrontEnd::loadSkin(QTranslator &skinTranslator)
+{
     const QString skin = m_scannerInfo->skin();
-    const bool tamSkin = skin.contains(QLatin1String("TamSkin"));
-    if (tamSkin)
+    if (skin.contains(QLatin1String("TamSkin")))
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
-    const QString baseName = skinBaseName(skin);
-    // The skin's own texts are translated while its form is loaded, and only then.
-    QTranslator skinTranslator;
-    if (skinTranslator.load(baseName + QLatin1Char('_') + m_languageCode, QDir::currentPath()))
+    if (skinTranslator.load(skinBaseName(skin) + QLatin1Char('_') + m_languageCode,
+                            QDir::currentPath()))
         QCoreApplication::installTranslator(&skinTranslator);
     else
         showWarning(QStringLiteral("Unable to load translation file for qstrSkin ") + skin
                     + QLatin1Char('.'));
+    loadSkinResources(skin);
+    QWidget *form = loadSkinForm(skin);
+    if (!form)
+        return nullptr;
+    QWidget *root = form->objectName().toLower() == QLatin1String("root")
+                            ? form
+                            : form->findChild<QWidget *>(QStringLiteral("Root"));
+    if (!root)
+        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
+    return root;
+}
 
-    if (!QResource::registerResource(baseName + QStringLiteral(".rcc")))
+void FrontEnd::loadSkinResources(const QString &skin)
+{
+    if (!QResource::registerResource(skinBaseName(skin) + QStringLiteral(".rcc")))
         showWarning(QStringLiteral("Unable to load resource file for qstrSkin ") + skin
                     + QLatin1Char('.'));
 
@@ -505,28 +537,26 @@ bool FrontEnd::setUpMainMenu()
         *m_windowIcon = QIcon(iconFolder + QLatin1Char('/') + icons.first());
         setWindowIcon(*m_windowIcon);
     }
+}
 
+QWidget *FrontEnd::loadSkinForm(const QString &skin)
+{
     QFile skinFile(skin);
     if (skin.isEmpty() || !skinFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         showError(m_designErrorTitle, SkinRequirements::cannotOpen(skin));
-        return false;
+        return nullptr;
     }
     QUiLoader loader;
     QWidget *form = loader.load(&skinFile, this);
-    skinFile.close();
-    if (!form) {
+    if (!form)
         showError(m_designErrorTitle, SkinRequirements::cannotLoad(skin));
-        return false;
-    }
+    return form;
+}
 
-    QWidget *root = form->objectName().toLower() == QLatin1String("root")
-                            ? form
-                            : form->findChild<QWidget *>(QStringLiteral("Root"));
-    if (!root) {
-        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
-        return false;
-    }
-
+// The window takes the root's size, centred on the screen; the fixed form's wait screen and
+// buttons are placed over the skin.
+void FrontEnd::placeSkin(QWidget *root)
+{
     const QRect available = QApplication::desktop()->availableGeometry(this);
     const int w = root->width();
     const int h = root->height();
@@ -539,7 +569,7 @@ bool FrontEnd::setUpMainMenu()
         waitScreen->resize(w - 20, waitScreen->height());
     waitScreen->move((w - waitScreen->width()) / 2, (h - waitScreen->height()) / 2);
 
-    if (tamSkin) {
+    if (m_scannerInfo->skin().contains(QLatin1String("TamSkin"))) {
         ui->ExitButton->move(w - ui->ExitButton->width() - 5, 5);
         ui->MinimizeButton->move(ui->ExitButton->x() - ui->MinimizeButton->width(), 5);
     } else {
@@ -547,6 +577,9 @@ bool FrontEnd::setUpMainMenu()
         ui->MinimizeButton->hide();
     }
 
+    QWidget *form = root;
+    while (form->parentWidget() && form->parentWidget() != this)
+        form = form->parentWidget();
     // Moving a styled tree makes Qt resolve the style of every widget in it again; moved bare
     // and styled again in its new place, the unpolished widgets cost next to nothing.
     const QString styleSheet = root->styleSheet();
@@ -559,9 +592,13 @@ bool FrontEnd::setUpMainMenu()
     // What is left of the form around its root would lie over the window's contents.
     if (form != root)
         form->hide();
+}
 
-    setScannerNameText(root);
-
+// The main menu's entries as the skin's designer left them for us: the disc entry names the
+// disc, the installing markers and the greyed twins step back, the readme entry shows its
+// description while the pointer rests on it.
+bool FrontEnd::prepareMenuEntries()
+{
     hide_viewReadme_description();
     showPage(QStringLiteral("MM"));
     QWidget *browse = requireObject(QStringLiteral("MM_BrowseDiscContents"));
@@ -575,7 +612,6 @@ bool FrontEnd::setUpMainMenu()
             return false;
         marker->hide();
     }
-
     for (const char *entryName : {"UG_ScannerDocs", "UG_SoftwareDocs", "UG_MainMenu"}) {
         QWidget *entry = requireObject(QLatin1String(entryName));
         if (!entry)
@@ -588,11 +624,25 @@ bool FrontEnd::setUpMainMenu()
             entry->setEnabled(true);
         }
     }
+    raiseFixedForm();
 
-    waitScreen->raise();
+    QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
+    if (!readmeDescription)
+        return false;
+    QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
+    if (!viewReadme)
+        return false;
+    replaceWithHoverWidget(viewReadme, readmeDescription, true);
+    return true;
+}
+
+// The wait screen and the window's own buttons lie above the skin.
+void FrontEnd::raiseFixedForm()
+{
+    ui->WaitScreen->raise();
     ui->ExitButton->raise();
     ui->MinimizeButton->raise();
-    waitScreen->hide();
+    ui->WaitScreen->hide();
     connect(ui->MinimizeButton,
             &QPushButton::clicked,
             this,
@@ -603,31 +653,29 @@ bool FrontEnd::setUpMainMenu()
             this,
             &FrontEnd::TY_Exit_clicked,
             Qt::UniqueConnection);
+}
 
-    QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
-    if (!readmeDescription)
-        return false;
-    QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
-    if (!viewReadme)
-        return false;
-    replaceWithHoverWidget(viewReadme, readmeDescription, true);
-
-    if (!compactMenu())
-        return false;
-
+bool FrontEnd::bindMainMenu()
+{
     setWindowTitle(m_scannerInfo->longName());
     applyBindingTable();
-
     QWidget *website = requireObject(QStringLiteral("MM_ViewWebsite"));
     if (!website)
         return false;
     if (m_scannerInfo->website().isEmpty())
         website->hide();
+    return true;
+}
 
+void FrontEnd::buildPages()
+{
     buildInstallRows();
     applyTrademarkNotice();
     buildGuidePages();
+}
 
+bool FrontEnd::showMainMenu()
+{
     if (m_sourceMode == SourceMode::DiscOnly) {
         QWidget *clearCache = requireObject(QStringLiteral("MM_ClearCache"));
         if (!clearCache)
