@@ -389,23 +389,25 @@ bool FrontEnd::loadProductFiles()
     return false;
 }
 
+// The product's long name may come from the update server: it is shown as plain text, never
+// read as markup. A skin styles the label itself (in its style sheet) by giving it the plain
+// text format or a style sheet of its own; skins made before that leave it to us and get the
+// look the name always had.
 void FrontEnd::setScannerNameText(QWidget *root)
 {
     auto *label = root->window()->findChild<QLabel *>(QStringLiteral("ScannerName"));
     if (!label)
         return;
-    QString name = m_scannerInfo->longName();
-    name.replace(QStringLiteral("\u00AE"), QStringLiteral("<sup>\u00AE</sup>"));
-    label->setText(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-                                  "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n"
-                                  "<html><head><meta name=\"qrichtext\" content=\"1\" />"
-                                  "<style type=\"text/css\">\np, li { white-space: pre-wrap; }\n"
-                                  "</style></head><body style=\" font-family:'Corvex Sans';  "
-                                  "font-style:light;\">\n<p style=\" margin-top:0px; "
-                                  "margin-bottom:0px; margin-left:0px; margin-right:0px; "
-                                  "-qt-block-indent:0; text-indent:0px;\"><span style=\" "
-                                  "font-size:29px; text-decoration: none;color:#FFFFFF\">  ")
-                   + name + QStringLiteral("</span></a></p></body></html>"));
+    const bool skinStylesName
+            = label->textFormat() == Qt::PlainText || !label->styleSheet().isEmpty();
+    label->setTextFormat(Qt::PlainText);
+    if (skinStylesName) {
+        label->setText(m_scannerInfo->longName());
+        return;
+    }
+    label->setStyleSheet(QStringLiteral("QLabel { font-family: 'Corvex Sans'; font-size: 29px; "
+                                        "color: #FFFFFF; text-decoration: none; margin: 0px; }"));
+    label->setText(QStringLiteral("  ") + m_scannerInfo->longName());
 }
 
 bool FrontEnd::compactMenu()

@@ -35,6 +35,8 @@ int showBox(QObject *parent,
                     text,
                     QMessageBox::StandardButtons(buttons),
                     qobject_cast<QWidget *>(parent));
+    // Names in the texts may come from outside (the update server, a device): never markup.
+    box.setTextFormat(Qt::PlainText);
     if (flags & MessageSeam::KeepOnTop)
         box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);
     return box.exec();

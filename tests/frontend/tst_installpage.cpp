@@ -192,15 +192,15 @@ void TestInstallPage::listsPendingComponents()
     driver.setDisplayName(QStringLiteral("Driver"));
     driver.checker().setMatchValue(QStringLiteral("2.1"));
     Installer manual;
-    manual.setDisplayName(QStringLiteral("Manual"));
+    manual.setDisplayName(QStringLiteral("Manual <i>&</i>"));
     QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>{&driver},
                                                  QList<Installer *>{&manual}),
              QStringLiteral("<table><tr><td colspan='1' style='white-space:pre'><b>Select to "
                             "install the following components:</b></td></tr>"
                             "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Driver"
                             "&nbsp;ver: 2.1</td></tr>"
-                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual"
-                            "</td></tr></table>"));
+                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual "
+                            "&lt;i&gt;&amp;&lt;/i&gt;</td></tr></table>"));
     QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()),
              QStringLiteral("Installed"));
 }
