@@ -74,7 +74,7 @@ bool FrontEndHelper::readRunList(const QString &key)
          = document.documentElement().firstChildElement(QStringLiteral("Application"));
          !element.isNull();
          element = element.nextSiblingElement(QStringLiteral("Application"))) {
-        auto *application = new Application(element, nullptr);
+        auto *application = Application::fromRunList(element);
         m_applications.append(application);
         connect(application, &Application::showPleaseWait, this, &FrontEndHelper::show_please_wait);
         connect(application, &Application::hidePleaseWait, this, &FrontEndHelper::hide_please_wait);
