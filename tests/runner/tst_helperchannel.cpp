@@ -191,7 +191,7 @@ void TestHelperChannel::turnsMessagesIntoSignals()
     QVERIFY(record.events.isEmpty());
 
     QSharedMemory helper(key);
-    QVERIFY(HelperSegment::readRunList(helper).startsWith(QStringLiteral("<RunnerInfo>")));
+    QVERIFY(HelperSegment::readRunList(helper).startsWith(QStringLiteral("<RunnerInfo")));
     QVERIFY(HelperSegment::clear(helper));
     for (const Message &message : messages)
         QVERIFY(HelperSegment::post(
