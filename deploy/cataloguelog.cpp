@@ -23,23 +23,23 @@ QString subject(const Checker &checker)
     const QString root = checker.queryRoot().isEmpty() ? QStringLiteral("HKEY_LOCAL_MACHINE")
                                                        : checker.queryRoot();
     switch (checker.type()) {
-    case Checker::InstallerCode:
+    case Checker::Type::InstallerCode:
         return QStringLiteral("product code %1").arg(value);
-    case Checker::File:
+    case Checker::Type::File:
         return QStringLiteral("a file check (never counts as installed)");
-    case Checker::Settings:
+    case Checker::Type::Settings:
         return QStringLiteral("a settings check (never counts as installed)");
-    case Checker::RegistryKey:
+    case Checker::Type::RegistryKey:
         return QStringLiteral("registry key %1\\%2").arg(root, value);
-    case Checker::Ignored:
+    case Checker::Type::Ignored:
         return QStringLiteral("no check (always counts as installed)");
-    case Checker::UpgradeCode:
+    case Checker::Type::UpgradeCode:
         return QStringLiteral("upgrade code %1").arg(value);
-    case Checker::DisplayName:
+    case Checker::Type::DisplayName:
         return QStringLiteral("a product named \"%1…\"").arg(value);
-    case Checker::UninstallAll:
+    case Checker::Type::UninstallAll:
         return QStringLiteral("a user's Uninstall entry %1").arg(value);
-    case Checker::RegistryKeyValue:
+    case Checker::Type::RegistryKeyValue:
         return QStringLiteral("registry value %1\\%2").arg(root, value);
     default:
         return checker.isConfigured() ? QStringLiteral("an unknown kind of check")
@@ -114,9 +114,10 @@ void CatalogueLog::writeChecks(DeployLog &log, Application *application)
 QString CatalogueLog::check(const Installer &installer, bool installed)
 {
     const Checker &checker = installer.checker();
-    const bool versioned = checker.type() != Checker::File && checker.type() != Checker::Settings
-                           && checker.type() != Checker::Ignored
-                           && checker.type() != Checker::RegistryKey;
+    const bool versioned = checker.type() != Checker::Type::File
+                           && checker.type() != Checker::Type::Settings
+                           && checker.type() != Checker::Type::Ignored
+                           && checker.type() != Checker::Type::RegistryKey;
     QString text = subject(checker) + (versioned ? versionCondition(checker) : QString())
                    + QStringLiteral(": ")
                    + (installed ? QStringLiteral("installed") : QStringLiteral("not installed"));

@@ -18,11 +18,8 @@ DeployDownloads::DeployDownloads(DeployLog &log, QObject *parent)
 void DeployDownloads::start(const QList<Application *> &applications)
 {
     m_queue = applications;
-    for (Application *application : applications) {
-        qint64 bytes = 0;
-        application->pendingDownloadSize(bytes);
-        m_totalBytes += bytes;
-    }
+    for (Application *application : applications)
+        m_totalBytes += application->remainingDownload().bytes;
     m_log.write(QStringLiteral("%1 applications need downloads, %2 in all")
                         .arg(applications.size())
                         .arg(DeployLog::bytes(m_totalBytes)));

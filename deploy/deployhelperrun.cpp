@@ -7,7 +7,9 @@
 #include "installer.h"
 #include "payloadcache.h"
 #include "process.h"
+#include "runlistxml.h"
 #include "segmentprotocol.h"
+#include "setupsettings.h"
 
 #include <QCoreApplication>
 #include <QSharedMemory>
@@ -46,7 +48,9 @@ void DeployHelperRun::start(const UnattendedRunList &list,
 {
     m_list = list;
     m_segment = segment;
-    switch (FrontEndSegment::writeRunList(segment, list.elements)) {
+    // As the install page does: the helper learns the download folder from the run list alone.
+    switch (FrontEndSegment::writeRunList(
+            segment, list.elements, RunListXml::writeRunSettings(SetupSettings::downloadPath()))) {
     case FrontEndSegment::WriteResult::Written:
         break;
     case FrontEndSegment::WriteResult::TooLarge:

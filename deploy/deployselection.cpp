@@ -71,15 +71,6 @@ void DeploySelection::applySource(Application *application, DeploySwitches::Sour
     }
 }
 
-bool DeploySelection::isChosenVariantInstalled(const Application *application)
-{
-    if (!application->isCombined())
-        return application->pendingLocalInstallers().isEmpty()
-               && application->pendingWebInstallers().isEmpty();
-    return application->useWebVersion() ? application->isWebVersionInstalled()
-                                        : application->isDiscVersionInstalled();
-}
-
 bool DeploySelection::isApplicable(const Application *application)
 {
     return !application->installers().isEmpty() && !application->isOnDisc2();

@@ -21,8 +21,6 @@ public:
                                        QStringList *unknownNames);
     // Sets the variant of a disc/web pair: /source, or the disc when its payload is there.
     static void applySource(Application *application, DeploySwitches::Source source);
-    // Whether the variant that would be installed is installed (the last refresh's answer).
-    static bool isChosenVariantInstalled(const Application *application);
     // An entry with nothing to install on this machine in this language.
     static bool isApplicable(const Application *application);
 };

@@ -227,7 +227,7 @@ void UnattendedSetup::detect()
         if (!DeploySelection::isApplicable(application)) {
             outcome.result = ApplicationOutcome::Result::NotApplicable;
             outcome.reason = QStringLiteral("nothing to install on this machine in this language");
-        } else if (DeploySelection::isChosenVariantInstalled(application)) {
+        } else if (application->chosenVariant()->isInstalled()) {
             outcome.result = ApplicationOutcome::Result::AlreadyInstalled;
         } else {
             outcome.result = ApplicationOutcome::Result::NotInstalled;
@@ -258,8 +258,7 @@ void UnattendedSetup::sortOutSelection()
     for (int i = 0; i < m_outcomes.size(); ++i) {
         Application *application = const_cast<Application *>(m_outcomeOwners.at(i));
         ApplicationOutcome &outcome = m_outcomes[i];
-        if (DeploySelection::isChosenVariantInstalled(application)
-            && !application->installers().isEmpty()) {
+        if (application->chosenVariant()->isInstalled() && !application->installers().isEmpty()) {
             outcome.result = ApplicationOutcome::Result::AlreadyInstalled;
             m_log.write(QStringLiteral("%1 is already installed").arg(outcome.displayName));
         } else if (!DeploySelection::isApplicable(application)) {
@@ -287,7 +286,7 @@ void UnattendedSetup::vetPending()
         // setup_runner checks again and would stop at the catalogue fault's box for good.
         for (const Installer *installer : application->installers()) {
             if (installer->checker().isConfigured()
-                && installer->checker().type() == Checker::Unknown)
+                && installer->checker().type() == Checker::Type::Unknown)
                 fail(application,
                      QStringLiteral("the check of \"%1\" is of an unknown type (a fault of the "
                                     "catalogue)")
@@ -317,8 +316,7 @@ void UnattendedSetup::startDownloads()
 {
     QList<Application *> fetch;
     for (Application *application : qAsConst(m_pending)) {
-        qint64 bytes = 0;
-        if (!application->pendingDownloadSize(bytes))
+        if (application->remainingDownload().needed)
             fetch << application;
     }
     if (fetch.isEmpty()) {
@@ -416,7 +414,7 @@ void UnattendedSetup::helperDone(bool completed, const QString &problem)
         ApplicationOutcome &outcome = outcomeOf(application);
         if (outcome.result == ApplicationOutcome::Result::Failed)
             continue;
-        if (DeploySelection::isChosenVariantInstalled(application)) {
+        if (application->chosenVariant()->isInstalled()) {
             outcome.result = ApplicationOutcome::Result::Installed;
             m_log.write(QStringLiteral("%1 is installed").arg(outcome.displayName));
             continue;

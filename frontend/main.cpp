@@ -1,5 +1,6 @@
 // setup: the front end of the installation disc.
 
+#include "configurationenvironment.h"
 #include "deploycatalogue.h"
 #include "deployswitches.h"
 #include "disclock.h"
@@ -103,6 +104,8 @@ int runUnattended(const QStringList &arguments)
     } else {
         app.reset(new QCoreApplication(coreCount, fixed.vector()));
     }
+    // Test and staging servers stand in for the maker's through the environment.
+    ConfigurationEnvironment::install();
     takeSerialFromConnectedScanner();
     const QString programDir = QCoreApplication::applicationDirPath();
     // The helper is started from the current directory, as the install page starts it.
@@ -154,6 +157,8 @@ int main(int argc, char *argv[])
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
     MessageBoxHandler::install();
+    // Test and staging servers stand in for the maker's through the environment.
+    ConfigurationEnvironment::install();
     // User guides open through the engine's opener; here it is the desktop's.
     UrlOpener::setHandler(&FrontEndHooks::openUrl);
     takeSerialFromConnectedScanner();

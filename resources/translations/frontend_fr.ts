@@ -297,14 +297,14 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à 
     <name>UpdateClient</name>
     <message>
         <source>An update address that is not secure was refused: only https is accepted.</source>
-        <translation>Une adresse de mise à jour non sécurisée a été refusée : seul https est accepté.</translation>
+        <translation>Une adresse de mise à jour non sécurisée a été refusée : seul https est accepté.</translation>
     </message>
 </context>
 <context>
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
-        <translation>Les logiciels de %1 n’ont pas pu être intégrés à update.xml. Vérifiez de nouveau l’appareil avec « %2 ».</translation>
+        <translation>Les logiciels de %1 n’ont pas pu être intégrés à update.xml. Vérifiez de nouveau l’appareil avec « %2 ».</translation>
     </message>
     <message>
         <source>Checking for %1 updates ...</source>

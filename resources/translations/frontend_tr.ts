@@ -304,7 +304,7 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
     <name>SelectScannerDlg</name>
     <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
-        <translation>%1 yazılımı update.xml dosyasına eklenemedi. Aygıtı '%2' ile yeniden denetleyin.</translation>
+        <translation>%1 yazılımı update.xml dosyasına eklenemedi. Cihazı '%2' ile yeniden denetleyin.</translation>
     </message>
     <message>
         <source>Checking for %1 updates ...</source>

@@ -13,6 +13,8 @@
 #include <QDomDocument>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 const QByteArray payload = "the cloud connector's installer";
@@ -75,10 +77,11 @@ void TestStagedPayload::takesVerifiedCopies()
                            "Executable=\"$DownloadPath$\\Setup.exe\" "
                            "%1/></installationplatform></application>")
                     .arg(installer));
-    Application application(document.documentElement(), "en", "us", false, nullptr);
-    Installer *read = application.installers().at(0);
-    qint64 left = 0;
-    QCOMPARE(application.pendingDownloadSize(left), !takenFrom.isEmpty());
+    std::unique_ptr<Application> application(
+            Application::fromCatalogue(document.documentElement(), "en", "us", false, nullptr));
+    Installer *read = application->installers().at(0);
+    application->refreshInstalledState();
+    QCOMPARE(application->remainingDownload().needed, takenFrom.isEmpty());
     QCOMPARE(read->isDownloaded(), !takenFrom.isEmpty());
     const auto slashed = [](QString path) { return QDir::cleanPath(path.replace('\\', '/')); };
     const QString staging = slashed(StagedPayload::folder());
