@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QResource>
 #include <QStackedLayout>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QUiLoader>
 
@@ -57,6 +58,17 @@ void setWidgetText(QWidget *widget, const QString &text)
         label->setText(text);
     else if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(text);
+}
+
+// Values come from the catalogue, which an update server's bundle can supply: they go into the
+// skin's template as text. A rich template gets the value escaped; a plain one keeps the label
+// plain, so that no value can make the label read it as markup (and fetch what an <img> names).
+QString fillLabelTemplate(QLabel *label, const QString &templateText, const QString &value)
+{
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(templateText));
+    label->setTextFormat(rich ? Qt::RichText : Qt::PlainText);
+    return QString(templateText).replace(QLatin1String("%1"), rich ? value.toHtmlEscaped() : value);
 }
 
 QString skinBaseName(const QString &skin)
@@ -269,7 +281,9 @@ QWidget *FrontEnd::cloneWidget(QWidget *templateWidget,
     const QString text = QString(textFormat).replace(QLatin1String("%1"), value);
     QWidget *clone = nullptr;
     if (auto *label = qobject_cast<QLabel *>(templateWidget)) {
-        auto *copy = new QLabel(text);
+        auto *copy = new QLabel;
+        copy->setTextFormat(label->textFormat());
+        copy->setText(fillLabelTemplate(copy, textFormat, value));
         copy->setAlignment(label->alignment());
         copy->setWordWrap(label->wordWrap());
         clone = copy;
@@ -339,7 +353,10 @@ void FrontEnd::setVariableText(QWidget *widget,
         return;
     if (captureTemplate)
         templateText = widgetText(widget).replace(QLatin1String("$VARIABLE$"), QLatin1String("%1"));
-    setWidgetText(widget, QString(templateText).replace(QLatin1String("%1"), value));
+    if (label)
+        label->setText(fillLabelTemplate(label, templateText, value));
+    else
+        button->setText(QString(templateText).replace(QLatin1String("%1"), value));
     if (receiver && slot)
         connect(widget, label ? BindingLinkActivated : BindingClicked, receiver, slot);
 }

@@ -51,6 +51,8 @@ private slots:
     void namesTrademarks();
     void showsScannerNameAsText_data();
     void showsScannerNameAsText();
+    void fillsSkinTemplatesWithText_data();
+    void fillsSkinTemplatesWithText();
     void placesWaitImage();
     void dragsFramelessWindow();
 
@@ -566,6 +568,43 @@ void TestFrontEnd::namesTrademarks()
     auto *notice = window->findChild<QLabel *>("MM_TrademarkNotice");
     QCOMPARE(notice->text(),
              marks + " are registered trademarks. All other names belong to their owners.");
+}
+
+void TestFrontEnd::fillsSkinTemplatesWithText_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("templateText");
+    QTest::addColumn<int>("shownFormat");
+    QTest::addColumn<QString>("shown");
+    const int autoText = Qt::AutoText;
+    const int plain = Qt::PlainText;
+    const int rich = Qt::RichText;
+    QTest::newRow("a rich template: the value escaped inside it")
+            << autoText << "<b>$VARIABLE$</b>" << rich
+            << "<b>&lt;img src=//10.9.9.9/s/p.png&gt; A &amp; B</b>";
+    QTest::newRow("a label set to rich text")
+            << rich << "$VARIABLE$" << rich << "&lt;img src=//10.9.9.9/s/p.png&gt; A &amp; B";
+    QTest::newRow("a plain template stays plain whatever the value")
+            << autoText << "App: $VARIABLE$" << plain << "App: <img src=//10.9.9.9/s/p.png> A & B";
+    QTest::newRow("a label set to plain text")
+            << plain << "<b>$VARIABLE$</b>" << plain << "<b><img src=//10.9.9.9/s/p.png> A & B</b>";
+}
+
+// Display names and descriptions may come from an update server's bundle: a skin's template
+// shows them as text, so that no name can turn a label into markup that fetches an image.
+void TestFrontEnd::fillsSkinTemplatesWithText()
+{
+    QFETCH(int, format);
+    QFETCH(QString, templateText);
+    QFETCH(int, shownFormat);
+    QFETCH(QString, shown);
+    QLabel label(templateText);
+    label.setTextFormat(Qt::TextFormat(format));
+    QString captured;
+    FrontEnd::setVariableText(
+            &label, true, captured, QStringLiteral("<img src=//10.9.9.9/s/p.png> A & B"));
+    QCOMPARE(int(label.textFormat()), shownFormat);
+    QCOMPARE(label.text(), shown);
 }
 
 void TestFrontEnd::showsScannerNameAsText_data()
