@@ -6,6 +6,30 @@
 #include "passivewindow.h"
 #include "testhttpserver.h"
 
+namespace {
+
+// setup /passive /select NAME with its window shown, started.
+struct PassiveRun
+{
+    PassiveRun(const QString &selection, const QString &disc)
+        : setup(DeploySwitches::parse(
+                        {QStringLiteral("/passive"), QStringLiteral("/select"), selection}),
+                disc)
+        , finished(&setup, &UnattendedSetup::finished)
+    {
+        window.follow(&setup);
+        window.show();
+        setup.start();
+    }
+
+    UnattendedSetup setup;
+    // Declared after the run it follows, so that it goes first.
+    PassiveWindow window;
+    QSignalSpy finished;
+};
+
+} // namespace
+
 class TestPassiveWindow : public QObject
 {
     Q_OBJECT
@@ -58,15 +82,9 @@ void TestPassiveWindow::closingCancelsTheDownloads()
     DeployCatalogue::preparePaths(m_disc.folder());
     SetupSettings::setDownloadPath(
             SetupSettings::withBackslashes(m_bench.machine().downloadPath()));
-    UnattendedSetup setup(DeploySwitches::parse({QStringLiteral("/passive"),
-                                                 QStringLiteral("/select"),
-                                                 QStringLiteral("CloudConnect")}),
-                          m_disc.folder());
-    PassiveWindow window;
-    window.follow(&setup);
-    window.show();
-    QSignalSpy finished(&setup, &UnattendedSetup::finished);
-    setup.start();
+    PassiveRun run(QStringLiteral("CloudConnect"), m_disc.folder());
+    PassiveWindow &window = run.window;
+    QSignalSpy &finished = run.finished;
     QTRY_COMPARE(window.applicationText(), QStringLiteral("Cloud Connector"));
     QCOMPARE(window.activityText(), QStringLiteral("Please wait..."));
     QCOMPARE(window.windowTitle(), QStringLiteral("Tamberlin DocuStream 410 Setup"));
@@ -85,15 +103,9 @@ void TestPassiveWindow::closingWaitsForTheHelper()
 {
     DeployCatalogue::preparePaths(m_disc.folder());
     QDir::setCurrent(m_disc.folder());
-    UnattendedSetup setup(DeploySwitches::parse({QStringLiteral("/passive"),
-                                                 QStringLiteral("/select"),
-                                                 QStringLiteral("ButtonManager")}),
-                          m_disc.folder());
-    PassiveWindow window;
-    window.follow(&setup);
-    window.show();
-    QSignalSpy finished(&setup, &UnattendedSetup::finished);
-    setup.start();
+    PassiveRun run(QStringLiteral("ButtonManager"), m_disc.folder());
+    PassiveWindow &window = run.window;
+    QSignalSpy &finished = run.finished;
     QTRY_VERIFY(!window.isCancellable());
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
