@@ -9,6 +9,7 @@
 #include "payloadhash.h"
 #include "process.h"
 #include "scannerinfo.h"
+#include "scannersearch.h"
 #include "setupsettings.h"
 #include "setupversion.h"
 #include "signature.h"
@@ -89,6 +90,7 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     , ui(new Ui::check_update_dlg)
     , m_setupOnly(setupOnly)
     , m_product(product)
+    , m_search(new ScannerSearch(this))
 {
     ui->setupUi(this);
     // The title bar keeps its title only: no help button, and no close button that would end a
@@ -115,6 +117,7 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     if (m_movie->isValid())
         m_movie->start();
     setWindowIcon(QIcon(QStringLiteral(":/FrontEndImages/Resources/fe_icon.png")));
+    connect(m_search, &ScannerSearch::finished, this, &CheckUpdateDlg::scannerSearchFinished);
 
     if (m_setupOnly) {
         m_scannerMinSetupVersion = QStringLiteral("0.0");
@@ -157,13 +160,24 @@ QString CheckUpdateDlg::runningVersion()
 
 void CheckUpdateDlg::on_m_btnYes_clicked()
 {
-    if (m_running)
+    if (m_running || m_search->isRunning())
         return;
     bool isNumber = false;
-    const uint32_t productId = m_product->productId().toUpper().toUInt(&isNumber, 16);
-    const std::vector<DeviceRecord> scanners = UpdateSeams::scan(isNumber ? productId : 0);
-    if (scanners.empty()) {
-        ConnectScannerDlg connectDialog(this, Qt::WindowFlags(), productId);
+    m_productId = m_product->productId().toUpper().toUInt(&isNumber, 16);
+    if (!isNumber)
+        m_productId = 0;
+    // The search runs off this thread and may take seconds: the dialog says what it does, and
+    // "Yes" cannot start a second one.
+    ui->m_btnYes->setEnabled(false);
+    ui->m_lblANI->show();
+    showStatus(tr("Check for device software update ..."));
+    m_search->start(m_productId, ScannerList::Wanted::First);
+}
+
+void CheckUpdateDlg::scannerSearchFinished()
+{
+    if (m_search->scanners().empty()) {
+        ConnectScannerDlg connectDialog(this, Qt::WindowFlags(), m_productId);
         UpdateSeams::run(&connectDialog);
         if (!connectDialog.found()) {
             m_continue = true;
@@ -172,7 +186,7 @@ void CheckUpdateDlg::on_m_btnYes_clicked()
         }
         m_device = connectDialog.device();
     } else {
-        m_device = scanners.front();
+        m_device = m_search->scanners().front();
     }
 
     m_running = true;
@@ -275,6 +289,7 @@ void CheckUpdateDlg::done(int result)
 void CheckUpdateDlg::stopCheck()
 {
     m_closed = true;
+    m_search->cancel();
     dropDownloader();
     if (m_stepTimer) {
         m_stepTimer->stop();
