@@ -24,21 +24,57 @@ bool boolAttribute(const QDomElement &element, const QString &name)
 
 } // namespace
 
-Application::Application(const QDomElement &element,
-                         const QString &languageCode,
-                         const QString &countryCode,
-                         bool fromWeb,
-                         QObject *owner,
-                         QObject *parent)
+Application::Application(QObject *parent)
     : QObject(parent)
-    , m_owner(owner)
     , m_errorTitle(QStringLiteral("Design Time Error"))
-    , m_fromWeb(fromWeb)
+{}
+
+Application *Application::fromCatalogue(const QDomElement &element,
+                                        const QString &languageCode,
+                                        const QString &countryCode,
+                                        bool fromWeb,
+                                        QObject *owner,
+                                        QObject *parent)
+{
+    auto *application = new Application(parent);
+    application->m_owner = owner;
+    application->m_fromWeb = fromWeb;
+    application->readCatalogueElement(element, languageCode, countryCode);
+    return application;
+}
+
+Application *Application::combining(Application *webEntry, Application *discEntry, QObject *parent)
+{
+    auto *combined = new Application(parent);
+    combined->m_platformTags = webEntry->m_platformTags;
+    combined->m_osVersion = webEntry->m_osVersion;
+    combined->m_owner = webEntry->m_owner;
+    combined->m_language = webEntry->m_language;
+    combined->m_shortName = webEntry->m_shortName;
+    combined->m_displayName = webEntry->m_displayName;
+    combined->m_displayNamePointSize = webEntry->m_displayNamePointSize;
+    combined->m_description = webEntry->m_description;
+    combined->m_descriptionPointSize = webEntry->m_descriptionPointSize;
+    combined->m_tooltip = webEntry->m_tooltip;
+    combined->m_selectedByDefault = webEntry->m_selectedByDefault;
+    // Either source may be installed, so a licence that either asks for is asked for.
+    combined->m_brandLicence = webEntry->m_brandLicence || discEntry->m_brandLicence;
+    combined->m_makerLicence = webEntry->m_makerLicence || discEntry->m_makerLicence;
+    combined->m_usbOnly = webEntry->m_usbOnly;
+    combined->m_netOnly = webEntry->m_netOnly;
+    combined->m_discEntry = discEntry;
+    combined->m_webEntry = webEntry;
+    return combined;
+}
+
+void Application::readCatalogueElement(const QDomElement &element,
+                                       const QString &languageCode,
+                                       const QString &countryCode)
 {
     if (element.tagName().toLower() != QLatin1String("application"))
         return;
 
-    m_platformTags = PlatformInfo::platformTags(owner);
+    m_platformTags = PlatformInfo::platformTags(m_owner);
     m_osVersion = PlatformInfo::osVersion();
     const int lcid = LanguageTable::lcid(languageCode, countryCode);
     m_language = {languageCode, countryCode, QString::number(lcid), LanguageTable::paddedHex(lcid)};
@@ -73,29 +109,6 @@ Application::Application(const QDomElement &element,
             readUserGuide(child);
     }
 }
-
-Application::Application(Application *webEntry, Application *discEntry, QObject *parent)
-    : QObject(parent)
-    , m_platformTags(webEntry->m_platformTags)
-    , m_osVersion(webEntry->m_osVersion)
-    , m_owner(webEntry->m_owner)
-    , m_errorTitle(QStringLiteral("Design Time Error"))
-    , m_language(webEntry->m_language)
-    , m_shortName(webEntry->m_shortName)
-    , m_displayName(webEntry->m_displayName)
-    , m_displayNamePointSize(webEntry->m_displayNamePointSize)
-    , m_description(webEntry->m_description)
-    , m_descriptionPointSize(webEntry->m_descriptionPointSize)
-    , m_tooltip(webEntry->m_tooltip)
-    , m_selectedByDefault(webEntry->m_selectedByDefault)
-    // Either source may be installed, so a licence that either asks for is asked for.
-    , m_brandLicence(webEntry->m_brandLicence || discEntry->m_brandLicence)
-    , m_makerLicence(webEntry->m_makerLicence || discEntry->m_makerLicence)
-    , m_usbOnly(webEntry->m_usbOnly)
-    , m_netOnly(webEntry->m_netOnly)
-    , m_discEntry(discEntry)
-    , m_webEntry(webEntry)
-{}
 
 bool Application::appliesToLanguage(const QString &languageAttribute,
                                     const QString &languageCode,
@@ -224,6 +237,8 @@ void Application::readInstaller(const QDomElement &element)
             checker.setQueryValue(child.attribute(QStringLiteral("QueryValue")));
             checker.setMatchValue(child.attribute(QStringLiteral("MatchValue")));
             checker.setMatchMode(child.attribute(QStringLiteral("MatchMode")));
+            // Unlike the catalogue's other booleans this one is compared case-sensitively, on
+            // purpose: only "true" exactly asks for the search for another version.
             checker.setCheckForAnotherVersion(
                     child.attribute(QStringLiteral("CheckForAnotherVersion"))
                     == QLatin1String("true"));
@@ -306,64 +321,89 @@ void Application::readUserGuide(const QDomElement &element)
     m_userGuides.append(guide);
 }
 
+const Application *Application::chosenVariant() const
+{
+    if (!isCombined())
+        return this;
+    return m_useWebVersion ? m_webEntry : m_discEntry;
+}
+
 QList<Installer *> Application::installers() const
 {
     if (isCombined())
-        return (m_useWebVersion ? m_webEntry : m_discEntry)->installers();
+        return chosenVariant()->installers();
     return m_installers;
 }
 
-bool Application::isInstalled()
+void Application::refreshInstalledState()
 {
     // One walk of the registry serves every check of this refresh.
     engine::InstalledSoftware::Snapshot snapshot;
     m_pendingLocalInstallers.clear();
     m_pendingWebInstallers.clear();
     if (isCombined()) {
-        m_discVersionInstalled = m_discEntry->isInstalled();
-        m_webVersionInstalled = m_webEntry->isInstalled();
-        m_needsWeb = (m_useWebVersion ? m_webEntry : m_discEntry)->needsWeb();
-        m_installed = m_discVersionInstalled && m_webVersionInstalled;
-        return m_installed;
+        m_discEntry->refreshInstalledState();
+        m_webEntry->refreshInstalledState();
+        return;
     }
-    m_needsWeb = false;
     for (Installer *installer : qAsConst(m_installers)) {
         if (installer->checker().check())
             continue;
-        if (!installer->url().isEmpty()) {
-            m_pendingWebInstallers.append(installer);
-            m_needsWeb = true;
-        } else {
+        if (installer->url().isEmpty())
             m_pendingLocalInstallers.append(installer);
-        }
+        else
+            m_pendingWebInstallers.append(installer);
     }
     m_installed = m_pendingLocalInstallers.isEmpty() && m_pendingWebInstallers.isEmpty();
-    m_discVersionInstalled = m_installed && !m_fromWeb;
-    m_webVersionInstalled = m_installed && m_fromWeb;
+}
+
+bool Application::isInstalled() const
+{
+    if (isCombined())
+        return m_discEntry->isInstalled() && m_webEntry->isInstalled();
     return m_installed;
 }
 
-bool Application::downloadSize(qint64 &bytes)
+bool Application::isDiscVersionInstalled() const
 {
     if (isCombined())
-        return m_webEntry->downloadSize(bytes);
-    engine::InstalledSoftware::Snapshot snapshot;
-    bytes = 0;
-    bool nothingLeft = true;
-    for (Installer *installer : qAsConst(m_installers)) {
-        if (installer->url().isEmpty() || installer->checker().check() || installer->isDownloaded())
-            continue;
-        bytes += installer->size();
-        nothingLeft = false;
-    }
-    return nothingLeft;
+        return m_discEntry->isInstalled();
+    return m_installed && !m_fromWeb;
 }
 
-bool Application::pendingDownloadSize(qint64 &bytes)
+bool Application::isWebVersionInstalled() const
 {
     if (isCombined())
-        return (m_useWebVersion ? m_webEntry : m_discEntry)->pendingDownloadSize(bytes);
-    return downloadSize(bytes);
+        return m_webEntry->isInstalled();
+    return m_installed && m_fromWeb;
+}
+
+bool Application::needsWeb() const
+{
+    if (isCombined())
+        return chosenVariant()->needsWeb();
+    return !m_pendingWebInstallers.isEmpty();
+}
+
+Application::RemainingDownload Application::remainingDownload() const
+{
+    if (isCombined())
+        return chosenVariant()->remainingDownload();
+    RemainingDownload remaining;
+    for (Installer *installer : m_pendingWebInstallers) {
+        if (installer->isDownloaded())
+            continue;
+        remaining.needed = true;
+        remaining.bytes += installer->size();
+    }
+    return remaining;
+}
+
+Application::RemainingDownload Application::remainingWebDownload() const
+{
+    if (isCombined())
+        return m_webEntry->remainingWebDownload();
+    return remainingDownload();
 }
 
 void Application::addTwins(Installer *discInstaller, Installer *webInstaller)

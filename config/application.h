@@ -1,7 +1,9 @@
 #pragma once
 
-// One catalogue entry: what the Install page offers as one row, read from an "application"
-// element of a product file, or joined from a disc entry and a web entry with the same name.
+// One application as the engine installs it. It comes in three forms, each with its named
+// constructor: a catalogue entry (what the Install page offers as one row), a disc entry and a
+// web entry of the same name joined into one row, and the run-list entry that setup_runner
+// rebuilds from what setup handed over.
 
 #include "pathvariables.h"
 
@@ -19,18 +21,24 @@ class Application : public QObject
     Q_OBJECT
 
 public:
-    // Reads one "application" element; owner is the parent of the boxes that reading shows.
-    Application(const QDomElement &element,
-                const QString &languageCode,
-                const QString &countryCode,
-                bool fromWeb,
-                QObject *owner,
-                QObject *parent = nullptr);
-    // A combined entry offering webEntry and discEntry; it owns neither.
-    Application(Application *webEntry, Application *discEntry, QObject *parent = nullptr);
-    // The run-list form (setup_runner): one "Application" element as setup wrote it. An element
+    // A catalogue entry (setup): one "application" element of a product file, read in the
+    // user's language; fromWeb marks an entry of the update description. owner is the parent of
+    // the boxes that reading shows. An element of another name gives an empty entry.
+    static Application *fromCatalogue(const QDomElement &element,
+                                      const QString &languageCode,
+                                      const QString &countryCode,
+                                      bool fromWeb,
+                                      QObject *owner,
+                                      QObject *parent = nullptr);
+    // The disc entry and the web entry of one short name joined into one row (merged
+    // catalogues): it offers the installers of the variant the DVD/WEB choice names, and owns
+    // neither entry.
+    static Application *
+    combining(Application *webEntry, Application *discEntry, QObject *parent = nullptr);
+    // A run-list entry (setup_runner): one "Application" element as setup wrote it. An element
     // of another name gives an entry without installers.
-    Application(const QDomElement &runListElement, QObject *parent);
+    static Application *fromRunList(const QDomElement &element, QObject *parent = nullptr);
+
     // The run-list text of this entry; order -1 leaves the Order attribute out.
     QString toRunList(int order);
     // The installers that the last toRunList() wrote, in its order: setup_runner holds only
@@ -72,26 +80,41 @@ public:
     Application *webEntry() const { return m_webEntry; }
     bool useWebVersion() const { return m_useWebVersion; }
     void setUseWebVersion(bool useWeb) { m_useWebVersion = useWeb; }
+    // The entry whose installers are offered now: for a combined entry the variant chosen,
+    // otherwise this one.
+    const Application *chosenVariant() const;
 
     // The installers in effect: for a combined entry those of the chosen variant.
     QList<Installer *> installers() const;
     // The entry's own installers, ordered by Order (empty for a combined entry).
     QList<Installer *> ownInstallers() const { return m_installers; }
 
-    // Checks every installer and recomputes the pending lists and installed flags.
-    bool isInstalled();
+    // Checks every installer (of both variants, for a combined entry) and keeps what it found:
+    // the questions below answer from the last refresh.
+    void refreshInstalledState();
+    // No installer is pending; a combined entry counts as installed when both variants are.
+    bool isInstalled() const;
+    // Not installed, split by where the installer comes from: the disc, or a download.
     QList<Installer *> pendingLocalInstallers() const { return m_pendingLocalInstallers; }
     QList<Installer *> pendingWebInstallers() const { return m_pendingWebInstallers; }
-    bool isDiscVersionInstalled() const { return m_discVersionInstalled; }
-    bool isWebVersionInstalled() const { return m_webVersionInstalled; }
-    bool needsWeb() const { return m_needsWeb; }
+    bool isDiscVersionInstalled() const;
+    bool isWebVersionInstalled() const;
+    // Some installer still to install is a download (a combined entry: of the variant chosen).
+    bool needsWeb() const;
 
-    // The bytes still to download; returns true when nothing is left to download. A combined
-    // entry answers for its web entry, whichever source is chosen.
-    bool downloadSize(qint64 &bytes);
-    // The same for what an installation from the chosen source needs: a combined entry with
-    // the DVD slot chosen answers for its disc entry.
-    bool pendingDownloadSize(qint64 &bytes);
+    // What is still to be fetched before installing: the pending web installers whose payload
+    // is not complete in the download folder yet. A payload without a catalogue size is needed
+    // yet adds no bytes.
+    struct RemainingDownload
+    {
+        bool needed = false;
+        qint64 bytes = 0;
+    };
+    // For an installation from the source chosen (a combined entry: its chosen variant).
+    RemainingDownload remainingDownload() const;
+    // For an installation from the web: a combined entry answers for its web entry, whichever
+    // source is chosen.
+    RemainingDownload remainingWebDownload() const;
 
     // Pairs of installers that the disc/web merge found to be the same version.
     void addTwins(Installer *discInstaller, Installer *webInstaller);
@@ -152,6 +175,12 @@ public slots:
     void sltDownloadDamaged(int iInstIndex);
 
 private:
+    explicit Application(QObject *parent);
+    void readCatalogueElement(const QDomElement &element,
+                              const QString &languageCode,
+                              const QString &countryCode);
+    void readRunListElement(const QDomElement &element);
+
     Installer *takeNextInstaller();
     QString questionName(Installer *installer) const;
     void connectDownload(Installer *installer);
@@ -192,10 +221,8 @@ private:
     Application *m_discEntry = nullptr;
     Application *m_webEntry = nullptr;
     bool m_useWebVersion = false;
+    // What the last refresh found for an entry of its own (a combined entry asks its variants).
     bool m_installed = false;
-    bool m_discVersionInstalled = false;
-    bool m_webVersionInstalled = false;
-    bool m_needsWeb = false;
     QList<Installer *> m_twinDiscInstallers;
     QList<Installer *> m_twinWebInstallers;
     int m_nextInstaller = -1;

@@ -5,9 +5,14 @@
 
 #include <QDomElement>
 
-Application::Application(const QDomElement &runListElement, QObject *parent)
-    : QObject(parent)
-    , m_errorTitle(QStringLiteral("Design Time Error"))
+Application *Application::fromRunList(const QDomElement &element, QObject *parent)
+{
+    auto *application = new Application(parent);
+    application->readRunListElement(element);
+    return application;
+}
+
+void Application::readRunListElement(const QDomElement &runListElement)
 {
     if (runListElement.tagName() != QLatin1String("Application"))
         return;
@@ -31,10 +36,11 @@ QString Application::toRunList(int order)
                                   m_onDisc2 ? QStringLiteral("true") : QStringLiteral("false"));
     text += QLatin1Char('>');
     // Chosen although installed as a whole: the user wants it again, so every installer goes.
-    // The refresh has just checked every installer; checking again would raise a checker's
-    // configuration error a second time.
+    // One refresh checks every installer; checking each again while writing would raise a
+    // checker's configuration error a second time.
+    refreshInstalledState();
     const bool installed = isInstalled();
-    const Application *chosen = isCombined() ? (m_useWebVersion ? m_webEntry : m_discEntry) : this;
+    const Application *chosen = chosenVariant();
     const QList<Installer *> pending
             = chosen->pendingLocalInstallers() + chosen->pendingWebInstallers();
     const QList<Installer *> effective = installers();

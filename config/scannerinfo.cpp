@@ -182,12 +182,12 @@ void ScannerInfo::readApplication(const QDomElement &element, bool isLocal, bool
                                         m_language.languageCode,
                                         m_language.countryCode))
         return;
-    auto *application = new Application(element,
-                                        m_language.languageCode,
-                                        m_language.countryCode,
-                                        !isLocal,
-                                        m_parentWindow,
-                                        this);
+    auto *application = Application::fromCatalogue(element,
+                                                   m_language.languageCode,
+                                                   m_language.countryCode,
+                                                   !isLocal,
+                                                   m_parentWindow,
+                                                   this);
     if ((application->isUsbOnly() && m_networkScanner)
         || (application->isNetOnly() && !m_networkScanner)) {
         delete application;
@@ -214,7 +214,7 @@ void ScannerInfo::merge()
             }
         }
         if (webEntry && versionsDiffer(discEntry, webEntry)) {
-            auto *combined = new Application(webEntry, discEntry, this);
+            auto *combined = Application::combining(webEntry, discEntry, this);
             m_combinedApplications.append(combined);
             m_applications.append(combined);
         } else {
@@ -242,7 +242,7 @@ bool ScannerInfo::versionsDiffer(Application *discEntry, Application *webEntry) 
             if (disc->displayName() != web->displayName()
                 || discChecker.type() != webChecker.type())
                 continue;
-            if (discChecker.type() == Checker::RegistryKey
+            if (discChecker.type() == Checker::Type::RegistryKey
                 || (!discChecker.matchValue().isEmpty() && !webChecker.matchValue().isEmpty()
                     && discChecker.matchMode() == webChecker.matchMode()
                     && engine::compareVersions(discChecker.matchValue().toStdWString(),
@@ -326,5 +326,5 @@ void ScannerInfo::refreshInstalledStates()
 {
     engine::InstalledSoftware::Snapshot snapshot;
     for (Application *application : qAsConst(m_applications))
-        application->isInstalled();
+        application->refreshInstalledState();
 }

@@ -34,7 +34,7 @@ public:
     bool checkFile(const QString &path) const;
     // Sets the language fields from a code such as "de_de", "pt_br" or "zh_tw".
     void setLanguage(const QString &code);
-    // isInstalled() of every entry, sharing one walk of the registry.
+    // refreshInstalledState() of every entry, sharing one walk of the registry.
     void refreshInstalledStates();
 
     QString fullLanguageCode() const { return m_fullLanguageCode; }

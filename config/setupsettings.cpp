@@ -14,6 +14,7 @@ namespace {
 
 struct Values
 {
+    SetupSettings::HostOverride hostOverride = nullptr;
     QString setupPath;
     QString downloadPath;
     QString updatePath;
@@ -27,9 +28,10 @@ Values &values()
     return instance;
 }
 
-QString hostFromEnvironment(const char *name, const char *configured)
+QString host(SetupSettings::Host which, const char *configured)
 {
-    const QString value = qEnvironmentVariable(name);
+    const SetupSettings::HostOverride hostOverride = values().hostOverride;
+    const QString value = hostOverride ? hostOverride(which) : QString();
     return value.isEmpty() ? QString::fromLatin1(configured) : value;
 }
 
@@ -103,10 +105,15 @@ QString SetupSettings::defaultUpdatePath()
 
 QString SetupSettings::updateHost()
 {
-    return hostFromEnvironment("TAM_UPDATE_HOST", TAM_UPDATE_HOST);
+    return host(Host::Update, TAM_UPDATE_HOST);
 }
 
 QString SetupSettings::webHost()
 {
-    return hostFromEnvironment("TAM_WEB_HOST", TAM_WEB_HOST);
+    return host(Host::Web, TAM_WEB_HOST);
+}
+
+void SetupSettings::setHostOverride(HostOverride hostOverride)
+{
+    values().hostOverride = hostOverride;
 }

@@ -29,7 +29,12 @@ public:
     static QString withBackslashes(QString path);
 
     // The update server's and the maker's web-site host: the build's configured values unless
-    // the environment variables TAM_UPDATE_HOST / TAM_WEB_HOST say otherwise.
+    // an override says otherwise. setup and the tools install one that reads the environment
+    // (ConfigurationEnvironment); the elevated helper installs none.
     static QString updateHost();
     static QString webHost();
+    enum class Host { Update, Web };
+    // Returns the host to use instead of the configured one, or an empty text to keep it.
+    using HostOverride = QString (*)(Host host);
+    static void setHostOverride(HostOverride hostOverride);
 };

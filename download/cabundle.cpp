@@ -2,12 +2,26 @@
 
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QtGlobal>
+
+namespace {
+
+CaBundle::Source &source()
+{
+    static CaBundle::Source instance;
+    return instance;
+}
+
+} // namespace
+
+void CaBundle::setSource(Source bundleSource)
+{
+    source() = std::move(bundleSource);
+}
 
 int CaBundle::apply()
 {
     static const int added = [] {
-        const QString path = qEnvironmentVariable(EnvironmentVariable);
+        const QString path = source() ? source()() : QString();
         return path.isEmpty() ? 0 : addFromFile(path);
     }();
     return added;

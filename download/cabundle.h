@@ -2,13 +2,18 @@
 
 #include <QString>
 
-// Extra certificate authorities to trust for HTTPS, read from the PEM file named by the
-// environment variable TAM_CA_BUNDLE (Qt does not honour SSL_CERT_FILE). Test and staging
-// servers use it; without the variable nothing changes.
+#include <functional>
+
+// Extra certificate authorities to trust for HTTPS, from a PEM file (Qt does not honour
+// SSL_CERT_FILE). Test and staging servers use it. Where the file comes from is set by the
+// program: setup and the tools take it from the environment (ConfigurationEnvironment), the
+// elevated helper from nowhere; without a source nothing changes.
 class CaBundle
 {
 public:
-    static constexpr const char *EnvironmentVariable = "TAM_CA_BUNDLE";
+    // Returns the PEM file to read, or an empty text for none.
+    using Source = std::function<QString()>;
+    static void setSource(Source source);
 
     // Adds the bundle's certificates to the default SSL configuration. Only the first call in
     // a process does anything; every user of the network calls it before its first request.

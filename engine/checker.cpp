@@ -67,7 +67,7 @@ Checker::Checker(QObject *owner)
     , m_errorTitle(QStringLiteral("Design Time Error"))
 {}
 
-int Checker::typeFromString(const QString &spelling)
+Checker::Type Checker::typeFromString(const QString &spelling)
 {
     static const char *const names[] = {"installer",
                                         "file",
@@ -81,9 +81,16 @@ int Checker::typeFromString(const QString &spelling)
     const QString lower = spelling.toLower();
     for (int i = 0; i < int(sizeof(names) / sizeof(names[0])); ++i) {
         if (lower == QLatin1String(names[i]))
-            return i + 1;
+            return Type(i + 1);
     }
-    return Unknown;
+    return Type::Unknown;
+}
+
+Checker::Type Checker::typeFromNumber(int number)
+{
+    if (number < int(Type::Unknown) || number > int(Type::RegistryKeyValue))
+        return Type::Unknown;
+    return Type(number);
 }
 
 int Checker::matchModeFromString(const QString &spelling)
@@ -128,7 +135,7 @@ int Checker::matchModeFromText(const QString &text)
     return mode != engine::MatchMode::None ? mode : -1;
 }
 
-void Checker::setType(int type)
+void Checker::setType(Type type)
 {
     m_type = type;
     m_configured = true;
@@ -201,18 +208,18 @@ bool Checker::check()
 
     engine::InstalledProducts products;
     switch (m_type) {
-    case InstallerCode:
+    case Type::InstallerCode:
         products = engine::InstalledSoftware::findProductByCode({m_queryValue.toStdWString()});
         break;
-    case File:
-    case Settings:
+    case Type::File:
+    case Type::Settings:
         return false;
-    case RegistryKey:
+    case Type::RegistryKey:
         return checkRegistryKey();
-    case Ignored:
+    case Type::Ignored:
         m_ignored = true;
         return true;
-    case UpgradeCode: {
+    case Type::UpgradeCode: {
         products
                 = engine::InstalledSoftware::findProductsByUpgradeCode(m_queryValue.toStdWString());
         for (const engine::InstalledProduct &product : products) {
@@ -223,16 +230,16 @@ bool Checker::check()
         }
         return false;
     }
-    case DisplayName:
+    case Type::DisplayName:
         products
                 = engine::InstalledSoftware::findProductsByDisplayName(m_queryValue.toStdWString());
         break;
-    case UninstallAll:
+    case Type::UninstallAll:
         products = engine::InstalledSoftware::findProductInUserHives(m_queryValue.toStdWString());
         break;
-    case RegistryKeyValue:
+    case Type::RegistryKeyValue:
         return checkRegistryKeyValue();
-    default:
+    case Type::Unknown:
         MessageSeam::show(m_owner,
                           MessageSeam::Critical,
                           m_errorTitle,

@@ -9,7 +9,8 @@ class QObject;
 class Checker
 {
 public:
-    enum Type {
+    // The kinds of check; the numbers are the ones the run list carries.
+    enum class Type {
         Unknown = 0,
         InstallerCode = 1, // "installer"
         File = 2,
@@ -24,13 +25,15 @@ public:
 
     explicit Checker(QObject *owner = nullptr);
 
-    // The catalogue spellings (any case); unknown text maps to 0.
-    static int typeFromString(const QString &spelling);
+    // The catalogue spellings (any case); unknown text is Type::Unknown.
+    static Type typeFromString(const QString &spelling);
+    // The run list's number of a kind; a number that names no kind is Type::Unknown.
+    static Type typeFromNumber(int number);
     static int matchModeFromString(const QString &spelling);
     // A mode given as its number or as a spelling; -1 when it is neither.
     static int matchModeFromText(const QString &text);
 
-    void setType(int type);
+    void setType(Type type);
     void setType(const QString &spelling);
     void setQueryRoot(const QString &root);
     void setQueryValue(const QString &value);
@@ -42,7 +45,7 @@ public:
     // The run list rebuilds checkers that are configured without going through the setters.
     void setConfigured(bool configured);
 
-    int type() const { return m_type; }
+    Type type() const { return m_type; }
     QString queryRoot() const { return m_queryRoot; }
     QString queryValue() const { return m_queryValue; }
     QString matchValue() const { return m_matchValue; }
@@ -63,7 +66,7 @@ private:
     bool checkRegistryKey() const;
     bool checkRegistryKeyValue();
 
-    int m_type = Unknown;
+    Type m_type = Type::Unknown;
     QString m_queryRoot;
     QString m_queryValue;
     QString m_matchValue;

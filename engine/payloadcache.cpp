@@ -1,17 +1,15 @@
 #include "payloadcache.h"
 
 #include "executable.h"
-#include "hostpath.h"
+#include "foldertree.h"
 #include "installer.h"
-#include "payloadhash.h"
+#include "payloadcopier.h"
 #include "process.h"
 #include "protectedfolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRandomGenerator>
 
 #include <atomic>
 
@@ -20,169 +18,228 @@ Q_LOGGING_CATEGORY(lcPayloadCache, "tam.engine.payloadcache")
 namespace {
 
 constexpr char RunPrefix[] = "run-";
+// A fresh folder's name is unguessable; if one is taken nonetheless, another is tried.
+constexpr int FreshFolderAttempts = 16;
 
-std::atomic<bool> &enabledFlag()
+struct State
 {
-    static std::atomic<bool> flag(false);
-    return flag;
+    std::atomic<bool> enabled{false};
+    QString root;
+    QString downloadFolder;
+    QString runFolder;
+};
+
+State &state()
+{
+    static State instance;
+    return instance;
 }
 
-QString &rootOverride()
+void warn(const QString &text)
 {
-    static QString root;
-    return root;
-}
-
-QString hostPath(const QString &windowsPath)
-{
-    return QString::fromStdString(sys::toHostPath(windowsPath.toStdWString()));
-}
-
-QString windowsPath(const QString &hostPath)
-{
-    return QString::fromStdWString(sys::fromHostPath(hostPath.toStdString()));
-}
-
-// The download folder and the catalogue write the same file in either separator.
-QString withSlashes(QString path)
-{
-    return QDir::cleanPath(path.replace(QLatin1Char('\\'), QLatin1Char('/')));
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-    return withSlashes(a).compare(withSlashes(b), Qt::CaseInsensitive) == 0;
-}
-
-QString fileNameOf(const QString &path)
-{
-    return QFileInfo(withSlashes(path)).fileName();
-}
-
-bool refuse(QString *detail, const QString &text)
-{
-    if (detail)
-        *detail = text;
     qCWarning(lcPayloadCache, "%s", qPrintable(text));
-    return false;
 }
 
-// Windows runs any file; the simulated machine needs the execute bits.
-void makeRunnable(const QString &path)
+QString fromStd(const std::string &text)
 {
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
+    return QString::fromStdString(text);
+}
+
+QString pidText()
+{
+    return QString::number(QCoreApplication::applicationPid());
+}
+
+QString parentOf(const QString &windowsPath)
+{
+    return windowsPath.left(windowsPath.lastIndexOf(QLatin1Char('\\')));
+}
+
+QString nameOf(const QString &windowsPath)
+{
+    return windowsPath.mid(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+bool exists(const QString &windowsPath)
+{
+    sys::EntryKind kind;
+    return sys::entryKind(windowsPath.toStdWString(), &kind);
+}
+
+void removeTree(const QString &windowsPath)
+{
+    std::string error;
+    if (!sys::removeTree(windowsPath.toStdWString(), &error))
+        warn(fromStd(error));
+}
+
+// The folder below a root that passes the check. One of this name left by an earlier helper
+// whose process id came round again is that helper's, and goes.
+QString folderBelowRoot(const QString &cacheRoot, std::string *error)
+{
+    if (!sys::prepareProtectedFolder(cacheRoot.toStdWString(), error))
+        return QString();
+    const QString folder = cacheRoot + QLatin1Char('\\') + QLatin1String(RunPrefix) + pidText();
+    if (exists(folder))
+        removeTree(folder);
+    bool existed = false;
+    return sys::createProtectedFolder(folder.toStdWString(), &existed, error) ? folder : QString();
+}
+
+QString freshFolderBeside(const QString &cacheRoot, std::string *error)
+{
+    for (int attempt = 0; attempt < FreshFolderAttempts; ++attempt) {
+        const QString folder = cacheRoot + QLatin1Char('-') + pidText() + QLatin1Char('-')
+                               + QString::number(QRandomGenerator::system()->generate64(), 16);
+        bool existed = false;
+        if (sys::createProtectedFolder(folder.toStdWString(), &existed, error))
+            return folder;
+        if (!existed)
+            break;
+    }
+    return QString();
+}
+
+QString openRunFolder(QString *why)
+{
+    State &s = state();
+    if (!s.runFolder.isEmpty())
+        return s.runFolder;
+    const QString cacheRoot = PayloadCache::root();
+    if (cacheRoot.isEmpty()) {
+        *why = QStringLiteral("there is no folder for the copies");
+        return QString();
+    }
+    std::string error;
+    s.runFolder = folderBelowRoot(cacheRoot, &error);
+    if (s.runFolder.isEmpty()) {
+        // Made or changed by someone else: it may neither decide what runs nor stop the run.
+        warn(fromStd(error) + QStringLiteral(": working in a fresh folder instead"));
+        s.runFolder = freshFolderBeside(cacheRoot, &error);
+    }
+    if (s.runFolder.isEmpty())
+        *why = fromStd(error);
+    return s.runFolder;
+}
+
+// Removes the entries of folder named prefix + process id (+ "-" + anything) whose helper no
+// longer runs. A protected root holds only what administrators put there; beside it, only
+// folders that pass the check themselves are ours.
+void removeDeadHelpersFolders(const QString &folder, const QString &prefix, bool eachChecked)
+{
+    std::vector<sys::FolderEntry> entries;
+    if (!sys::listFolder(folder.toStdWString(), &entries))
+        return;
+    for (const sys::FolderEntry &entry : entries) {
+        const QString name = QString::fromStdWString(entry.name);
+        if (!name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        const QString rest = name.mid(prefix.size());
+        bool numeric = false;
+        const uint pid = rest.left(rest.indexOf(QLatin1Char('-'))).toUInt(&numeric);
+        const QString path = folder + QLatin1Char('\\') + name;
+        if (!numeric || path.compare(state().runFolder, Qt::CaseInsensitive) == 0)
+            continue;
+        // A helper that still runs keeps its folder; this process's pid names a dead one's.
+        if (pid != QCoreApplication::applicationPid() && !sys::processImageName(pid).empty())
+            continue;
+        if (eachChecked
+            && (entry.kind != sys::EntryKind::Folder
+                || !sys::isProtectedFolder(path.toStdWString(), nullptr)))
+            continue;
+        removeTree(path);
+    }
 }
 
 } // namespace
 
 void PayloadCache::setEnabled(bool enabled)
 {
-    enabledFlag() = enabled;
+    state().enabled = enabled;
 }
 
 bool PayloadCache::isEnabled()
 {
-    return enabledFlag();
+    return state().enabled;
 }
 
 void PayloadCache::setRoot(const QString &windowsPath)
 {
-    rootOverride() = windowsPath;
+    state().root = windowsPath;
 }
 
 QString PayloadCache::root()
 {
-    if (!rootOverride().isEmpty())
-        return rootOverride();
+    if (!state().root.isEmpty())
+        return state().root;
     return QString::fromStdWString(sys::payloadCacheFolder());
+}
+
+void PayloadCache::setDownloadFolder(const QString &windowsPath)
+{
+    state().downloadFolder = windowsPath;
+}
+
+QString PayloadCache::downloadFolder()
+{
+    return state().downloadFolder;
 }
 
 QString PayloadCache::runFolder()
 {
-    return root() + QLatin1Char('\\') + QLatin1String(RunPrefix)
-           + QString::number(QCoreApplication::applicationPid());
+    return state().runFolder;
 }
 
 PayloadCache::Refusal PayloadCache::prepare(Installer &installer, QString *detail)
 {
+    const auto refuse = [detail](Refusal refusal, const QString &why) {
+        if (detail)
+            *detail = why;
+        warn(why);
+        return refusal;
+    };
     // A run list whose hash could not be read names no file that may run.
-    if (installer.hashRejected()) {
-        refuse(detail, QStringLiteral("the run list gives a malformed SHA-256"));
-        return PayloadMismatch;
+    if (installer.hashRejected())
+        return refuse(PayloadMismatch, QStringLiteral("the run list gives a malformed SHA-256"));
+    // Each installer's copies in a folder of their own: a cabinet unpacks beside its copy.
+    const QString installerFolder = QString::number(installer.index()) + QLatin1Char('-')
+                                    + QString::number(quintptr(&installer), 16);
+    PayloadCopier copier(installer, downloadFolder(), [&installerFolder](QString *why) {
+        const QString folder = openRunFolder(why);
+        return folder.isEmpty() ? folder : folder + QLatin1Char('\\') + installerFolder;
+    });
+    QList<Executable *> steps = installer.preInstallSteps();
+    steps << installer.mainInstallStep() << installer.postInstallSteps();
+    for (Executable *step : qAsConst(steps)) {
+        switch (copier.redirect(*step)) {
+        case PayloadCopier::Copied:
+            continue;
+        case PayloadCopier::FolderUnavailable:
+            return refuse(FolderUnsafe, copier.detail());
+        case PayloadCopier::NotTheDownload:
+            return refuse(PayloadMismatch, copier.detail());
+        }
     }
-    const QString download = installer.downloadPath();
-    if (download.isEmpty())
-        return None;
-    Executable *main = installer.mainInstallStep();
-    const bool cabinet
-            = main->srcCompression().compare(QLatin1String("cab"), Qt::CaseInsensitive) == 0
-              && samePath(main->srcPath(), download);
-    const bool program = !cabinet && samePath(main->program(), download);
-    if (!cabinet && !program)
-        return None;
-
-    std::string folderError;
-    const QString cacheRoot = root();
-    const QString folder = runFolder();
-    if (cacheRoot.isEmpty() || !sys::prepareProtectedFolder(cacheRoot.toStdWString(), &folderError)
-        || !sys::prepareProtectedFolder(folder.toStdWString(), &folderError)) {
-        refuse(detail, QString::fromStdString(folderError));
-        return FolderUnsafe;
-    }
-    // A cabinet unpacks into the folder that holds it: each installer gets one of its own.
-    QString target = folder + QLatin1Char('\\') + QString::number(installer.index())
-                     + QLatin1Char('-') + QString::number(quintptr(&installer), 16);
-    if (!QDir().mkpath(hostPath(target))) {
-        refuse(detail, QStringLiteral("cannot create %1").arg(hostPath(target)));
-        return FolderUnsafe;
-    }
-    const QString copy = target + QLatin1Char('\\') + fileNameOf(download);
-    QString hash;
-    qint64 size = 0;
-    if (!PayloadHash::copyHashing(hostPath(download), hostPath(copy), &hash, &size)) {
-        refuse(detail, QStringLiteral("cannot copy %1").arg(hostPath(download)));
-        return PayloadMismatch;
-    }
-    const QString expected = installer.sha256();
-    const bool good = expected.isEmpty() ? (installer.size() <= 0 || size == installer.size())
-                                         : PayloadHash::matches(expected, hash);
-    if (!good) {
-        QFile::remove(hostPath(copy));
-        refuse(detail,
-               expected.isEmpty() ? QStringLiteral("%1 has %2 bytes, expected %3")
-                                            .arg(hostPath(download))
-                                            .arg(size)
-                                            .arg(installer.size())
-                                  : QStringLiteral("%1 has SHA-256 %2, expected %3")
-                                            .arg(hostPath(download), hash, expected));
-        return PayloadMismatch;
-    }
-    makeRunnable(hostPath(copy));
-    const QString copyDirectory = withSlashes(target);
-    if (cabinet)
-        main->setSrcPath(copy);
-    // The program runs from the copy; a cabinet's program is unpacked next to the copy.
-    main->setDirectory(copyDirectory);
     return None;
 }
 
 void PayloadCache::removeRunFolder()
 {
-    QDir(hostPath(runFolder())).removeRecursively();
+    QString &folder = state().runFolder;
+    if (folder.isEmpty())
+        return;
+    removeTree(folder);
+    folder.clear();
 }
 
 void PayloadCache::removeLeftovers()
 {
-    const QDir cache(hostPath(root()));
-    const QString own = fileNameOf(runFolder());
-    const QStringList folders
-            = cache.entryList({QLatin1String(RunPrefix) + QLatin1Char('*')}, QDir::Dirs);
-    for (const QString &name : folders) {
-        bool numeric = false;
-        const uint pid = name.mid(int(sizeof(RunPrefix)) - 1).toUInt(&numeric);
-        // A helper that still runs keeps its folder; this process starts afresh.
-        if (name != own && numeric && !sys::processImageName(pid).empty())
-            continue;
-        QDir(cache.filePath(name)).removeRecursively();
-    }
+    const QString cacheRoot = root();
+    if (cacheRoot.isEmpty())
+        return;
+    // Only a root that passes the check is looked into: one that a standard user made may hold
+    // links that lead wherever that user wants the helper to delete.
+    if (sys::isProtectedFolder(cacheRoot.toStdWString(), nullptr))
+        removeDeadHelpersFolders(cacheRoot, QLatin1String(RunPrefix), false);
+    removeDeadHelpersFolders(parentOf(cacheRoot), nameOf(cacheRoot) + QLatin1Char('-'), true);
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 BlockSize = 256 * 1024;
@@ -32,10 +34,8 @@ bool PayloadHash::matches(const QString &expected, const QString &actual)
     return isWellFormed(expected) && expected.compare(actual, Qt::CaseInsensitive) == 0;
 }
 
-bool PayloadHash::copyHashing(const QString &source,
-                              const QString &target,
-                              QString *hash,
-                              qint64 *size)
+bool PayloadHash::copyHashing(
+        const QString &source, const QString &target, QString *hash, qint64 *size, qint64 limit)
 {
     QFile in(source);
     QFile out(target);
@@ -44,7 +44,9 @@ bool PayloadHash::copyHashing(const QString &source,
     QCryptographicHash digest(QCryptographicHash::Sha256);
     qint64 total = 0;
     QByteArray block;
-    while (!(block = in.read(BlockSize)).isEmpty()) {
+    const auto nextBlockSize
+            = [&] { return limit < 0 ? BlockSize : std::min(BlockSize, limit + 1 - total); };
+    while (nextBlockSize() > 0 && !(block = in.read(nextBlockSize())).isEmpty()) {
         if (out.write(block) != block.size()) {
             out.remove();
             return false;

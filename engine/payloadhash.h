@@ -16,7 +16,11 @@ public:
     static bool matches(const QString &expected, const QString &actual);
     // Copies source to target (created new, never an existing file) and hashes the bytes as
     // they are written, so what is checked is exactly what was copied. False when reading or
-    // writing fails; a partial target is removed.
-    static bool
-    copyHashing(const QString &source, const QString &target, QString *hash, qint64 *size);
+    // writing fails; a partial target is removed. With a limit, at most limit + 1 bytes are
+    // copied: enough to tell that the source is larger.
+    static bool copyHashing(const QString &source,
+                            const QString &target,
+                            QString *hash,
+                            qint64 *size,
+                            qint64 limit = -1);
 };

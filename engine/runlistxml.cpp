@@ -86,7 +86,7 @@ QString RunListXml::attribute(const QString &name, const QString &value)
 QString RunListXml::writeChecker(const Checker &checker)
 {
     return QStringLiteral("<Checker")
-           + attribute(QStringLiteral("Type"), QString::number(checker.type()))
+           + attribute(QStringLiteral("Type"), QString::number(int(checker.type())))
            + attribute(QStringLiteral("QueryRoot"), checker.queryRoot())
            + attribute(QStringLiteral("QueryValue"), checker.queryValue())
            + attribute(QStringLiteral("MatchValue"), checker.matchValue())
@@ -162,6 +162,17 @@ QString RunListXml::writeInstaller(const Installer &installer, int order)
     return text;
 }
 
+QString RunListXml::writeRunSettings(const QString &downloadFolder)
+{
+    return downloadFolder.isEmpty() ? QString()
+                                    : attribute(QStringLiteral("DownloadPath"), downloadFolder);
+}
+
+QString RunListXml::readDownloadFolder(const QDomDocument &document)
+{
+    return document.documentElement().attribute(QStringLiteral("DownloadPath"));
+}
+
 bool RunListXml::parse(const QString &text, QDomDocument &document, QString *error)
 {
     return XmlGuard::parse(text, document, error);
@@ -170,7 +181,7 @@ bool RunListXml::parse(const QString &text, QDomDocument &document, QString *err
 Checker RunListXml::readChecker(const QDomElement &element)
 {
     Checker checker;
-    checker.setType(element.attribute(QStringLiteral("Type")).toInt());
+    checker.setType(Checker::typeFromNumber(element.attribute(QStringLiteral("Type")).toInt()));
     checker.setQueryRoot(element.attribute(QStringLiteral("QueryRoot")));
     checker.setQueryValue(element.attribute(QStringLiteral("QueryValue")));
     checker.setMatchValue(element.attribute(QStringLiteral("MatchValue")));

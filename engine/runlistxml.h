@@ -25,6 +25,10 @@ public:
     static QString writeInstaller(const Installer &installer, int order);
     static QString writeExecutable(const Executable &executable, int order);
     static QString writeChecker(const Checker &checker);
+    // The attributes of the run list's root element: the user's download folder, from which
+    // the helper takes nothing without copying it first. Older helpers ignore them.
+    static QString writeRunSettings(const QString &downloadFolder);
+    static QString readDownloadFolder(const QDomDocument &document);
 
     // Parses run-list text into document. The text crosses a process boundary, so it is screened
     // first like a product file: nesting deep enough to exhaust the stack while the DOM is built

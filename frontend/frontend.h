@@ -1,23 +1,31 @@
 #pragma once
 
-// The main window of setup. Its behaviour is split by concern over several files:
-// frontend_startup.cpp (construction, single-instance guard, clean-up), frontend_language.cpp
-// (translators and the language picker), frontend_skin.cpp (loading and binding the skin),
-// frontend_navigation.cpp (pages, menu entries, window handling), frontend_installpage.cpp (the
-// Install Software page's rows), frontend_download.cpp (its action button and downloads),
-// frontend_installation.cpp (handing the selection to setup_runner and following it),
+// The main window of setup and the binding of its skin. What an installation needs without a
+// window lives in classes of its own, which the window owns and wires to its widgets: the
+// Install Software page's state (InstallPageModel), the downloads before an installation
+// (DownloadSession) and the helper that installs (HelperChannel).
+//
+// The window's code is split by concern: frontend_startup.cpp (construction, single-instance
+// guard, clean-up), frontend_language.cpp (translators and the language picker),
+// frontend_skin.cpp (loading and binding the skin), frontend_navigation.cpp (pages, menu
+// entries, window handling), frontend_installpage.cpp (the Install Software page's widgets),
+// frontend_download.cpp (its action button and the download session's display),
+// frontend_installation.cpp (handing the selection to setup_runner and showing its progress),
 // frontend_guides.cpp (the user-guide pages) and frontend_update.cpp (device selection and the
 // online update check).
 
 #include "installrow.h"
+#include "sourcemode.h"
 
-#include <QElapsedTimer>
+#include "downloadsession.h"
+
 #include <QMainWindow>
-#include <QNetworkReply>
 #include <QPoint>
 #include <QStringList>
 
 class Application;
+class HelperChannel;
+class InstallPageModel;
 class QIcon;
 class QLayout;
 class QNetworkAccessManager;
@@ -75,7 +83,7 @@ public:
     static QString languageCodeOfFile(const QString &fileName);
 
     QString languageCode() const { return m_languageCode; }
-    int sourceMode() const { return m_sourceMode; }
+    SourceMode sourceMode() const { return m_sourceMode; }
     int resumeStep() const { return m_resumeStep; }
     ScannerInfo *scannerInfo() const { return m_scannerInfo; }
     QSharedMemory *segment() const { return m_segment; }
@@ -86,14 +94,12 @@ public:
     bool isInstalling() const { return m_installing; }
     void setInstalling(bool installing) { m_installing = installing; }
     bool isCloseConfirmOpen() const { return m_closeConfirmOpen; }
-    // The Install Software page's rows, in catalogue order, and its state.
+    // The Install Software page's rows, in catalogue order, and its state (null until the
+    // rows are built).
     QList<InstallRow> installRows() const { return m_rows; }
-    QList<Application *> runList() const { return m_runList; }
-    QList<Application *> downloadList() const { return m_downloadList; }
-    quint64 downloadTotal() const { return m_downloadTotal; }
-    bool isDownloadPending() const { return m_downloadPending; }
-    bool isPauseRequested() const { return m_pauseRequested; }
-    QTimer *pollTimer() const { return m_pollTimer; }
+    InstallPageModel *installPage() const { return m_installPage; }
+    DownloadSession *downloadSession() const { return m_downloads; }
+    HelperChannel *helperChannel() const { return m_helper; }
     // True when the constructor found another copy running (only seen when a test keeps the
     // process alive).
     bool endedAtStart() const { return m_endedAtStart; }
@@ -114,9 +120,6 @@ public slots:
     void navigate_D2();
     void navigate_TY();
     void navigate_IS();
-    void navigate_IS_Setup();
-    void navigate_IS_Update();
-    void navigate_IS_SetupUpdate();
     void TY_Exit_clicked();
     void launch_scanner_readme();
     void launch_website();
@@ -130,18 +133,7 @@ public slots:
 
     void install_selected_apps();
     void clear_cache();
-    void handle_message();
     void complete_installation();
-
-    void sltDownloadComplete(int iAppIndex, qint64 nReceivedBytes);
-    void sltDownloadProgress(int iAppIndex,
-                             qint64 nSpeed,
-                             qint64 iBytesAtPause,
-                             qint64 iBytesReceived,
-                             qint64 iBytesTotal);
-    void sltDownloadError(int iAppIndex, QNetworkReply::NetworkError code);
-    void sltDownloadTimeout(int iAppIndex);
-    void sltDownloadCanBePaused(int iAppIndex, bool bCanBePaused);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -164,57 +156,66 @@ private:
     void showError(const QString &title, const QString &text);
     void showWarning(const QString &text);
     bool setUpMainMenu();
+    void enterChosenLanguage();
     bool loadProductFiles();
     bool runUpdateCheck();
+    QWidget *loadSkin(QTranslator &skinTranslator);
+    void loadSkinResources(const QString &skin);
+    QWidget *loadSkinForm(const QString &skin);
+    void placeSkin(QWidget *root);
     void setScannerNameText(QWidget *root);
+    bool prepareMenuEntries();
+    void raiseFixedForm();
     bool compactMenu();
+    bool bindMainMenu();
     void applyBindingTable();
+    void buildPages();
+    bool showMainMenu();
     void applyTrademarkNotice();
     // install page and guides
     void buildInstallRows();
+    bool buildRowWidgets();
+    void setUpBusyAnimation();
     void buildGuidePages();
     void wireRows();
-    void refreshInstalledRow(const InstallRow &row);
-    void refreshDiscRow(const InstallRow &row, bool firstRefresh);
-    void refreshWebRow(const InstallRow &row, bool firstRefresh);
-    void refreshPairRow(const InstallRow &row, bool firstRefresh);
-    void countDownload(const InstallRow &row);
-    void refreshWebOnlyRow(const InstallRow &row);
-    bool beginRefresh(bool countsDownloads);
-    void finishRefresh(bool countsDownloads);
-    void failDownloads(int index, const QString &title, const QString &text);
+    void showInstallPage();
+    void showRow(int row);
     void enablePageActions();
     void updateInstallClearCacheButton();
     void setActionText(const QString &text);
-    bool actionTextIs(const QString &text) const;
     bool agreeToLicences();
     void lockPage();
     void unlockRows();
-    void startDownloadSession();
+    // The download session as the page shows it.
+    void wireDownloadSession();
+    void startDownloadSession(const QList<Application *> &applications);
     // "calculating" in the speed and time labels until the next report.
     void showDownloadLabels();
-    void connectDownload(Application *application);
-    void disconnectDownload();
-    Application *currentDownload() const;
+    void hideDownloadLabels();
+    void showDownloadProgress(qint64 bytesPerSecond, qint64 secondsLeft);
+    void showPausable(bool canBePaused);
+    void showPaused();
+    void finishDownloads();
+    void failDownloads(DownloadSession::Failure failure,
+                       Application *application,
+                       QNetworkReply::NetworkError code);
     // The download directory as the host's file system knows it.
     static QString downloadFolder();
     static void removeDownloadFolder();
-    bool startNextDownload(int from);
-    void finishDownloads();
     void writeRecoveryValue();
     // After a resume: ticks again what the interrupted installation had been given and says so.
     void offerInterruptedSelection();
     void abandonInstallation(const QString &text);
     void endDownloadSession();
-    void refreshRowsByMode();
-    void startInstallation();
+    // The helper's progress as the page shows it.
+    void wireHelperChannel();
+    void startInstallation(const QList<Application *> &applications);
     void sendInstallReport();
-    void handleHelperMessage(int type, int value1, int value2);
-    void reportRefusedApplication(int runIndex, int reason);
-    void markRowInstalling(int runIndex);
-    void updateRowAfterInstall(int runIndex);
-    void showWaitOf(int runIndex, int installerIndex);
-    void stopPolling();
+    void finishInstallation();
+    void reportRefusedApplication(Application *application, int reason);
+    void markRowInstalling(Application *application);
+    void updateRowAfterInstall(Application *application);
+    void showWaitScreen(const QString &image);
     InstallRow *rowOf(Application *application);
 
     QString m_productXmlPath;
@@ -233,7 +234,7 @@ private:
     QString m_segmentKey;
     QSharedMemory *m_segment = nullptr;
     QIcon *m_windowIcon = nullptr;
-    int m_sourceMode = 0;
+    SourceMode m_sourceMode = SourceMode::None;
     Ui::FrontEnd *ui = nullptr;
 
     QTimer *m_exitTimer = nullptr;
@@ -241,23 +242,13 @@ private:
     bool m_closeConfirmOpen = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
-    QTimer *m_pollTimer = nullptr;
 
     QList<InstallRow> m_rows;
-    bool m_rowsWired = false;
-    quint64 m_downloadTotal = 0;
-    bool m_downloadPending = false;
-    quint64 m_downloadDone = 0;
-    QList<Application *> m_downloadList;
-    int m_downloadIndex = 0;
-    // Set while an application's download is being started (see startNextDownload).
-    bool m_startingDownload = false;
-    bool m_pauseRequested = false;
-    int m_progressMillis = 0;
-    QElapsedTimer m_progressClock;
-    QList<QMetaObject::Connection> m_downloadConnections;
-    QList<Application *> m_runList;
-    int m_runIndex = -1;
+    InstallPageModel *m_installPage = nullptr;
+    // Between an action that hands the page's choice on and its end: no row can be changed.
+    bool m_pageLocked = false;
+    DownloadSession *m_downloads = nullptr;
+    HelperChannel *m_helper = nullptr;
     QNetworkAccessManager *m_network = nullptr;
     bool m_endedAtStart = false;
     bool m_newerSetupStarted = false;

@@ -1,5 +1,5 @@
-// Handing the ticked applications to setup_runner and following its progress through the
-// segment: the rows show which application is being installed and what is installed now.
+// Handing the ticked applications to setup_runner and showing its progress: the rows show
+// which application is being installed and what is installed now.
 
 #include "frontend.h"
 
@@ -8,56 +8,22 @@
 
 #include "application.h"
 #include "euladlg.h"
-#include "helperlauncher.h"
-#include "installer.h"
+#include "helperchannel.h"
+#include "installpagemodel.h"
 #include "installreport.h"
 #include "messageseam.h"
 #include "recoveryentry.h"
-#include "segmentprotocol.h"
 
-#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
-#include <QSharedMemory>
-#include <QTimer>
-
-namespace {
-
-constexpr int PollIntervalMs = 100;
-
-// An exclusive group never lets its checked button go by itself.
-void uncheck(QRadioButton *button)
-{
-    QButtonGroup *group = button->group();
-    if (group)
-        group->setExclusive(false);
-    button->setChecked(false);
-    if (group)
-        group->setExclusive(true);
-}
-
-// A ticked row as the recovery entry keeps it: the short name, and for a disc/web pair the
-// source chosen after a "/".
-QString selectionItem(const InstallRow &row)
-{
-    Application *application = row.application;
-    if (!application->isCombined())
-        return application->shortName();
-    return application->shortName()
-           + (application->useWebVersion() ? QStringLiteral("/web") : QStringLiteral("/dvd"));
-}
-
-} // namespace
 
 bool FrontEnd::agreeToLicences()
 {
     bool brand = false;
     bool maker = false;
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        if (!row.checkBox->isChecked())
-            continue;
-        brand = brand || row.application->needsBrandLicence();
-        maker = maker || row.application->needsMakerLicence();
+    for (const Application *application : m_installPage->tickedApplications()) {
+        brand = brand || application->needsBrandLicence();
+        maker = maker || application->needsMakerLicence();
     }
     if (brand && !EULADlg::agree(this, EULADlg::licencePath(EULADlg::BrandLicence, m_languageCode)))
         return false;
@@ -67,12 +33,8 @@ bool FrontEnd::agreeToLicences()
 
 void FrontEnd::writeRecoveryValue()
 {
-    QStringList selection;
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        if (row.checkBox->isChecked())
-            selection << selectionItem(row);
-    }
-    RecoveryEntry::write(QCoreApplication::applicationFilePath(), m_languageCode, selection);
+    RecoveryEntry::write(
+            QCoreApplication::applicationFilePath(), m_languageCode, m_installPage->selection());
 }
 
 void FrontEnd::offerInterruptedSelection()
@@ -83,24 +45,7 @@ void FrontEnd::offerInterruptedSelection()
         return;
     // The page shows the user's choice again, not the catalogue's defaults; rows that cannot
     // be ticked (installed meanwhile, nothing to install) stay as they are.
-    QStringList missing;
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        if (!row.checkBox->isEnabled())
-            continue;
-        Application *application = row.application;
-        const QString name = application->shortName();
-        const bool web = selection.contains(name + QStringLiteral("/web"));
-        const bool chosen = web || selection.contains(name)
-                            || selection.contains(name + QStringLiteral("/dvd"));
-        if (chosen && application->isCombined() && !row.dvd->isHidden() && !row.web->isHidden()) {
-            (web ? row.web : row.dvd)->setChecked(true);
-            application->setUseWebVersion(web);
-        }
-        row.checkBox->setChecked(chosen);
-        if (chosen)
-            missing << application->displayName();
-    }
-    refreshRowsByMode();
+    const QStringList missing = m_installPage->applySelection(selection);
     if (missing.isEmpty())
         return;
     // Once the window is up: this runs while the main window is still being set up.
@@ -121,42 +66,42 @@ void FrontEnd::offerInterruptedSelection()
             Qt::QueuedConnection);
 }
 
-void FrontEnd::startInstallation()
+void FrontEnd::wireHelperChannel()
 {
-    m_runIndex = -1;
+    connect(m_helper, &HelperChannel::applicationStarted, this, &FrontEnd::markRowInstalling);
+    connect(m_helper, &HelperChannel::applicationFinished, this, &FrontEnd::updateRowAfterInstall);
+    connect(m_helper,
+            &HelperChannel::applicationRefused,
+            this,
+            &FrontEnd::reportRefusedApplication);
+    connect(m_helper, &HelperChannel::waitScreenShown, this, &FrontEnd::showWaitScreen);
+    connect(m_helper, &HelperChannel::waitScreenHidden, this, &FrontEnd::hide_please_wait);
+    connect(m_helper, &HelperChannel::runFinished, this, &FrontEnd::finishInstallation);
+    connect(m_helper, &HelperChannel::runInterrupted, this, &FrontEnd::complete_installation);
+    connect(m_helper, &HelperChannel::segmentLost, this, [this] {
+        MessageSeam::show(this,
+                          MessageSeam::Critical,
+                          windowTitle(),
+                          HelperChannel::failureText(HelperChannel::StartResult::NullData));
+    });
+}
+
+void FrontEnd::startInstallation(const QList<Application *> &applications)
+{
     m_installing = true;
-
-    QString elements;
-    for (int i = 0; i < m_runList.size(); ++i)
-        elements += m_runList.at(i)->toRunList(i + 1);
-    switch (FrontEndSegment::writeRunList(m_segment, elements)) {
-    case FrontEndSegment::WriteResult::Written:
+    const HelperChannel::StartResult result = m_helper->start(
+            applications, m_languageCode, reinterpret_cast<void *>(winId()), this, m_errorTitle);
+    switch (result) {
+    case HelperChannel::StartResult::Started:
+        sendInstallReport();
         break;
-    case FrontEndSegment::WriteResult::NoSegment:
-        abandonInstallation(QStringLiteral("The shared memory object is unexpectedly NULL!"));
-        return;
-    case FrontEndSegment::WriteResult::NullData:
-        abandonInstallation(QStringLiteral("The shared memory is unexpectedly NULL!"));
-        return;
-    case FrontEndSegment::WriteResult::TooLarge:
-        abandonInstallation(tr("The selected applications are too many to be installed at once. "
-                               "Please select fewer applications and try again."));
-        return;
-    case FrontEndSegment::WriteResult::LockFailed:
-        abandonInstallation(tr("The installation could not be prepared. Please try again."));
-        return;
-    }
-
-    if (!HelperLauncher::launch(
-                reinterpret_cast<void *>(winId()), this, m_languageCode, m_errorTitle)) {
+    case HelperChannel::StartResult::LaunchFailed:
         complete_installation();
-        return;
+        break;
+    default:
+        abandonInstallation(HelperChannel::failureText(result));
+        break;
     }
-    sendInstallReport();
-    stopPolling();
-    m_pollTimer = new QTimer(this);
-    connect(m_pollTimer, &QTimer::timeout, this, &FrontEnd::handle_message);
-    m_pollTimer->start(PollIntervalMs);
 }
 
 void FrontEnd::abandonInstallation(const QString &text)
@@ -164,92 +109,31 @@ void FrontEnd::abandonInstallation(const QString &text)
     // Nothing was handed over, so nothing is left to recover at the next logon either.
     RecoveryEntry::remove();
     MessageSeam::show(this, MessageSeam::Critical, windowTitle(), text);
-    m_runList.clear();
     m_installing = false;
     unlockRows();
     enablePageActions();
     updateInstallClearCacheButton();
-    refreshRowsByMode();
+    m_installPage->refresh();
 }
 
 void FrontEnd::sendInstallReport()
 {
-    QList<Application *> ticked;
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        if (row.checkBox->isChecked())
-            ticked << row.application;
-    }
     if (!m_network)
         m_network = new QNetworkAccessManager(this);
-    InstallReport::send(m_network, InstallReport::queryText(*m_scannerInfo, ticked));
+    InstallReport::send(
+            m_network,
+            InstallReport::queryText(*m_scannerInfo, m_installPage->tickedApplications()));
 }
 
-void FrontEnd::stopPolling()
+void FrontEnd::finishInstallation()
 {
-    if (!m_pollTimer)
-        return;
-    m_pollTimer->stop();
-    // The timer may be the sender of the slot that stops it.
-    m_pollTimer->deleteLater();
-    m_pollTimer = nullptr;
+    if (!m_closeConfirmOpen)
+        RecoveryEntry::remove();
+    complete_installation();
 }
 
-void FrontEnd::handle_message()
+void FrontEnd::reportRefusedApplication(Application *application, int reason)
 {
-    if (!m_segment)
-        return;
-    QList<MessageSlot> messages;
-    const FrontEndSegment::PollResult result = FrontEndSegment::consumeMessages(
-            m_segment, [&messages](const MessageSlot &slot) { messages.append(slot); });
-    if (result == FrontEndSegment::PollResult::NullData) {
-        MessageSeam::show(this,
-                          MessageSeam::Critical,
-                          windowTitle(),
-                          QStringLiteral("The shared memory is unexpectedly NULL!"));
-        stopPolling();
-        return;
-    }
-    // Acting after the lock is released keeps the helper's posts from waiting on the page.
-    for (const MessageSlot &message : qAsConst(messages))
-        handleHelperMessage(message.type, message.value1, message.value2);
-}
-
-void FrontEnd::handleHelperMessage(int type, int value1, int value2)
-{
-    switch (type) {
-    case AppStarted:
-        markRowInstalling(value1);
-        break;
-    case AppFinished:
-        updateRowAfterInstall(value1);
-        break;
-    case ShowWait:
-        showWaitOf(value1, value2);
-        break;
-    case HideWait:
-        hide_please_wait();
-        break;
-    case RunFinished:
-        if (!m_closeConfirmOpen)
-            RecoveryEntry::remove();
-        complete_installation();
-        stopPolling();
-        break;
-    case RunInterrupted:
-        complete_installation();
-        stopPolling();
-        break;
-    case AppFailed:
-        reportRefusedApplication(value1, value2);
-        break;
-    default:
-        break;
-    }
-}
-
-void FrontEnd::reportRefusedApplication(int runIndex, int reason)
-{
-    const Application *application = m_runList.value(runIndex);
     const QString name = application ? application->displayName() : QString();
     const QString text
             = reason == PayloadCache::FolderUnsafe
@@ -261,12 +145,11 @@ void FrontEnd::reportRefusedApplication(int runIndex, int reason)
     MessageSeam::show(this, MessageSeam::Critical, tr("Installation error"), text.arg(name));
 }
 
-void FrontEnd::markRowInstalling(int runIndex)
+void FrontEnd::markRowInstalling(Application *application)
 {
-    InstallRow *row = rowOf(m_runList.value(runIndex));
+    InstallRow *row = rowOf(application);
     if (!row)
         return;
-    m_runIndex = runIndex;
     row->status->hide();
     if (QWidget *busy = requireObject(QStringLiteral("IS_ANI"))) {
         // The animation may sit in any container of the skin, not only in one that holds the
@@ -279,49 +162,23 @@ void FrontEnd::markRowInstalling(int runIndex)
     }
 }
 
-void FrontEnd::updateRowAfterInstall(int runIndex)
+void FrontEnd::updateRowAfterInstall(Application *application)
 {
     if (QWidget *busy = requireObject(QStringLiteral("IS_ANI")))
         busy->hide();
-    Application *application = m_runList.value(runIndex);
-    InstallRow *row = rowOf(application);
-    if (!row)
-        return;
-    if (application->isInstalled()) {
-        refreshInstalledRow(*row);
-        return;
-    }
-    if (!application->isCombined() || application->useWebVersion())
-        return;
-    if (application->isDiscVersionInstalled()) {
-        uncheck(row->web);
-        row->dvd->hide();
-        row->web->hide();
-    } else if (application->isWebVersionInstalled()) {
-        uncheck(row->dvd);
-        row->dvd->hide();
-        row->web->hide();
-    }
+    if (application)
+        m_installPage->refreshAfterInstallation(application);
 }
 
-void FrontEnd::showWaitOf(int runIndex, int installerIndex)
+void FrontEnd::showWaitScreen(const QString &image)
 {
-    Application *application = m_runList.value(runIndex);
-    if (!application || installerIndex < 0)
-        return;
-    // The helper counts only the installers it was handed.
-    const QList<Installer *> installers = application->runListInstallers();
-    if (installerIndex >= installers.size())
-        return;
-    show_please_wait(installers.at(installerIndex)->waitScreenImage());
+    show_please_wait(image);
     ui->WaitScreen->show();
     ui->WaitScreen->raise();
 }
 
 void FrontEnd::complete_installation()
 {
-    m_runList.clear();
-    m_runIndex = -1;
     hide_please_wait();
     unlockRows();
     enablePageActions();

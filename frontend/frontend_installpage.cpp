@@ -1,12 +1,11 @@
-// The Install Software page's rows: built once from the skin's row templates, then refreshed
-// from the installed state whenever a tick or a source choice changes.
+// The Install Software page's rows: built once from the skin's row templates, then shown as the
+// page's model describes them after each refresh.
 
 #include "frontend.h"
 #include "ui_frontend.h"
 
 #include "application.h"
-#include "installedsoftware.h"
-#include "installer.h"
+#include "installpagemodel.h"
 #include "installpagetexts.h"
 #include "scannerinfo.h"
 #include "skinrequirements.h"
@@ -35,38 +34,26 @@ QString templateOf(const QString &text)
     return QString(text).replace(QLatin1String("$VARIABLE$"), QLatin1String("%1"));
 }
 
-// The variant whose installers the row offers right now.
-Application *chosenVariant(Application *application)
-{
-    if (!application->isCombined())
-        return application;
-    return application->useWebVersion() ? application->webEntry() : application->discEntry();
-}
-
-QString componentsOf(Application *application)
-{
-    return InstallPageTexts::componentsToolTip(application->pendingLocalInstallers(),
-                                               application->pendingWebInstallers());
-}
-
-// Some installers are there already while others are still pending.
-bool isPartlyInstalled(Application *application)
-{
-    const int pending = application->pendingLocalInstallers().size()
-                        + application->pendingWebInstallers().size();
-    return pending < application->installers().size();
-}
-
-// An entry with nothing to install counts as installed by the check, yet nothing of it was
-// ever installed: its row stays as built, disabled and without a status.
-bool offersNothing(const InstallRow &row)
-{
-    return row.application->installers().isEmpty();
-}
-
 } // namespace
 
 void FrontEnd::buildInstallRows()
+{
+    const bool built = buildRowWidgets();
+    QList<Application *> applications;
+    QList<bool> ticks;
+    for (const InstallRow &row : qAsConst(m_rows)) {
+        applications << row.application;
+        ticks << row.checkBox->isChecked();
+    }
+    m_installPage = new InstallPageModel(applications, m_sourceMode, ticks, this);
+    connect(m_installPage, &InstallPageModel::refreshed, this, &FrontEnd::showInstallPage);
+    connect(m_installPage, &InstallPageModel::rowChanged, this, &FrontEnd::showRow);
+    wireRows();
+    if (built)
+        setUpBusyAnimation();
+}
+
+bool FrontEnd::buildRowWidgets()
 {
     auto *appTemplate = qobject_cast<QCheckBox *>(requireObject(QStringLiteral("IS_App1")));
     auto *statusTemplate = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_Status1")));
@@ -74,10 +61,10 @@ void FrontEnd::buildInstallRows()
     auto *webTemplate = qobject_cast<QRadioButton *>(requireObject(QStringLiteral("IS_WEB1")));
     auto *descTemplate = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_Desc1")));
     if (!appTemplate || !statusTemplate || !dvdTemplate || !webTemplate || !descTemplate)
-        return;
+        return false;
     QWidget *container = appTemplate->parentWidget();
     if (!container || !requireObject(QStringLiteral("IS")))
-        return;
+        return false;
 
     const QString appFormat = templateOf(appTemplate->text());
     const QString statusFormat = templateOf(statusTemplate->text());
@@ -154,13 +141,17 @@ void FrontEnd::buildInstallRows()
 
     if (QWidget *rowArea = requireObject(QStringLiteral("IS_Widget")))
         rowArea->setFixedHeight(RowHeight * m_rows.size());
-    if (m_sourceMode == 1) {
+    if (m_sourceMode == SourceMode::DiscOnly) {
         for (const char *name : {"IS_Label_TS", "IS_Label_TS_MB"}) {
             if (QWidget *label = requireObject(QLatin1String(name)))
                 label->hide();
         }
     }
+    return true;
+}
 
+void FrontEnd::setUpBusyAnimation()
+{
     if (auto *busy = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_ANI")))) {
         const bool tamSkin = m_scannerInfo->skin().contains(QLatin1String("TamSkin"));
         auto *movie = new QMovie(
@@ -178,293 +169,113 @@ void FrontEnd::buildInstallRows()
 
 void FrontEnd::navigate_IS()
 {
-    m_runList.clear();
-    m_runIndex = -1;
-    m_pauseRequested = false;
-    for (const char *name : {"IS_SPEED", "IS_TIME"}) {
-        if (QWidget *label = requireObject(QLatin1String(name)))
-            label->hide();
-    }
-    refreshRowsByMode();
+    hideDownloadLabels();
+    if (m_installPage)
+        m_installPage->refresh();
     showPage(QStringLiteral("IS"));
     updateInstallClearCacheButton();
 }
 
-void FrontEnd::refreshRowsByMode()
-{
-    switch (m_sourceMode) {
-    case 1:
-        navigate_IS_Setup();
-        break;
-    case 2:
-        navigate_IS_Update();
-        break;
-    case 3:
-        navigate_IS_SetupUpdate();
-        break;
-    default:
-        break;
-    }
-}
-
 void FrontEnd::wireRows()
 {
-    void (FrontEnd::*refresh)() = m_sourceMode == 1   ? &FrontEnd::navigate_IS_Setup
-                                  : m_sourceMode == 2 ? &FrontEnd::navigate_IS_Update
-                                                      : &FrontEnd::navigate_IS_SetupUpdate;
-    for (const InstallRow &row : qAsConst(m_rows)) {
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const InstallRow &row = m_rows.at(i);
+        connect(row.checkBox, &QCheckBox::toggled, m_installPage, [this, i](bool ticked) {
+            m_installPage->setTicked(i, ticked);
+        });
         // Queued, so that a tick set while the page refreshes rebuilds it only afterwards.
         connect(row.checkBox,
                 &QCheckBox::stateChanged,
                 row.application,
                 &Application::stateCheckBoxChanged,
                 Qt::QueuedConnection);
-        connect(row.application, &Application::changedDownloadState, this, refresh);
-    }
-    m_rowsWired = true;
-}
-
-void FrontEnd::refreshInstalledRow(const InstallRow &row)
-{
-    row.status->setText(tr("Installed!"));
-    row.status->setEnabled(true);
-    row.status->show();
-    row.dvd->hide();
-    row.web->hide();
-    row.checkBox->setChecked(false);
-    row.checkBox->setEnabled(false);
-    row.checkBox->setToolTip(tr("Installed"));
-}
-
-void FrontEnd::refreshDiscRow(const InstallRow &row, bool firstRefresh)
-{
-    Application *application = row.application;
-    row.dvd->show();
-    row.dvd->setChecked(true);
-    row.status->hide();
-    if (firstRefresh)
-        row.checkBox->setChecked(application->isSelectedByDefault());
-    row.checkBox->setToolTip(componentsOf(application));
-    if (!row.checkBox->isChecked() && isPartlyInstalled(application)) {
-        row.status->setText(tr("Installed!"));
-        row.status->show();
-    }
-    if (application->pendingWebInstallers().isEmpty())
-        row.dvd->hide();
-}
-
-void FrontEnd::refreshWebRow(const InstallRow &row, bool firstRefresh)
-{
-    Application *application = row.application;
-    row.web->show();
-    row.web->setChecked(true);
-    row.status->hide();
-    row.checkBox->setToolTip(componentsOf(application));
-    if (firstRefresh)
-        row.checkBox->setChecked(application->isSelectedByDefault());
-    if (!row.checkBox->isChecked() && isPartlyInstalled(application)) {
-        row.status->setText(tr("Installed!"));
-        row.status->show();
-    }
-    countDownload(row);
-    if (application->pendingWebInstallers().isEmpty())
-        row.web->hide();
-}
-
-void FrontEnd::countDownload(const InstallRow &row)
-{
-    qint64 bytes = 0;
-    if (!row.checkBox->isChecked() || row.application->pendingDownloadSize(bytes))
-        return;
-    // A catalogue without a size still downloads; there is only no size to show.
-    if (bytes > 0) {
-        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(bytes)));
-        row.status->show();
-    }
-    m_downloadTotal += static_cast<quint64>(bytes);
-    m_downloadPending = true;
-}
-
-void FrontEnd::refreshWebOnlyRow(const InstallRow &row)
-{
-    row.checkBox->setChecked(false);
-    row.checkBox->setEnabled(false);
-    row.checkBox->setToolTip(
-            tr("This application is downloaded from the web and cannot be installed from the "
-               "disc."));
-    row.status->setText(tr("Web only"));
-    row.status->setEnabled(true);
-    row.status->show();
-    row.dvd->hide();
-}
-
-void FrontEnd::refreshPairRow(const InstallRow &row, bool firstRefresh)
-{
-    Application *application = row.application;
-    Application *disc = application->discEntry();
-    Application *web = application->webEntry();
-    row.status->hide();
-    if (firstRefresh)
-        row.checkBox->setChecked(application->isSelectedByDefault());
-    if (!row.checkBox->isChecked() && isPartlyInstalled(chosenVariant(application))) {
-        row.status->setText(tr("Installed!"));
-        row.status->show();
-    }
-    if (application->isDiscVersionInstalled()) {
-        row.dvd->hide();
-        row.web->show();
-        row.web->setChecked(true);
-        application->setUseWebVersion(true);
-    } else if (application->isWebVersionInstalled()) {
-        row.web->hide();
-        row.dvd->show();
-        row.dvd->setChecked(true);
-        application->setUseWebVersion(false);
-    } else {
-        row.dvd->show();
-        if (web->needsWeb()) {
-            row.web->show();
-            row.web->setToolTip(componentsOf(web));
-            row.dvd->setToolTip(componentsOf(disc));
-        } else {
-            row.web->hide();
-            row.dvd->setChecked(true);
-            application->setUseWebVersion(false);
+        if (m_sourceMode == SourceMode::Merged && row.application->isCombined()) {
+            connect(row.web, &QRadioButton::clicked, row.application, &Application::clickedWEB);
+            connect(row.dvd, &QRadioButton::clicked, row.application, &Application::clickedDVD);
         }
     }
-    row.checkBox->setToolTip(componentsOf(chosenVariant(application)));
-    if (application->useWebVersion())
-        countDownload(row);
 }
 
-bool FrontEnd::beginRefresh(bool countsDownloads)
+void FrontEnd::showInstallPage()
 {
-    const bool firstRefresh = !m_rowsWired;
-    if (firstRefresh)
-        wireRows();
-    if (countsDownloads) {
-        m_downloadTotal = 0;
-        m_downloadPending = false;
-    }
-    return firstRefresh;
-}
-
-void FrontEnd::navigate_IS_Setup()
-{
-    engine::InstalledSoftware::Snapshot snapshot;
-    const bool firstRefresh = beginRefresh(false);
-    QWidget *clearCache = requireObject(QStringLiteral("IS_ClearCache"));
-    if (clearCache) {
-        clearCache->hide();
-        QWidget *mainMenu = skinObject(QStringLiteral("IS_MainMenu"));
-        if (mainMenu && m_scannerInfo->skin().contains(QLatin1String("TamSkin")))
-            mainMenu->move(clearCache->pos());
-    }
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        if (offersNothing(row))
-            continue;
-        qint64 bytes = 0;
-        if (row.application->isInstalled()) {
-            refreshInstalledRow(row);
-        } else if (!row.application->pendingDownloadSize(bytes)) {
-            // Without the update description nothing is downloaded: a payload that is neither
-            // on the disc nor fetched earlier cannot be installed.
-            refreshWebOnlyRow(row);
-        } else {
-            refreshDiscRow(row, firstRefresh);
+    if (m_sourceMode == SourceMode::DiscOnly) {
+        if (QWidget *clearCache = requireObject(QStringLiteral("IS_ClearCache"))) {
+            clearCache->hide();
+            QWidget *mainMenu = skinObject(QStringLiteral("IS_MainMenu"));
+            if (mainMenu && m_scannerInfo->skin().contains(QLatin1String("TamSkin")))
+                mainMenu->move(clearCache->pos());
         }
-        row.web->hide();
     }
-    finishRefresh(false);
-}
+    for (int i = 0; i < m_rows.size(); ++i)
+        showRow(i);
 
-void FrontEnd::navigate_IS_Update()
-{
-    engine::InstalledSoftware::Snapshot snapshot;
-    const bool firstRefresh = beginRefresh(true);
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        row.dvd->hide();
-        if (offersNothing(row))
-            continue;
-        if (row.application->isInstalled())
-            refreshInstalledRow(row);
-        else
-            refreshWebRow(row, firstRefresh);
-    }
-    finishRefresh(true);
-}
-
-void FrontEnd::navigate_IS_SetupUpdate()
-{
-    engine::InstalledSoftware::Snapshot snapshot;
-    const bool firstRefresh = beginRefresh(true);
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        Application *application = row.application;
-        if (offersNothing(row))
-            continue;
-        if (!application->isCombined()) {
-            if (application->isInstalled()) {
-                refreshInstalledRow(row);
-            } else if (application->isFromWeb()) {
-                refreshWebRow(row, firstRefresh);
-            } else {
-                refreshDiscRow(row, firstRefresh);
-                // A disc entry may name a download too; with the update server at hand it is
-                // fetched first like any other.
-                countDownload(row);
-            }
-            row.dvd->hide();
-            row.web->hide();
-            continue;
-        }
-        if (firstRefresh) {
-            connect(row.web, &QRadioButton::clicked, application, &Application::clickedWEB);
-            connect(row.dvd, &QRadioButton::clicked, application, &Application::clickedDVD);
-            row.web->setChecked(true);
-            application->setUseWebVersion(true);
-        }
-        if (application->isInstalled())
-            refreshInstalledRow(row);
-        else
-            refreshPairRow(row, firstRefresh);
-    }
-    finishRefresh(true);
-}
-
-void FrontEnd::finishRefresh(bool countsDownloads)
-{
     QWidget *action = requireObject(QStringLiteral("IS_InstallNow"));
-    if (countsDownloads) {
+    if (m_sourceMode != SourceMode::DiscOnly) {
         QWidget *totalLabel = requireObject(QStringLiteral("IS_Label_TS"));
         auto *totalValue = qobject_cast<QLabel *>(requireObject(QStringLiteral("IS_Label_TS_MB")));
         if (totalValue)
-            totalValue->setText(InstallPageTexts::megabytes(m_downloadTotal));
-        // A download whose size the catalogue does not give is still a download.
-        if (m_downloadPending) {
-            setActionText(tr("Download"));
-            if (action)
-                action->setEnabled(true);
-        } else {
-            setActionText(tr("Install"));
-        }
+            totalValue->setText(InstallPageTexts::megabytes(m_installPage->downloadTotal()));
         for (QWidget *label : {totalLabel, static_cast<QWidget *>(totalValue)}) {
             if (label)
-                label->setVisible(m_downloadTotal > 0);
+                label->setVisible(m_installPage->downloadTotal() > 0);
         }
     }
-
-    bool anyTicked = false;
-    bool anySource = false;
-    for (const InstallRow &row : qAsConst(m_rows)) {
-        anyTicked = anyTicked || row.checkBox->isChecked();
-        anySource = anySource || !row.dvd->isHidden() || !row.web->isHidden();
-    }
-    if (!m_downloadPending && action) {
+    // A download whose size the catalogue does not give is still a download.
+    if (m_installPage->downloadsFirst()) {
+        setActionText(tr("Download"));
+        if (action)
+            action->setEnabled(true);
+    } else {
         setActionText(tr("Install"));
-        action->setEnabled(anyTicked);
+        if (action)
+            action->setEnabled(m_installPage->anyTicked());
     }
     if (QWidget *updates = requireObject(QStringLiteral("IS_UPDATES_AVAILABLE")))
-        updates->setVisible(anySource);
+        updates->setVisible(m_installPage->anySourceOffered());
+}
+
+void FrontEnd::showRow(int index)
+{
+    const InstallRow &row = m_rows.at(index);
+    const InstallPageModel::RowView view = m_installPage->row(index);
+    row.checkBox->setChecked(view.ticked);
+    row.checkBox->setEnabled(view.tickable && !m_pageLocked);
+    if (!view.tickToolTip.isEmpty())
+        row.checkBox->setToolTip(view.tickToolTip);
+
+    switch (view.status) {
+    case InstallPageModel::Status::Hidden:
+        row.status->hide();
+        break;
+    case InstallPageModel::Status::Installed:
+    case InstallPageModel::Status::PartlyInstalled:
+        row.status->setText(tr("Installed!"));
+        break;
+    case InstallPageModel::Status::WebOnly:
+        row.status->setText(tr("Web only"));
+        break;
+    case InstallPageModel::Status::DownloadSize:
+        row.status->setText(InstallPageTexts::megabytes(static_cast<quint64>(view.downloadBytes)));
+        break;
+    }
+    if (view.status != InstallPageModel::Status::Hidden)
+        row.status->show();
+    // A verdict shows even where the skin greys the status template.
+    if (view.status == InstallPageModel::Status::Installed
+        || view.status == InstallPageModel::Status::WebOnly)
+        row.status->setEnabled(true);
+
+    const QList<QPair<QRadioButton *, InstallPageModel::SourceView>> sources{
+            {row.dvd.data(), view.disc}, {row.web.data(), view.web}};
+    for (const auto &source : sources) {
+        source.first->setVisible(source.second.shown);
+        if (!source.second.toolTip.isEmpty())
+            source.first->setToolTip(source.second.toolTip);
+    }
+    if (view.choice == InstallPageModel::Choice::Disc)
+        row.dvd->setChecked(true);
+    else if (view.choice == InstallPageModel::Choice::Web)
+        row.web->setChecked(true);
 }
 
 void FrontEnd::updateInstallClearCacheButton()
@@ -477,12 +288,6 @@ void FrontEnd::setActionText(const QString &text)
 {
     if (auto *action = qobject_cast<QAbstractButton *>(skinObject(QStringLiteral("IS_InstallNow"))))
         action->setText(text);
-}
-
-bool FrontEnd::actionTextIs(const QString &text) const
-{
-    auto *action = qobject_cast<QAbstractButton *>(skinObject(QStringLiteral("IS_InstallNow")));
-    return action && action->text() == text;
 }
 
 InstallRow *FrontEnd::rowOf(Application *application)

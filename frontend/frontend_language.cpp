@@ -107,21 +107,21 @@ void FrontEnd::prepareLanguages()
     delete m_scannerInfo;
     m_scannerInfo = new ScannerInfo(this);
     m_scannerInfo->setLanguage(m_languageCode);
-    m_sourceMode = 0;
+    m_sourceMode = SourceMode::None;
 
     const QString productFile = FrontEndHooks::hostPath(m_productXmlPath);
     const QString updateFile = FrontEndHooks::hostPath(m_updateXmlPath);
     const bool hasProduct = QFileInfo::exists(productFile);
     if (hasProduct) {
-        m_sourceMode = 1;
+        m_sourceMode = SourceMode::DiscOnly;
         m_scannerInfo->loadLanguages(m_productXmlPath);
     }
     // A downloaded catalogue counts only once it reads as one.
     if (QFileInfo::exists(updateFile) && m_scannerInfo->checkFile(m_updateXmlPath)) {
-        m_sourceMode = hasProduct ? 3 : 2;
+        m_sourceMode = hasProduct ? SourceMode::Merged : SourceMode::UpdateOnly;
         m_scannerInfo->loadLanguages(m_updateXmlPath);
     }
-    if (m_sourceMode == 0)
+    if (m_sourceMode == SourceMode::None)
         return;
 
     const QStringList supported = m_scannerInfo->supportedLanguages();

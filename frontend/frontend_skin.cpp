@@ -373,38 +373,41 @@ void FrontEnd::updateClearCacheButton()
 bool FrontEnd::loadProductFiles()
 {
     switch (m_sourceMode) {
-    case 1:
+    case SourceMode::DiscOnly:
         return m_scannerInfo->load(m_productXmlPath, true, false);
-    case 2:
+    case SourceMode::UpdateOnly:
         return m_scannerInfo->load(m_updateXmlPath, false, false);
-    case 3: {
+    case SourceMode::Merged: {
         const bool disc = m_scannerInfo->load(m_productXmlPath, true, true);
         const bool update = m_scannerInfo->load(m_updateXmlPath, false, true);
         m_scannerInfo->merge();
         return disc && update;
     }
-    default:
-        return false;
+    case SourceMode::None:
+        break;
     }
+    return false;
 }
 
+// The product's long name may come from the update server: it is shown as plain text, never
+// read as markup. A skin styles the label itself (in its style sheet) by giving it the plain
+// text format or a style sheet of its own; skins made before that leave it to us and get the
+// look the name always had.
 void FrontEnd::setScannerNameText(QWidget *root)
 {
     auto *label = root->window()->findChild<QLabel *>(QStringLiteral("ScannerName"));
     if (!label)
         return;
-    QString name = m_scannerInfo->longName();
-    name.replace(QStringLiteral("\u00AE"), QStringLiteral("<sup>\u00AE</sup>"));
-    label->setText(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\" "
-                                  "\"http://www.w3.org/TR/REC-html40/strict.dtd\">\n"
-                                  "<html><head><meta name=\"qrichtext\" content=\"1\" />"
-                                  "<style type=\"text/css\">\np, li { white-space: pre-wrap; }\n"
-                                  "</style></head><body style=\" font-family:'Corvex Sans';  "
-                                  "font-style:light;\">\n<p style=\" margin-top:0px; "
-                                  "margin-bottom:0px; margin-left:0px; margin-right:0px; "
-                                  "-qt-block-indent:0; text-indent:0px;\"><span style=\" "
-                                  "font-size:29px; text-decoration: none;color:#FFFFFF\">  ")
-                   + name + QStringLiteral("</span></a></p></body></html>"));
+    const bool skinStylesName
+            = label->textFormat() == Qt::PlainText || !label->styleSheet().isEmpty();
+    label->setTextFormat(Qt::PlainText);
+    if (skinStylesName) {
+        label->setText(m_scannerInfo->longName());
+        return;
+    }
+    label->setStyleSheet(QStringLiteral("QLabel { font-family: 'Corvex Sans'; font-size: 29px; "
+                                        "color: #FFFFFF; text-decoration: none; margin: 0px; }"));
+    label->setText(QStringLiteral("  ") + m_scannerInfo->longName());
 }
 
 bool FrontEnd::compactMenu()
@@ -430,7 +433,7 @@ bool FrontEnd::compactMenu()
         browse->move(guidesAt);
         guides->move(readmeAt);
     }
-    if (m_sourceMode == 2) {
+    if (m_sourceMode == SourceMode::UpdateOnly) {
         browse->hide();
         website->move(browse->pos());
     }
@@ -452,39 +455,71 @@ void FrontEnd::set_up_main_ui()
     emit mainMenuFailed();
 }
 
+// The main menu is set up in the order its parts depend on each other: the catalogue names the
+// skin, the skin's form must be loaded and placed before its objects can be found, and the
+// pages are built once the menu's own entries are bound. A step that returns false has
+// reported a fault of the skin or the product files; the menu is then left as it is.
 bool FrontEnd::setUpMainMenu()
 {
-    hide();
-    ui->LanguagePicker->hide();
-
-    reloadTranslators();
-
-    m_errorTitle = QStringLiteral("Front End Error");
-    if (!m_scannerInfo)
-        m_scannerInfo = new ScannerInfo(this);
-    m_scannerInfo->setLanguage(m_languageCode);
-
+    enterChosenLanguage();
     loadProductFiles();
     if (!runUpdateCheck()) {
         close();
         return true;
     }
+    // The skin's own texts are translated while the main menu is set up, and only then.
+    QTranslator skinTranslator;
+    QWidget *root = loadSkin(skinTranslator);
+    if (!root)
+        return false;
+    placeSkin(root);
+    setScannerNameText(root);
+    if (!prepareMenuEntries() || !compactMenu() || !bindMainMenu())
+        return false;
+    buildPages();
+    return showMainMenu();
+}
 
+void FrontEnd::enterChosenLanguage()
+{
+    hide();
+    ui->LanguagePicker->hide();
+    reloadTranslators();
+    m_errorTitle = QStringLiteral("Front End Error");
+    if (!m_scannerInfo)
+        m_scannerInfo = new ScannerInfo(this);
+    m_scannerInfo->setLanguage(m_languageCode);
+}
+
+// The skin's form with its translation, resources, fonts and icon; its root, or null when the
+// skin cannot be used (reported).
+QWidget *FrontEnd::loadSkin(QTranslator &skinTranslator)
+{
     const QString skin = m_scannerInfo->skin();
-    const bool tamSkin = skin.contains(QLatin1String("TamSkin"));
-    if (tamSkin)
+    if (skin.contains(QLatin1String("TamSkin")))
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
-    const QString baseName = skinBaseName(skin);
-    // The skin's own texts are translated while its form is loaded, and only then.
-    QTranslator skinTranslator;
-    if (skinTranslator.load(baseName + QLatin1Char('_') + m_languageCode, QDir::currentPath()))
+    if (skinTranslator.load(skinBaseName(skin) + QLatin1Char('_') + m_languageCode,
+                            QDir::currentPath()))
         QCoreApplication::installTranslator(&skinTranslator);
     else
         showWarning(QStringLiteral("Unable to load translation file for qstrSkin ") + skin
                     + QLatin1Char('.'));
+    loadSkinResources(skin);
+    QWidget *form = loadSkinForm(skin);
+    if (!form)
+        return nullptr;
+    QWidget *root = form->objectName().toLower() == QLatin1String("root")
+                            ? form
+                            : form->findChild<QWidget *>(QStringLiteral("Root"));
+    if (!root)
+        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
+    return root;
+}
 
-    if (!QResource::registerResource(baseName + QStringLiteral(".rcc")))
+void FrontEnd::loadSkinResources(const QString &skin)
+{
+    if (!QResource::registerResource(skinBaseName(skin) + QStringLiteral(".rcc")))
         showWarning(QStringLiteral("Unable to load resource file for qstrSkin ") + skin
                     + QLatin1Char('.'));
 
@@ -504,28 +539,26 @@ bool FrontEnd::setUpMainMenu()
         *m_windowIcon = QIcon(iconFolder + QLatin1Char('/') + icons.first());
         setWindowIcon(*m_windowIcon);
     }
+}
 
+QWidget *FrontEnd::loadSkinForm(const QString &skin)
+{
     QFile skinFile(skin);
     if (skin.isEmpty() || !skinFile.open(QIODevice::ReadOnly | QIODevice::Text)) {
         showError(m_designErrorTitle, SkinRequirements::cannotOpen(skin));
-        return false;
+        return nullptr;
     }
     QUiLoader loader;
     QWidget *form = loader.load(&skinFile, this);
-    skinFile.close();
-    if (!form) {
+    if (!form)
         showError(m_designErrorTitle, SkinRequirements::cannotLoad(skin));
-        return false;
-    }
+    return form;
+}
 
-    QWidget *root = form->objectName().toLower() == QLatin1String("root")
-                            ? form
-                            : form->findChild<QWidget *>(QStringLiteral("Root"));
-    if (!root) {
-        showError(m_designErrorTitle, SkinRequirements::noRoot(skin));
-        return false;
-    }
-
+// The window takes the root's size, centred on the screen; the fixed form's wait screen and
+// buttons are placed over the skin.
+void FrontEnd::placeSkin(QWidget *root)
+{
     const QRect available = QApplication::desktop()->availableGeometry(this);
     const int w = root->width();
     const int h = root->height();
@@ -538,7 +571,7 @@ bool FrontEnd::setUpMainMenu()
         waitScreen->resize(w - 20, waitScreen->height());
     waitScreen->move((w - waitScreen->width()) / 2, (h - waitScreen->height()) / 2);
 
-    if (tamSkin) {
+    if (m_scannerInfo->skin().contains(QLatin1String("TamSkin"))) {
         ui->ExitButton->move(w - ui->ExitButton->width() - 5, 5);
         ui->MinimizeButton->move(ui->ExitButton->x() - ui->MinimizeButton->width(), 5);
     } else {
@@ -546,6 +579,9 @@ bool FrontEnd::setUpMainMenu()
         ui->MinimizeButton->hide();
     }
 
+    QWidget *form = root;
+    while (form->parentWidget() && form->parentWidget() != this)
+        form = form->parentWidget();
     // Moving a styled tree makes Qt resolve the style of every widget in it again; moved bare
     // and styled again in its new place, the unpolished widgets cost next to nothing.
     const QString styleSheet = root->styleSheet();
@@ -558,9 +594,13 @@ bool FrontEnd::setUpMainMenu()
     // What is left of the form around its root would lie over the window's contents.
     if (form != root)
         form->hide();
+}
 
-    setScannerNameText(root);
-
+// The main menu's entries as the skin's designer left them for us: the disc entry names the
+// disc, the installing markers and the greyed twins step back, the readme entry shows its
+// description while the pointer rests on it.
+bool FrontEnd::prepareMenuEntries()
+{
     hide_viewReadme_description();
     showPage(QStringLiteral("MM"));
     QWidget *browse = requireObject(QStringLiteral("MM_BrowseDiscContents"));
@@ -574,7 +614,6 @@ bool FrontEnd::setUpMainMenu()
             return false;
         marker->hide();
     }
-
     for (const char *entryName : {"UG_ScannerDocs", "UG_SoftwareDocs", "UG_MainMenu"}) {
         QWidget *entry = requireObject(QLatin1String(entryName));
         if (!entry)
@@ -587,11 +626,25 @@ bool FrontEnd::setUpMainMenu()
             entry->setEnabled(true);
         }
     }
+    raiseFixedForm();
 
-    waitScreen->raise();
+    QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
+    if (!readmeDescription)
+        return false;
+    QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
+    if (!viewReadme)
+        return false;
+    replaceWithHoverWidget(viewReadme, readmeDescription, true);
+    return true;
+}
+
+// The wait screen and the window's own buttons lie above the skin.
+void FrontEnd::raiseFixedForm()
+{
+    ui->WaitScreen->raise();
     ui->ExitButton->raise();
     ui->MinimizeButton->raise();
-    waitScreen->hide();
+    ui->WaitScreen->hide();
     connect(ui->MinimizeButton,
             &QPushButton::clicked,
             this,
@@ -602,32 +655,30 @@ bool FrontEnd::setUpMainMenu()
             this,
             &FrontEnd::TY_Exit_clicked,
             Qt::UniqueConnection);
+}
 
-    QWidget *readmeDescription = requireObject(QStringLiteral("MM_ReadmeDesc"));
-    if (!readmeDescription)
-        return false;
-    QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
-    if (!viewReadme)
-        return false;
-    replaceWithHoverWidget(viewReadme, readmeDescription, true);
-
-    if (!compactMenu())
-        return false;
-
+bool FrontEnd::bindMainMenu()
+{
     setWindowTitle(m_scannerInfo->longName());
     applyBindingTable();
-
     QWidget *website = requireObject(QStringLiteral("MM_ViewWebsite"));
     if (!website)
         return false;
     if (m_scannerInfo->website().isEmpty())
         website->hide();
+    return true;
+}
 
+void FrontEnd::buildPages()
+{
     buildInstallRows();
     applyTrademarkNotice();
     buildGuidePages();
+}
 
-    if (m_sourceMode == 1) {
+bool FrontEnd::showMainMenu()
+{
+    if (m_sourceMode == SourceMode::DiscOnly) {
         QWidget *clearCache = requireObject(QStringLiteral("MM_ClearCache"));
         if (!clearCache)
             return false;
@@ -638,7 +689,7 @@ bool FrontEnd::setUpMainMenu()
     show();
     updateClearCacheButton();
 
-    if (m_resumeStep != 0 || m_sourceMode == 2)
+    if (m_resumeStep != 0 || m_sourceMode == SourceMode::UpdateOnly)
         navigate_IS();
     if (m_resumeStep != 0)
         offerInterruptedSelection();

@@ -5,6 +5,7 @@
 #include "ui_frontend.h"
 
 #include "frontendhooks.h"
+#include "helperchannel.h"
 #include "messageseam.h"
 #include "recoveryentry.h"
 #include "scannerinfo.h"
@@ -19,7 +20,6 @@
 #include <QLocale>
 #include <QSharedMemory>
 #include <QThread>
-#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -61,6 +61,10 @@ FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
     m_languageCode = normalizeLanguageCode(QLocale::system().name());
 
     acquireSingleInstance();
+    m_downloads = new DownloadSession(this);
+    wireDownloadSession();
+    m_helper = new HelperChannel(m_segment, this);
+    wireHelperChannel();
     if (m_endedAtStart)
         return;
 
@@ -89,9 +93,8 @@ FrontEnd::~FrontEnd()
     delete m_qtTranslator;
     delete m_scannerInfo;
     delete m_windowIcon;
-    if (m_pollTimer)
-        m_pollTimer->stop();
-    delete m_pollTimer;
+    // The channel polls the segment: it goes first.
+    delete m_helper;
     if (m_segment)
         m_segment->detach();
     delete m_segment;

@@ -68,7 +68,7 @@ bool FrontEnd::runDeviceSelection()
 
 bool FrontEnd::runUpdateCheck()
 {
-    if (m_sourceMode != 1 || m_scannerInfo->updateUrl().isEmpty())
+    if (m_sourceMode != SourceMode::DiscOnly || m_scannerInfo->updateUrl().isEmpty())
         return true;
     bool goOn = true;
     if (FrontEndHooks::overridesUpdateCheck()) {
@@ -85,7 +85,7 @@ bool FrontEnd::runUpdateCheck()
     }
     if (QFileInfo::exists(FrontEndHooks::hostPath(m_updateXmlPath))
         && m_scannerInfo->checkFile(m_updateXmlPath)) {
-        m_sourceMode = 3;
+        m_sourceMode = SourceMode::Merged;
         loadProductFiles();
     }
     return true;

@@ -52,18 +52,18 @@ QString InstallPageTexts::componentsToolTip(const QList<Installer *> &first,
                    + QStringLiteral("</b></td></tr>");
     for (const QList<Installer *> *list : {&first, &second}) {
         for (Installer *installer : *list) {
-            // The catalogue's match value is the version an installer brings. Names and
-            // versions may come from an update server's catalogue: text inside the table.
-            const QString version = installer->checker().matchValue();
+            // Names and versions may come from the update server: text in the table, never
+            // markup of it. The catalogue's match value is the version an installer brings.
+            const QString name = installer->displayName().toHtmlEscaped();
+            const QString version = installer->checker().matchValue().toHtmlEscaped();
             if (version.isEmpty())
                 html += QStringLiteral("<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;%1"
                                        "</td></tr>")
-                                .arg(installer->displayName().toHtmlEscaped());
+                                .arg(name);
             else
                 html += QStringLiteral("<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;%1"
                                        "&nbsp;ver: %2</td></tr>")
-                                .arg(installer->displayName().toHtmlEscaped(),
-                                     version.toHtmlEscaped());
+                                .arg(name, version);
         }
     }
     return html + QStringLiteral("</table>");

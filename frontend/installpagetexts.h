@@ -17,8 +17,8 @@ public:
     static QString speed(qint64 bytesPerSecond);
     // "01:02:05"; hours grow beyond two digits ("100:00:00").
     static QString duration(qint64 seconds);
-    // The HTML list of the installers still to install, the first list first; "Installed"
-    // when both are empty.
+    // The HTML list of the installers still to install, the first list first, their names and
+    // versions escaped; "Installed" when both are empty.
     static QString componentsToolTip(const QList<Installer *> &first,
                                      const QList<Installer *> &second);
 };

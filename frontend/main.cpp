@@ -1,5 +1,6 @@
 // setup: the front end of the installation disc.
 
+#include "configurationenvironment.h"
 #include "disclock.h"
 #include "frontend.h"
 #include "frontendhooks.h"
@@ -77,6 +78,8 @@ int main(int argc, char *argv[])
     FixedArguments fixed;
     QApplication app(fixed.count(), fixed.vector());
     MessageBoxHandler::install();
+    // Test and staging servers stand in for the maker's through the environment.
+    ConfigurationEnvironment::install();
     // User guides open through the engine's opener; here it is the desktop's.
     UrlOpener::setHandler(&FrontEndHooks::openUrl);
     // A product description without a serial number takes that of a connected scanner of its

@@ -69,11 +69,12 @@ bool FrontEndHelper::readRunList(const QString &key)
     QDomDocument document;
     if (!RunListXml::parse(text, document))
         return false;
+    PayloadCache::setDownloadFolder(RunListXml::readDownloadFolder(document));
     for (QDomElement element
          = document.documentElement().firstChildElement(QStringLiteral("Application"));
          !element.isNull();
          element = element.nextSiblingElement(QStringLiteral("Application"))) {
-        auto *application = new Application(element, nullptr);
+        auto *application = Application::fromRunList(element);
         m_applications.append(application);
         connect(application, &Application::showPleaseWait, this, &FrontEndHelper::show_please_wait);
         connect(application, &Application::hidePleaseWait, this, &FrontEndHelper::hide_please_wait);

@@ -29,6 +29,8 @@ int showBox(
         MessageSeam::Icon icon, const QString &title, const QString &text, int buttons, int flags)
 {
     QMessageBox box(boxIcon(icon), title, text);
+    // Application names come from the catalogue, which may come from the update server.
+    box.setTextFormat(Qt::PlainText);
     box.setStandardButtons(QMessageBox::StandardButtons(buttons));
     Qt::WindowFlags windowFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
     if (flags & MessageSeam::KeepOnTop)

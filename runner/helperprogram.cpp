@@ -9,6 +9,7 @@
 #include "guiplatform.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -21,6 +22,18 @@ namespace {
 
 // How often the simulated machine's close requests are looked for.
 constexpr int CloseRequestPollMs = 100;
+
+// Qt takes the folders it loads plugins from (code that would run elevated), its platform,
+// style, scaling and logging from QT_ variables. Whoever starts the helper decides none of
+// them.
+void forgetQtVariables()
+{
+    const QStringList names = QProcessEnvironment::systemEnvironment().keys();
+    for (const QString &name : names) {
+        if (name.startsWith(QLatin1String("QT_"), Qt::CaseInsensitive))
+            qunsetenv(name.toLocal8Bit().constData());
+    }
+}
 
 } // namespace
 
@@ -39,6 +52,7 @@ int HelperProgram::run(int argc, char *argv[], InstallSeams installSeams)
         fixedArgv.push_back(argument.data());
     fixedArgv.push_back(nullptr);
     static int fixedArgc = int(fixedArguments.size());
+    forgetQtVariables();
     QApplication app(fixedArgc, fixedArgv.data());
 
     QWidget placeholder;

@@ -63,16 +63,19 @@ CreateResult create(QSharedMemory &segment)
                                                            : CreateResult::Failed;
 }
 
-QString wrapRunList(const QString &applicationElements)
+QString wrapRunList(const QString &applicationElements, const QString &rootAttributes)
 {
-    return QStringLiteral("<RunnerInfo>") + applicationElements + QStringLiteral("</RunnerInfo>");
+    return QStringLiteral("<RunnerInfo") + rootAttributes + QLatin1Char('>') + applicationElements
+           + QStringLiteral("</RunnerInfo>");
 }
 
-WriteResult writeRunList(QSharedMemory *segment, const QString &applicationElements)
+WriteResult writeRunList(QSharedMemory *segment,
+                         const QString &applicationElements,
+                         const QString &rootAttributes)
 {
     if (!segment)
         return WriteResult::NoSegment;
-    const QString text = wrapRunList(applicationElements);
+    const QString text = wrapRunList(applicationElements, rootAttributes);
     const int capacityUnits = segment->size() / 2 - 1;
     if (text.size() > capacityUnits)
         return WriteResult::TooLarge;

@@ -58,10 +58,13 @@ enum class CreateResult { Created, AlreadyRunning, Failed };
 CreateResult create(QSharedMemory &segment);
 
 enum class WriteResult { Written, NoSegment, NullData, TooLarge, LockFailed };
-// Wraps the application elements in <RunnerInfo>…</RunnerInfo> and writes them from byte 0
-// with a zero terminator. A text that does not fit is refused and nothing is written.
-WriteResult writeRunList(QSharedMemory *segment, const QString &applicationElements);
-QString wrapRunList(const QString &applicationElements);
+// Wraps the application elements in <RunnerInfo>…</RunnerInfo> (rootAttributes, written as
+// they are, go into its start tag) and writes them from byte 0 with a zero terminator. A text
+// that does not fit is refused and nothing is written.
+WriteResult writeRunList(QSharedMemory *segment,
+                         const QString &applicationElements,
+                         const QString &rootAttributes = QString());
+QString wrapRunList(const QString &applicationElements, const QString &rootAttributes = QString());
 
 enum class PollResult { NoSegment, LockFailed, NullData, RunListUnread, Consumed };
 // Hands every unread message to handler in posting order and marks its slot free. Stops at the

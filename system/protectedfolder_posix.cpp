@@ -48,11 +48,25 @@ bool isProtectedFolder(const std::wstring &path, std::string *error)
         return fail(error, host + " is a symbolic link");
     if (!S_ISDIR(info.st_mode))
         return fail(error, host + " is not a folder");
-    if (info.st_uid != ::geteuid())
+    if (info.st_uid != ::geteuid() && info.st_uid != 0)
         return fail(error, host + " belongs to another user");
-    if ((info.st_mode & 07777) != 0700)
-        return fail(error, host + " can be reached by other users (mode must be 0700)");
+    if (info.st_mode & (S_IWGRP | S_IWOTH))
+        return fail(error, host + " can be changed by other users");
     return true;
+}
+
+bool createProtectedFolder(const std::wstring &path, bool *existed, std::string *error)
+{
+    const std::string host = toHostPath(path);
+    *existed = false;
+    if (::mkdir(host.c_str(), 0700) != 0) {
+        *existed = errno == EEXIST;
+        return fail(error, host + ": " + std::strerror(errno));
+    }
+    if (isProtectedFolder(path, error))
+        return true;
+    ::rmdir(host.c_str());
+    return false;
 }
 
 bool prepareProtectedFolder(const std::wstring &path, std::string *error)
@@ -60,9 +74,9 @@ bool prepareProtectedFolder(const std::wstring &path, std::string *error)
     const std::string host = toHostPath(path);
     if (!makeParents(host))
         return fail(error, host + ": cannot create the folders above it");
-    if (::mkdir(host.c_str(), 0700) != 0 && errno != EEXIST)
-        return fail(error, host + ": " + std::strerror(errno));
-    return isProtectedFolder(path, error);
+    bool existed = false;
+    return createProtectedFolder(path, &existed, error)
+           || (existed && isProtectedFolder(path, error));
 }
 
 } // namespace sys

@@ -91,24 +91,25 @@ void TestApplication::entryAttributes()
             "Tamberlin=\"1\" USBOnly=\"true\" NetOnly=\"\"><Description><string Language=\"fr\" "
             "Value=\"Capture\\nrapide\"/></Description><tooltip><string Language=\"en\" "
             "Value=\"tip\"/></tooltip></APPLICATION>");
-    Application app(element, "fr", "ca", true, nullptr);
-    QCOMPARE(app.shortName(), QStringLiteral("Cap"));
-    QVERIFY(app.isSelectedByDefault());
-    QVERIFY(!app.isReadOnly());
-    QVERIFY(!app.isOnDisc2());
-    QCOMPARE(app.dependsOn(), (QStringList{"Driver", "Runtime"}));
-    QVERIFY(app.needsBrandLicence());
-    QVERIFY(!app.needsMakerLicence());
-    QVERIFY(app.isUsbOnly());
-    QVERIFY(!app.isNetOnly());
-    QVERIFY(app.isFromWeb());
-    QCOMPARE(app.description(), QStringLiteral("Capture\nrapide"));
-    QCOMPARE(app.tooltip(), QStringLiteral("tip"));
-    QCOMPARE(app.lcid(), QStringLiteral("1036"));
-    QCOMPARE(app.lcidHex(), QStringLiteral("040c"));
+    QScopedPointer<Application> app(Application::fromCatalogue(element, "fr", "ca", true, nullptr));
+    QCOMPARE(app->shortName(), QStringLiteral("Cap"));
+    QVERIFY(app->isSelectedByDefault());
+    QVERIFY(!app->isReadOnly());
+    QVERIFY(!app->isOnDisc2());
+    QCOMPARE(app->dependsOn(), (QStringList{"Driver", "Runtime"}));
+    QVERIFY(app->needsBrandLicence());
+    QVERIFY(!app->needsMakerLicence());
+    QVERIFY(app->isUsbOnly());
+    QVERIFY(!app->isNetOnly());
+    QVERIFY(app->isFromWeb());
+    QCOMPARE(app->description(), QStringLiteral("Capture\nrapide"));
+    QCOMPARE(app->tooltip(), QStringLiteral("tip"));
+    QCOMPARE(app->lcid(), QStringLiteral("1036"));
+    QCOMPARE(app->lcidHex(), QStringLiteral("040c"));
 
-    Application other(parse(document, "<app ShortName=\"X\"/>"), "en", "us", false, nullptr);
-    QVERIFY(other.shortName().isEmpty());
+    QScopedPointer<Application> other(Application::fromCatalogue(
+            parse(document, "<app ShortName=\"X\"/>"), "en", "us", false, nullptr));
+    QVERIFY(other->shortName().isEmpty());
 }
 
 void TestApplication::installerOrder_data()
@@ -139,9 +140,10 @@ void TestApplication::installerOrder()
                                                     : QStringLiteral("Order=\"%1\"").arg(orders[i]),
                                 orders[i] + "#" + QString::number(i));
     QDomDocument document;
-    Application app(parse(document, application(installers)), "en", "us", false, nullptr);
+    QScopedPointer<Application> app(Application::fromCatalogue(
+            parse(document, application(installers)), "en", "us", false, nullptr));
     QStringList got;
-    for (const QString &name : installerNames(app.installers()))
+    for (const QString &name : installerNames(app->installers()))
         got << name.section('#', 0, 0);
     QCOMPARE(got, expected);
 }
@@ -203,9 +205,10 @@ void TestApplication::platformGroups()
                                        "<installer Executable=\"a.exe\"/></installationplatform>"
                                        "</application>")
                                 .arg(group);
-    Application app(parse(document, xml), "en", "us", false, nullptr);
-    QCOMPARE(app.osVersion(), quint16(osVersion));
-    QCOMPARE(app.installers().size(), applies ? 1 : 0);
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "en", "us", false, nullptr));
+    QCOMPARE(app->osVersion(), quint16(osVersion));
+    QCOMPARE(app->installers().size(), applies ? 1 : 0);
 }
 
 void TestApplication::localizedText_data()
@@ -292,9 +295,10 @@ void TestApplication::installerAttributes()
               "MatchMode=\"IsEqualOrNewer\" CheckForAnotherVersion=\"TRUE\"/><displayname>"
               "<string Language=\"de\" Value=\"Treiber\"/></displayname></installer>"
               "<installer WaitScreenImage=\"ignored.png\" Executable=\"b.exe\"/>";
-    Application app(parse(document, application(installer)), "de", "de", false, nullptr);
-    QCOMPARE(app.installers().size(), 2);
-    const Installer *first = app.installers().at(0);
+    QScopedPointer<Application> app(Application::fromCatalogue(
+            parse(document, application(installer)), "de", "de", false, nullptr));
+    QCOMPARE(app->installers().size(), 2);
+    const Installer *first = app->installers().at(0);
     QVERIFY(first->needsWaitScreen());
     QCOMPARE(first->waitScreenImage(), QStringLiteral("w.png"));
     QCOMPARE(first->displayName(), QStringLiteral("Treiber"));
@@ -311,13 +315,13 @@ void TestApplication::installerAttributes()
     QCOMPARE(main->waitAfterInstall(), 10);
     QCOMPARE(main->postProcess(), QStringLiteral("https://example.test/thanks"));
     const Checker &checker = first->checker();
-    QCOMPARE(checker.type(), int(Checker::InstallerCode));
+    QCOMPARE(checker.type(), Checker::Type::InstallerCode);
     QCOMPARE(checker.matchMode(), 5);
     QCOMPARE(checker.queryRoot(), QStringLiteral("HKEY_CURRENT_USER"));
     QVERIFY(!checker.checkForAnotherVersion());
     QVERIFY(checker.isConfigured());
 
-    const Installer *second = app.installers().at(1);
+    const Installer *second = app->installers().at(1);
     QVERIFY(!second->needsWaitScreen());
     QVERIFY(second->waitScreenImage().isEmpty());
     QVERIFY(second->mainInstallStep()->isJustFileName());
@@ -362,8 +366,9 @@ void TestApplication::downloadTarget()
             = application(QStringLiteral("<installer %1 Executable=\"$DownloadPath$\\a.exe\" "
                                          "size=\"1234\"/>")
                                   .arg(attributes));
-    Application app(parse(document, xml), "en", "us", false, nullptr);
-    const Installer *installer = app.installers().at(0);
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "en", "us", false, nullptr));
+    const Installer *installer = app->installers().at(0);
     const QString expected
             = QString(downloadPath).replace("$DownloadPath$", SetupSettings::downloadPath());
     QCOMPARE(installer->downloadPath(), expected);
@@ -415,9 +420,10 @@ void TestApplication::missingExecutable()
     const QString xml = application("<installer DisplayName=\"I\" " + installer
                                             + "><checker Type=\"file\"/></installer>",
                                     applicationAttributes);
-    Application app(parse(document, xml), "en", "us", false, nullptr);
-    QCOMPARE(app.installers().size(), 1);
-    QVERIFY(app.installers().at(0)->checker().isConfigured());
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "en", "us", false, nullptr));
+    QCOMPARE(app->installers().size(), 1);
+    QVERIFY(app->installers().at(0)->checker().isConfigured());
     if (message.isEmpty()) {
         QVERIFY2(recorder.boxes().isEmpty(), qPrintable(recorder.texts().join('|')));
     } else {
@@ -428,8 +434,8 @@ void TestApplication::missingExecutable()
                  QDir::toNativeSeparators(QString(message).replace("%disc%", machine.discPath())));
     }
     if (!applicationAttributes.isEmpty()) {
-        QVERIFY(app.installers().at(0)->displayName().isEmpty());
-        QVERIFY(app.installers().at(0)->mainInstallStep()->fileName().isEmpty());
+        QVERIFY(app->installers().at(0)->displayName().isEmpty());
+        QVERIFY(app->installers().at(0)->mainInstallStep()->fileName().isEmpty());
     }
 }
 
@@ -459,8 +465,10 @@ void TestApplication::forcedUninstall()
                                          "QueryValue=\"%2\" MatchValue=\"%3\" "
                                          "MatchMode=\"isequalornewer\"/></installer>")
                                   .arg(forceUninstall ? "true" : "false", upgradeCode, matchValue));
-    Application app(parse(document, xml), "en", "us", false, nullptr);
-    QCOMPARE(app.installers().at(0)->mainInstallStep()->anotherInstalledProductCode(), anotherCode);
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "en", "us", false, nullptr));
+    QCOMPARE(app->installers().at(0)->mainInstallStep()->anotherInstalledProductCode(),
+             anotherCode);
 }
 
 void TestApplication::userGuides()
@@ -476,16 +484,17 @@ void TestApplication::userGuides()
               "<userguide Type=\"video\"><url><string Language=\"*\" Value=\"https://v.test/"
               "$CountryCode$\"/></url><filename><string Language=\"de\" "
               "Value=\"$SetupPath$\\neu\\network.pdf\"/></filename></userguide></application>";
-    Application app(parse(document, xml), "de", "at", false, nullptr);
-    QCOMPARE(app.userGuides().size(), 2);
-    const UserGuide *first = app.userGuides().at(0);
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "de", "at", false, nullptr));
+    QCOMPARE(app->userGuides().size(), 2);
+    const UserGuide *first = app->userGuides().at(0);
     QCOMPARE(first->type(), 1);
     QCOMPARE(first->order(), 2);
     QCOMPARE(first->displayName(), QStringLiteral("Guide"));
     QCOMPARE(first->pointSize(), 8.0);
     QCOMPARE(first->fileName(), SetupSettings::setupPath() + "\\Manuals\\guide_de.pdf");
     QCOMPARE(first->url(), "https://" + SetupSettings::updateHost() + "/m/1031");
-    const UserGuide *second = app.userGuides().at(1);
+    const UserGuide *second = app->userGuides().at(1);
     QCOMPARE(second->type(), 0);
     QCOMPARE(second->url(), QStringLiteral("https://v.test/at"));
     // A backslash before an "n" in a path separates folders; it is no line break.
@@ -508,24 +517,27 @@ void TestApplication::installedStateAndDownloadSize()
             "Executable=\"$DownloadPath$\\c.exe\"/>"
             "<installer DisplayName=\"empty web\" url=\"https://x.test/d\" "
             "Executable=\"$DownloadPath$\\d.exe\"/>");
-    Application app(parse(document, xml), "en", "us", false, nullptr);
-    QVERIFY(!app.isInstalled());
-    QCOMPARE(installerNames(app.pendingLocalInstallers()), QStringList{"local"});
-    QCOMPARE(installerNames(app.pendingWebInstallers()), (QStringList{"web", "empty web"}));
-    QVERIFY(app.needsWeb());
+    QScopedPointer<Application> app(
+            Application::fromCatalogue(parse(document, xml), "en", "us", false, nullptr));
+    // Nothing is known before the first refresh; afterwards the questions answer from it.
+    QVERIFY(!app->isInstalled());
+    app->refreshInstalledState();
+    QVERIFY(!app->isInstalled());
+    QCOMPARE(installerNames(app->pendingLocalInstallers()), QStringList{"local"});
+    QCOMPARE(installerNames(app->pendingWebInstallers()), (QStringList{"web", "empty web"}));
+    QVERIFY(app->needsWeb());
+    QVERIFY(!app->isDiscVersionInstalled());
 
-    qint64 bytes = -1;
-    QVERIFY(!app.downloadSize(bytes));
-    QCOMPARE(bytes, qint64(100));
-
-    // A payload of another size is downloaded again; an empty file satisfies a size of 0.
+    // The payloads are looked at each time: one of another size is fetched again, an empty
+    // file satisfies a size of 0.
+    QCOMPARE(app->remainingDownload().bytes, qint64(100));
+    QVERIFY(app->remainingDownload().needed);
     machine.writeFile("downloads/c.exe", QByteArray(99, 'x'));
     machine.writeFile("downloads/d.exe", QByteArray());
-    QVERIFY(!app.downloadSize(bytes));
-    QCOMPARE(bytes, qint64(100));
+    QCOMPARE(app->remainingDownload().bytes, qint64(100));
     machine.writeFile("downloads/c.exe", QByteArray(100, 'x'));
-    QVERIFY(app.downloadSize(bytes));
-    QCOMPARE(bytes, qint64(0));
+    QVERIFY(!app->remainingDownload().needed);
+    QCOMPARE(app->remainingDownload().bytes, qint64(0));
 }
 
 void TestApplication::combinedEntry()
@@ -544,32 +556,32 @@ void TestApplication::combinedEntry()
                         .arg(web ? "url=\"https://x.test/t\" size=\"5\"" : "", version),
                 QStringLiteral("IsSelectedByDefault=\"true\" IsReadOnly=\"true\" USBOnly=\"true\" ")
                         + (web ? "Corvex=\"true\"" : "Tamberlin=\"true\""));
-        return new Application(parse(document, xml), "de", "de", web, nullptr);
+        return Application::fromCatalogue(parse(document, xml), "de", "de", web, nullptr);
     };
     std::unique_ptr<Application> disc(entry("1.0", false));
     std::unique_ptr<Application> web(entry("2.0", true));
-    Application combined(web.get(), disc.get());
-    QVERIFY(combined.isCombined());
-    QCOMPARE(combined.shortName(), QStringLiteral("App"));
-    QVERIFY(combined.isSelectedByDefault());
-    QVERIFY(!combined.isReadOnly());
-    QVERIFY(combined.isUsbOnly());
-    QCOMPARE(combined.lcid(), QStringLiteral("1031"));
-    QVERIFY(combined.needsBrandLicence());
-    QVERIFY(combined.needsMakerLicence());
+    QScopedPointer<Application> combined(Application::combining(web.get(), disc.get()));
+    QVERIFY(combined->isCombined());
+    QCOMPARE(combined->shortName(), QStringLiteral("App"));
+    QVERIFY(combined->isSelectedByDefault());
+    QVERIFY(!combined->isReadOnly());
+    QVERIFY(combined->isUsbOnly());
+    QCOMPARE(combined->lcid(), QStringLiteral("1031"));
+    QVERIFY(combined->needsBrandLicence());
+    QVERIFY(combined->needsMakerLicence());
 
-    QVERIFY2(!combined.isInstalled(), "the web version is newer than the installed one");
-    QVERIFY(combined.isDiscVersionInstalled());
-    QVERIFY(!combined.isWebVersionInstalled());
-    qint64 bytes = 0;
-    QVERIFY(!combined.downloadSize(bytes));
-    QCOMPARE(bytes, qint64(5));
+    combined->refreshInstalledState();
+    QVERIFY2(!combined->isInstalled(), "the web version is newer than the installed one");
+    QVERIFY(combined->isDiscVersionInstalled());
+    QVERIFY(!combined->isWebVersionInstalled());
+    QCOMPARE(combined->remainingWebDownload().bytes, qint64(5));
     // Installing from the disc downloads nothing; from the web, the web entry's payload.
-    QVERIFY(combined.pendingDownloadSize(bytes));
-    QCOMPARE(bytes, qint64(0));
-    combined.setUseWebVersion(true);
-    QVERIFY(!combined.pendingDownloadSize(bytes));
-    QCOMPARE(bytes, qint64(5));
+    QVERIFY(!combined->remainingDownload().needed);
+    QVERIFY(!combined->needsWeb());
+    combined->setUseWebVersion(true);
+    QVERIFY(combined->remainingDownload().needed);
+    QCOMPARE(combined->remainingDownload().bytes, qint64(5));
+    QVERIFY(combined->needsWeb());
 }
 
 QTEST_GUILESS_MAIN(TestApplication)

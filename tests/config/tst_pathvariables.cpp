@@ -2,6 +2,7 @@
 // in their order, without touching what an earlier step put in.
 
 #include "catalogtestsupport.h"
+#include "configurationenvironment.h"
 #include "languagetable.h"
 #include "pathvariables.h"
 #include "scannerinfo.h"
@@ -33,6 +34,7 @@ private:
 
 void TestPathVariables::initTestCase()
 {
+    ConfigurationEnvironment::install();
     qputenv("TAM_UPDATE_HOST", "updates.example.test");
     qputenv("TAM_WEB_HOST", "www.example.test");
     SetupSettings::setSetupPath(QStringLiteral("D:\\Disc"));

@@ -36,9 +36,7 @@ void exercise(ScratchMachine &machine, const QByteArray &content)
         return;
     info.refreshInstalledStates();
     for (Application *application : info.applications()) {
-        qint64 bytes = 0;
-        application->downloadSize(bytes);
-        QVERIFY(bytes >= 0);
+        QVERIFY(application->remainingWebDownload().bytes >= 0);
         for (Installer *installer : application->installers())
             QVERIFY(installer->order() == installer->order());
     }

@@ -1,3 +1,4 @@
+#include "cabundle.h"
 #include "downloadmanager.h"
 #include "nginxserver.h"
 #include "testcertificates.h"
@@ -44,7 +45,7 @@ void TestDownloadNginx::initTestCase()
     QVERIFY2(m_trusted.create(), qPrintable(m_trusted.errorString()));
     QVERIFY2(m_untrusted.create(), qPrintable(m_untrusted.errorString()));
     // Read once per process, by the first downloader.
-    qputenv("TAM_CA_BUNDLE", QFile::encodeName(m_trusted.caFile()));
+    CaBundle::setSource([file = m_trusted.caFile()] { return file; });
 
     m_body.resize(4 * 1024 * 1024);
     quint32 seed = 12345;

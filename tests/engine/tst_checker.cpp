@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Checker::Type)
+
 namespace {
 
 const char driverCode[] = "{11111111-2222-3333-4444-555555555555}";
@@ -90,27 +92,28 @@ void TestChecker::cleanupTestCase()
 
 void TestChecker::spellings_data()
 {
+    using Type = Checker::Type;
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Checker::Type>("type");
     QTest::addColumn<int>("mode");
-    QTest::newRow("Installer capitalised") << "Installer" << 1 << 0;
-    QTest::newRow("IsEqualOrNewer") << "IsEqualOrNewer" << 0 << 5;
-    QTest::newRow("upgrcode") << "UPGRCODE" << 6 << 0;
-    QTest::newRow("uninstall_all") << "uninstall_all" << 8 << 0;
-    QTest::newRow("registrykeyvalue") << "RegistryKeyValue" << 9 << 0;
-    QTest::newRow("isgreaterthan") << "isGreaterThan" << 0 << 4;
-    QTest::newRow("isequalorlessthan") << "isequalorlessthan" << 0 << 7;
-    QTest::newRow("isless") << "isless" << 0 << 6;
-    QTest::newRow("exists") << "Exists" << 0 << 1;
-    QTest::newRow("misspelt") << "isequalnewer" << 0 << 0;
-    QTest::newRow("number is not a spelling") << "5" << 0 << 0;
-    QTest::newRow("empty") << "" << 0 << 0;
+    QTest::newRow("Installer capitalised") << "Installer" << Type::InstallerCode << 0;
+    QTest::newRow("IsEqualOrNewer") << "IsEqualOrNewer" << Type::Unknown << 5;
+    QTest::newRow("upgrcode") << "UPGRCODE" << Type::UpgradeCode << 0;
+    QTest::newRow("uninstall_all") << "uninstall_all" << Type::UninstallAll << 0;
+    QTest::newRow("registrykeyvalue") << "RegistryKeyValue" << Type::RegistryKeyValue << 0;
+    QTest::newRow("isgreaterthan") << "isGreaterThan" << Type::Unknown << 4;
+    QTest::newRow("isequalorlessthan") << "isequalorlessthan" << Type::Unknown << 7;
+    QTest::newRow("isless") << "isless" << Type::Unknown << 6;
+    QTest::newRow("exists") << "Exists" << Type::Unknown << 1;
+    QTest::newRow("misspelt") << "isequalnewer" << Type::Unknown << 0;
+    QTest::newRow("number is not a spelling") << "5" << Type::Unknown << 0;
+    QTest::newRow("empty") << "" << Type::Unknown << 0;
 }
 
 void TestChecker::spellings()
 {
     QFETCH(QString, text);
-    QFETCH(int, type);
+    QFETCH(Checker::Type, type);
     QFETCH(int, mode);
     QCOMPARE(Checker::typeFromString(text), type);
     QCOMPARE(Checker::matchModeFromString(text), mode);
@@ -298,7 +301,7 @@ void TestChecker::unknownKindIsReportedEachTime()
     MessageRecorder recorder;
     Checker checker;
     checker.setType(QStringLiteral("msi"));
-    QCOMPARE(checker.type(), 0);
+    QCOMPARE(checker.type(), Checker::Type::Unknown);
     QVERIFY(!checker.check());
     QVERIFY(!checker.check());
     QCOMPARE(recorder.boxes().size(), 2);

@@ -23,7 +23,7 @@ Application *webApplication(int installers, QObject *parent)
     text += QStringLiteral("</Application>");
     QDomDocument document;
     document.setContent(text);
-    return new Application(document.documentElement(), parent);
+    return Application::fromRunList(document.documentElement(), parent);
 }
 
 } // namespace

@@ -79,7 +79,7 @@ Application *application(const QString &installers, QObject *parent, bool disc2 
                                  .arg(disc2 ? "true" : "false", installers);
     if (!document.setContent(text))
         return nullptr;
-    return new Application(document.documentElement(), parent);
+    return Application::fromRunList(document.documentElement(), parent);
 }
 
 // The ids the stand-in installer recorded, in run order.

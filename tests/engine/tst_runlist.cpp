@@ -22,7 +22,7 @@ Application *readApplication(const QString &text, QObject *parent)
     QDomDocument document;
     if (!RunListXml::parse(text, document))
         return nullptr;
-    return new Application(document.documentElement(), parent);
+    return Application::fromRunList(document.documentElement(), parent);
 }
 
 QString runList(const QString &installers, const QString &extra = QString())
@@ -160,7 +160,7 @@ void TestRunList::installerRoundTrip()
     post->setExecutable(QStringLiteral("post.exe"), false);
     written.addPostInstallStep(post);
     Checker checker;
-    checker.setType(int(Checker::UpgradeCode));
+    checker.setType(Checker::Type::UpgradeCode);
     checker.setQueryRoot(QStringLiteral("HKLM"));
     checker.setQueryValue(QStringLiteral("{0000}"));
     checker.setMatchValue(QStringLiteral("1.2"));
@@ -184,7 +184,7 @@ void TestRunList::installerRoundTrip()
     QCOMPARE(read->mainInstallStep()->isJustFileName(), true);
     QCOMPARE(read->mainInstallStep()->program(), QStringLiteral("setup.exe"));
     QCOMPARE(read->postInstallSteps().size(), 1);
-    QCOMPARE(read->checker().type(), int(Checker::UpgradeCode));
+    QCOMPARE(read->checker().type(), Checker::Type::UpgradeCode);
     QCOMPARE(read->checker().queryRoot(), QStringLiteral("HKLM"));
     QCOMPARE(read->checker().queryValue(), QStringLiteral("{0000}"));
     QCOMPARE(read->checker().matchValue(), QStringLiteral("1.2"));
@@ -240,11 +240,11 @@ void TestRunList::carriesThePayloadCheck()
                            "</installer></installationplatform></application>")
                     .arg(attributes)));
     machine.writeFile(QStringLiteral("disc/a.exe"), "x");
-    Application application(
-            catalogue.documentElement(), QStringLiteral("en"), QString(), false, nullptr);
+    QScopedPointer<Application> application(Application::fromCatalogue(
+            catalogue.documentElement(), QStringLiteral("en"), QString(), false, nullptr));
     QCOMPARE(recorder.texts(), design.isEmpty() ? QStringList() : QStringList{design});
 
-    const QString text = application.toRunList(1);
+    const QString text = application->toRunList(1);
     QCOMPARE(text.contains(QStringLiteral("sha256=")), !sha256.isEmpty());
     QScopedPointer<Application> read(readApplication(text, nullptr));
     QCOMPARE(read->installers().size(), 1);
@@ -348,7 +348,7 @@ void TestRunList::checkerNumbers()
             = readApplication(runList(installerElement(1, QStringLiteral("5"), QString())), &owner);
     QVERIFY(application);
     Checker &checker = application->installers().at(0)->checker();
-    QCOMPARE(checker.type(), 5);
+    QCOMPARE(checker.type(), Checker::Type::Ignored);
     QVERIFY(checker.check());
     QVERIFY(checker.isIgnored());
     QVERIFY(application->toRunList(1).contains(QStringLiteral("<Checker Type=\"5\"")));
@@ -388,7 +388,7 @@ void TestRunList::readerDefaults()
     QCOMPARE(installer->needsWaitScreen(), false);
     QCOMPARE(installer->mainInstallStep()->waitAfterInstall(), 0);
     QCOMPARE(installer->mainInstallStep()->arguments(), QStringList());
-    QCOMPARE(installer->checker().type(), 0);
+    QCOMPARE(installer->checker().type(), Checker::Type::Unknown);
     // Run-list booleans are compared exactly.
     application = readApplication(QStringLiteral("<Application IsOnDisc2=\"TRUE\"/>"), &owner);
     QCOMPARE(application->isOnDisc2(), false);
@@ -450,7 +450,7 @@ void TestRunList::fuzzReader()
     QCOMPARE(RunListXml::parse(text, document, &error), accepted);
     QCOMPARE(error.isEmpty(), accepted);
     if (accepted) {
-        auto *application = new Application(document.documentElement(), &owner);
+        auto *application = Application::fromRunList(document.documentElement(), &owner);
         for (Installer *installer : application->installers())
             QVERIFY(installer->mainInstallStep()->waitAfterInstall() >= 0);
     }
@@ -489,7 +489,7 @@ void TestRunList::mutatedRunLists()
         if (!RunListXml::parse(text, document))
             continue;
         ++parsed;
-        auto *application = new Application(document.documentElement(), &owner);
+        auto *application = Application::fromRunList(document.documentElement(), &owner);
         const QString again = application->toRunList(1);
         QDomDocument reparsed;
         QVERIFY2(RunListXml::parse(again, reparsed), qPrintable(again));

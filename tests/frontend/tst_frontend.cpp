@@ -49,6 +49,8 @@ private slots:
     void menuEntriesOpenWhatTheyName();
     void namesTrademarks_data();
     void namesTrademarks();
+    void showsScannerNameAsText_data();
+    void showsScannerNameAsText();
     void placesWaitImage();
     void dragsFramelessWindow();
 
@@ -359,7 +361,7 @@ void TestFrontEnd::compactsMenu()
                              "url=\"https://guide.example/tool\"/></application>");
     QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options, updateOnly));
     QCOMPARE(recorder.significantTexts(), QStringList());
-    QCOMPARE(window->sourceMode(), updateOnly ? 2 : 1);
+    QCOMPARE(window->sourceMode(), updateOnly ? SourceMode::UpdateOnly : SourceMode::DiscOnly);
 
     auto y = [&](const char *name) { return window->findChild<QWidget *>(name)->y(); };
     auto shown = [&](const char *name) { return !window->findChild<QWidget *>(name)->isHidden(); };
@@ -564,6 +566,43 @@ void TestFrontEnd::namesTrademarks()
     auto *notice = window->findChild<QLabel *>("MM_TrademarkNotice");
     QCOMPARE(notice->text(),
              marks + " are registered trademarks. All other names belong to their owners.");
+}
+
+void TestFrontEnd::showsScannerNameAsText_data()
+{
+    QTest::addColumn<bool>("skinStylesName");
+    QTest::addColumn<QString>("text");
+    const QString name = QStringLiteral("Scan<b>ner</b> &amp; Co\u00AE");
+    QTest::newRow("a skin that styles the name itself") << true << name;
+    QTest::newRow("a skin made before: setup styles it") << false << "  " + name;
+}
+
+// The long name may come from the update server: it is text, whatever it looks like.
+void TestFrontEnd::showsScannerNameAsText()
+{
+    QFETCH(bool, skinStylesName);
+    QFETCH(QString, text);
+    TestEnvironment environment;
+    MessageRecorder recorder;
+    ProductOptions options;
+    options.longName = QStringLiteral("Scan&lt;b&gt;ner&lt;/b&gt; &amp;amp; Co\u00AE");
+    if (skinStylesName) {
+        QFile framed(QStringLiteral(TAM_FIXTURE_SKINS "/FramedSkin.ui"));
+        QVERIFY(framed.open(QIODevice::ReadOnly));
+        QString form = QString::fromUtf8(framed.readAll());
+        const int label = form.indexOf(QLatin1String("name=\"ScannerName\""));
+        const int format = form.indexOf(QLatin1String("Qt::RichText"), label);
+        QVERIFY(label > 0 && format > label);
+        form.replace(format, 12, QStringLiteral("Qt::PlainText"));
+        QVERIFY(writeFile(environment.path("disc/NamedSkin.ui"), form.toUtf8()));
+        options.skin = QStringLiteral("NamedSkin.ui");
+    }
+    QScopedPointer<FrontEnd> window(buildMainMenu(environment, recorder, options));
+    QCOMPARE(recorder.significantTexts(), QStringList());
+    auto *label = window->findChild<QLabel *>("ScannerName");
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->styleSheet().contains(QLatin1String("29px")), !skinStylesName);
 }
 
 void TestFrontEnd::placesWaitImage()

@@ -261,7 +261,7 @@ void TestGuidePages::combinedEntryOffersChosenVariantsGuides()
             "Capture",
             webOnlyInstaller() + guide("software", "Web help", "", "https://help.example/web"));
     QScopedPointer<FrontEnd> window(build(environment, options));
-    QCOMPARE(window->sourceMode(), 3);
+    QCOMPARE(window->sourceMode(), SourceMode::Merged);
     const QList<Application *> applications = window->scannerInfo()->applications();
     QCOMPARE(applications.size(), 1);
     QVERIFY(applications.first()->isCombined());

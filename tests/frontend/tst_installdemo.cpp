@@ -229,7 +229,7 @@ void TestInstallDemo::downloadsPausesResumesAndInstallsFromTheWeb()
     FrontEnd window(0);
     window.prepareLanguages();
     window.resumeInLanguage(QStringLiteral("en"), 0);
-    QCOMPARE(window.sourceMode(), 3);
+    QCOMPARE(window.sourceMode(), SourceMode::Merged);
     window.navigate_IS();
     QCoreApplication::processEvents();
     for (const InstallRow &row : window.installRows())

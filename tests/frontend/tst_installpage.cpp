@@ -6,7 +6,10 @@
 #include "euladlg.h"
 #include "frontend.h"
 #include "frontendtestsupport.h"
+#include "helperchannel.h"
 #include "installer.h"
+#include "installpagecatalogue.h"
+#include "installpagemodel.h"
 #include "installpagetexts.h"
 #include "recoveryentry.h"
 #include "registry.h"
@@ -23,52 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-// An installer that counts as installed once markInstalled(key) wrote its registry value.
-QString installer(const QString &name, const QString &key, const QString &extra = QString())
-{
-    return QStringLiteral("<installer DisplayName=\"%1\" Executable=\"%1.exe\" %3>"
-                          "<checker Type=\"registrykeyvalue\" "
-                          "QueryValue=\"SOFTWARE\\TamTest\\%2^Version\" MatchValue=\"1.0\" "
-                          "MatchMode=\"isequalornewer\"/></installer>")
-            .arg(name, key, extra);
-}
-
-QString webInstaller(const QString &name,
-                     const QString &key,
-                     const QString &url,
-                     qint64 size,
-                     const QString &extra = QString())
-{
-    return installer(
-            name,
-            key,
-            QStringLiteral("url=\"%1\" size=\"%2\" TargetPath=\"$DownloadPath$\\%3.exe\" %4")
-                    .arg(url)
-                    .arg(size)
-                    .arg(name, extra));
-}
-
-QString application(const QString &shortName,
-                    const QString &installers,
-                    const QString &attributes = QString())
-{
-    return QStringLiteral("<application ShortName=\"%1\" %3>"
-                          "<displayname><string Language=\"en\" Value=\"%1 name\"/></displayname>"
-                          "<description><string Language=\"en\" Value=\"About %1\"/></description>"
-                          "<installationplatform Value=\"all\">%2</installationplatform>"
-                          "</application>")
-            .arg(shortName, installers, attributes);
-}
-
-void markInstalled(const QString &key, const QString &version = QStringLiteral("1.0"))
-{
-    sys::RegKey entry
-            = sys::RegKey::create(sys::RegRoot::LocalMachine,
-                                  (QStringLiteral("SOFTWARE\\TamTest\\") + key).toStdWString(),
-                                  sys::RegAccess::AllAccess);
-    entry.setString(L"Version", version.toStdWString());
-}
 
 QString recoveryValue()
 {
@@ -235,15 +192,15 @@ void TestInstallPage::listsPendingComponents()
     driver.setDisplayName(QStringLiteral("Driver"));
     driver.checker().setMatchValue(QStringLiteral("2.1"));
     Installer manual;
-    manual.setDisplayName(QStringLiteral("Manual"));
+    manual.setDisplayName(QStringLiteral("Manual <i>&</i>"));
     QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>{&driver},
                                                  QList<Installer *>{&manual}),
              QStringLiteral("<table><tr><td colspan='1' style='white-space:pre'><b>Select to "
                             "install the following components:</b></td></tr>"
                             "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Driver"
                             "&nbsp;ver: 2.1</td></tr>"
-                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual"
-                            "</td></tr></table>"));
+                            "<tr><td style='white-space:pre'>&nbsp;&nbsp;&nbsp;&nbsp;Manual "
+                            "&lt;i&gt;&amp;&lt;/i&gt;</td></tr></table>"));
     QCOMPARE(InstallPageTexts::componentsToolTip(QList<Installer *>(), QList<Installer *>()),
              QStringLiteral("Installed"));
     // A name from a server's catalogue is text in the tool tip, never an image to fetch.
@@ -469,7 +426,7 @@ void TestInstallPage::offersDownloadOfTickedWebApplications()
     QVERIFY(action->isEnabled());
     QVERIFY(!total->isHidden());
     QCOMPARE(total->text(), QStringLiteral("1.5 MB"));
-    QCOMPARE(window->downloadTotal(), quint64(1572864));
+    QCOMPARE(window->installPage()->downloadTotal(), quint64(1572864));
 }
 
 namespace {
@@ -519,17 +476,17 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
     auto *speed = object<QLabel>(window.data(), QStringLiteral("IS_SPEED"));
     auto *time = object<QLabel>(window.data(), QStringLiteral("IS_TIME"));
     action->click();
-    QCOMPARE(window->downloadList().size(), 1);
+    QCOMPARE(window->downloadSession()->applications().size(), 1);
     QVERIFY(!recoveryValue().isEmpty());
     QTRY_COMPARE(action->text(), QStringLiteral("Pause"));
     QVERIFY(action->isEnabled());
 
     action->click();
     // Nothing happens until the downloader reports again.
-    QVERIFY(window->isPauseRequested());
+    QVERIFY(window->downloadSession()->isPauseRequested());
     QCOMPARE(action->text(), QStringLiteral("Pause"));
     QTRY_COMPARE(action->text(), QStringLiteral("Resume"));
-    QVERIFY(!window->isPauseRequested());
+    QVERIFY(!window->downloadSession()->isPauseRequested());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_ClearCache"))->isEnabled());
     QVERIFY(recoveryValue().isEmpty());
     // Nothing moves while paused.
@@ -546,7 +503,7 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
                                      "To install a program, select it from the list and then "
                                      "click Install.")),
                              15000);
-    QVERIFY(window->downloadList().isEmpty());
+    QVERIFY(window->downloadSession()->applications().isEmpty());
     QCOMPARE(action->text(), QStringLiteral("Install"));
     QVERIFY(action->isEnabled());
     QVERIFY(recoveryValue().isEmpty());
@@ -580,13 +537,13 @@ void TestInstallPage::updatesLabelsAtMostOnceASecond()
     QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
     QCOMPARE(time->text(), QStringLiteral("Time remaining: calculating"));
 
-    window->sltDownloadProgress(0, 1024, 0, 1048576, 3 * 1048576);
+    window->downloadSession()->sltDownloadProgress(0, 1024, 0, 1048576, 3 * 1048576);
     QCOMPARE(speed->text(), QStringLiteral("Speed: calculating"));
     QTest::qWait(1100);
-    window->sltDownloadProgress(0, 1048576, 0, 1048576, 3 * 1048576);
+    window->downloadSession()->sltDownloadProgress(0, 1048576, 0, 1048576, 3 * 1048576);
     QCOMPARE(speed->text(), QStringLiteral("Speed: 1.0 MB/s"));
     QCOMPARE(time->text(), QStringLiteral("Time remaining: 00:00:02"));
-    window->sltDownloadProgress(0, 1, 0, 2 * 1048576, 3 * 1048576);
+    window->downloadSession()->sltDownloadProgress(0, 1, 0, 2 * 1048576, 3 * 1048576);
     QCOMPARE(speed->text(), QStringLiteral("Speed: 1.0 MB/s"));
 }
 
@@ -601,7 +558,7 @@ void TestInstallPage::downloadErrorEndsTheSession()
     QScopedPointer<FrontEnd> window(openDownloadPage(environment, server, 1024));
     auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
     action->click();
-    QTRY_VERIFY(window->downloadList().isEmpty());
+    QTRY_VERIFY(window->downloadSession()->applications().isEmpty());
     QCOMPARE(recorder.messages.last().title, QStringLiteral("Download error"));
     QVERIFY(recorder.messages.last().text.startsWith(QStringLiteral("The network error code ")));
     // The page is usable again and still offers the download.
@@ -657,13 +614,13 @@ void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
             = updateApplications.replace(QStringLiteral(":0/"), ':' + port + '/');
     QScopedPointer<FrontEnd> window(openPage(environment, options));
     QCoreApplication::processEvents();
-    QCOMPARE(window->sourceMode(), 3);
+    QCOMPARE(window->sourceMode(), SourceMode::Merged);
     for (const InstallRow &row : window->installRows()) {
         if (row.application->isCombined())
             row.dvd->click();
     }
     QCoreApplication::processEvents();
-    QCOMPARE(window->downloadTotal(), quint64(1024 * fetched.size()));
+    QCOMPARE(window->installPage()->downloadTotal(), quint64(1024 * fetched.size()));
     auto *action = object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"));
     QCOMPARE(action->text(), QStringLiteral("Download"));
 
@@ -680,7 +637,7 @@ void TestInstallPage::downloadsWhatTheChosenSourcesNeed()
             gets << request.path;
     }
     QCOMPARE(gets, fetched);
-    QVERIFY(window->downloadList().isEmpty());
+    QVERIFY(window->downloadSession()->applications().isEmpty());
     QCOMPARE(action->text(), QStringLiteral("Install"));
 }
 
@@ -721,7 +678,7 @@ void TestInstallPage::installsWhatItJustDownloaded()
     QVERIFY(action->isEnabled());
 
     action->click();
-    QTRY_VERIFY(window->downloadList().isEmpty());
+    QTRY_VERIFY(window->downloadSession()->applications().isEmpty());
     const QString file = environment.path(QStringLiteral("disc/TamDownload/Cloud.exe"));
     if (damaged) {
         QCOMPARE(recorder.messages.last().title, QStringLiteral("Download error"));
@@ -861,7 +818,7 @@ void TestInstallPage::stopsOrRecoversWhenTheHelperCannotStart()
     QCOMPARE(recorder.messages.first().title, QStringLiteral("Front End Error"));
     // Either way the page is usable again and no poll is left running.
     QVERIFY(!window->isInstalling());
-    QVERIFY(!window->pollTimer());
+    QVERIFY(!window->helperChannel()->pollTimer());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_MainMenu"))->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isEnabled());
@@ -897,7 +854,7 @@ void TestInstallPage::keepsRecoveryWhileExitIsBeingConfirmed()
     recorder.answer = MessageSeam::No;
     recorder.onShow = [&] {
         HelperSegment::post(helperSide, RunFinished);
-        window->handle_message();
+        window->helperChannel()->handle_message();
     };
     window->close();
     QVERIFY(!window->isInstalling());
@@ -979,7 +936,7 @@ void TestInstallPage::refusesRunListTooLargeForTheSegment()
     action->click();
 
     QVERIFY(!window->isInstalling());
-    QVERIFY(!window->pollTimer());
+    QVERIFY(!window->helperChannel()->pollTimer());
     QVERIFY(recorder.messages.last().text.contains(QStringLiteral("too many")));
     QVERIFY(action->isEnabled());
     QVERIFY(window->installRows().first().checkBox->isEnabled());
@@ -1034,8 +991,8 @@ void TestInstallPage::followsTheHelpersMessages()
     object<QPushButton>(window.data(), QStringLiteral("IS_InstallNow"))->click();
     qunsetenv("TAM_SIMULATE_SHELLEXECUTE_RESULT");
     QVERIFY(window->isInstalling());
-    QCOMPARE(window->runList().size(), 2);
-    QVERIFY(window->pollTimer());
+    QCOMPARE(window->helperChannel()->runList().size(), 2);
+    QVERIFY(window->helperChannel()->pollTimer());
 
     QSharedMemory helperSide(QString::fromLatin1(SegmentProtocol::DefaultKey));
     QVERIFY(!HelperSegment::readRunList(helperSide).isEmpty());
@@ -1075,7 +1032,7 @@ void TestInstallPage::followsTheHelpersMessages()
 
     QVERIFY(HelperSegment::post(helperSide, RunFinished));
     QTRY_VERIFY(!window->isInstalling());
-    QVERIFY(!window->pollTimer());
+    QVERIFY(!window->helperChannel()->pollTimer());
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("MM"))->isVisibleTo(window.data()));
     QVERIFY(object<QWidget>(window.data(), QStringLiteral("IS_InstallNow"))->isEnabled());
     QCOMPARE(object<QWidget>(window.data(), QStringLiteral("IS_Widget"))->height(), 60);

@@ -212,7 +212,7 @@ void TestOnlineUpdate::deviceModeOffersTheBundle()
     window.resumeInLanguage(QStringLiteral("en"), 0);
     QCOMPARE(m_dialogs, QStringList{"CheckUpdateDlg"});
     QCOMPARE(m_messages, QStringList());
-    QCOMPARE(window.sourceMode(), 3);
+    QCOMPARE(window.sourceMode(), SourceMode::Merged);
     QCOMPARE(window.scannerInfo()->scannerSerialNumber(), QStringLiteral("TD410-0815"));
     window.navigate_IS();
     QStringList webRows;
@@ -226,9 +226,11 @@ void TestOnlineUpdate::deviceModeOffersTheBundle()
 void TestOnlineUpdate::onlyACatalogueIsUsed_data()
 {
     QTest::addColumn<QByteArray>("updateXml");
-    QTest::addColumn<int>("sourceMode");
-    QTest::newRow("a catalogue joins the disc's") << QByteArray("<Scanner PID=\"0a41\"/>") << 3;
-    QTest::newRow("anything else is left alone") << QByteArray("<html>offline</html>") << 1;
+    QTest::addColumn<SourceMode>("sourceMode");
+    QTest::newRow("a catalogue joins the disc's")
+            << QByteArray("<Scanner PID=\"0a41\"/>") << SourceMode::Merged;
+    QTest::newRow("anything else is left alone")
+            << QByteArray("<html>offline</html>") << SourceMode::DiscOnly;
 }
 
 // Whatever lies in the update folder as update.xml (left by an earlier run, written by a merge
@@ -236,7 +238,7 @@ void TestOnlineUpdate::onlyACatalogueIsUsed_data()
 void TestOnlineUpdate::onlyACatalogueIsUsed()
 {
     QFETCH(QByteArray, updateXml);
-    QFETCH(int, sourceMode);
+    QFETCH(SourceMode, sourceMode);
     const QString disc = m_root.filePath(QStringLiteral("catalogue-disc"));
     if (!QFileInfo::exists(disc))
         QVERIFY(copyDisc(disc));

@@ -1,13 +1,16 @@
 // Cabinet extraction on the simulated machine: any bytes, as a cabinet in a fresh folder (and
 // as the next cabinet of a chain beside it), end in bounded time, write nothing outside that
-// folder, and leave the cabinet being read as it was.
+// folder, leave the cabinet being read as it was, and leave no file there that was not
+// reported whole.
 
 #include "cextract.h"
 #include "fuzzsupport.h"
+#include "hostpath.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace {
@@ -41,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeFile(folder / "b.cab", bytes);
 
     Cabinet::CExtract extract;
+    std::set<fs::path> written{folder / "a.cab", folder / "b.cab"};
+    extract.setFileWritten([&](const std::wstring &path) {
+        written.insert(fs::path(sys::toHostPath(path)).lexically_normal());
+    });
     extract.Extract(L"C:\\fuzz\\payload\\a.cab");
 
     FUZZ_CHECK(readFile(folder / "a.cab") == bytes);
@@ -51,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const fs::path relative = fs::relative(it->path(), folder);
         FUZZ_CHECK(it->path() == folder.parent_path()
                    || (!relative.empty() && *relative.begin() != ".."));
+        FUZZ_CHECK(!it->is_regular_file() || written.count(it->path().lexically_normal()));
         // Make room for the next run: a read-only file would stay otherwise.
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }

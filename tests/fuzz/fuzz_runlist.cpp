@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
          = document.documentElement().firstChildElement(QStringLiteral("Application"));
          !element.isNull();
          element = element.nextSiblingElement(QStringLiteral("Application")))
-        applications.append(new Application(element, &owner));
+        applications.append(Application::fromRunList(element, &owner));
     fuzz::checkRunListRoundTrip(applications);
     return 0;
 }

@@ -11,6 +11,8 @@
 #include <QDomDocument>
 #include <QList>
 
+#include <memory>
+
 namespace fuzz {
 
 inline void checkRunListRoundTrip(const QList<Application *> &applications)
@@ -30,9 +32,9 @@ inline void checkRunListRoundTrip(const QList<Application *> &applications)
          !element.isNull();
          element = element.nextSiblingElement(QStringLiteral("Application")), ++index) {
         FUZZ_CHECK(index < applications.size());
-        Application read(element, nullptr);
-        FUZZ_CHECK(read.shortName() == applications.at(index)->shortName());
-        FUZZ_CHECK(read.displayName() == applications.at(index)->displayName());
+        const std::unique_ptr<Application> read(Application::fromRunList(element));
+        FUZZ_CHECK(read->shortName() == applications.at(index)->shortName());
+        FUZZ_CHECK(read->displayName() == applications.at(index)->displayName());
     }
     FUZZ_CHECK(index == applications.size());
 }

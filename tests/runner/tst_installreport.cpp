@@ -3,6 +3,7 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "configurationenvironment.h"
 #include "httpsrecorder.h"
 #include "installreport.h"
 #include "scannerinfo.h"
@@ -90,6 +91,7 @@ private:
 
 void TestInstallReport::initTestCase()
 {
+    ConfigurationEnvironment::install();
     if (!QSslSocket::supportsSsl())
         m_tlsProblem = QStringLiteral("this Qt has no TLS backend");
     else if (!m_certificates.create())

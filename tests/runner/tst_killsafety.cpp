@@ -1,9 +1,12 @@
 // What a SIGKILL at a random moment leaves behind: setup_runner killed while it installs, and
 // the downloader killed while it fetches. Every iteration checks that nothing is lost or
-// half-written and that the next start picks up what is left. The moments come from a seeded
-// generator; the seed is printed on failure (TAM_KILL_SEED replays one). TAM_KILL_ROUNDS caps
-// the rounds of each test: the sanitizer run looks for memory faults, which a few rounds reach,
-// and a sanitized helper is several times slower to start.
+// half-written and that the next start picks up what is left. A whole run is timed first; the
+// rounds take its phases in turn, wait for the phase to begin and kill at a random moment of
+// the time it took, so that short phases are hit as often as long ones; how many kills landed
+// in each phase is printed. The moments come from a seeded generator; the seed is printed on
+// failure (TAM_KILL_SEED replays one). TAM_KILL_ROUNDS caps the rounds of each test: the sanitizer
+// run looks for memory faults, which a few rounds reach, and a sanitized helper is several times
+// slower to start.
 
 #include "application.h"
 #include "catalogtestsupport.h"
@@ -18,8 +21,10 @@
 #include <QSharedMemory>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -27,8 +32,8 @@
 
 namespace {
 
-const int helperRounds = 50;
-const int downloadRounds = 20;
+const int helperRounds = 18;  // three in each of the six phases
+const int downloadRounds = 6; // two in each of the three phases
 
 // Three applications of demo installers that finish at once; one ships in a cabinet.
 const char catalogue[] = R"(<Scanner ShortName="K-1" LongName="Kill Test">
@@ -132,11 +137,80 @@ int exitCodeOf(pid_t pid, int timeoutMs)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The DisplayName of each installer's Uninstall entry, in the order they install; empty where
+// there is no entry. The demo installer writes its entry into the 64-bit view, as a 64-bit
+// installer does.
+QStringList installedNames()
+{
+    QStringList names;
+    for (const auto &expected : expectedNames) {
+        const sys::RegKey entry
+                = sys::RegKey::open(sys::RegRoot::LocalMachine,
+                                    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+                                            + QString::fromLatin1(expected[0]).toStdWString(),
+                                    sys::RegAccess::Read | sys::RegAccess::Wow64_64Key);
+        std::wstring name;
+        names << (entry.isOpen() && entry.readString(L"DisplayName", name)
+                          ? QString::fromStdWString(name)
+                          : QString());
+    }
+    return names;
+}
+
 int rounds(int full)
 {
     bool given = false;
     const int cap = qEnvironmentVariableIntValue("TAM_KILL_ROUNDS", &given);
     return given && cap > 0 ? qMin(cap, full) : full;
+}
+
+// Watches a started program to its end and notes when each phase that observe() tells began,
+// in milliseconds from the start, then when the program ended; empty when it did not end with
+// exit code 0 within 30 seconds.
+QVector<int> timePhases(pid_t program, int phases, const std::function<int()> &observe)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QVector<int> starts{0};
+    int status = 0;
+    bool ended = false;
+    while (!ended && clock.elapsed() < 30000) {
+        for (const int phase = observe(); starts.size() <= phase;)
+            starts << int(clock.elapsed());
+        ended = ::waitpid(program, &status, WNOHANG) == program;
+        if (!ended)
+            QTest::qWait(2);
+    }
+    const int end = int(clock.elapsed());
+    // Once reaped, the program's id may be another's: it gets no signal then.
+    if (!killAndDrain(program, ended ? 0 : SIGKILL) || !ended || !WIFEXITED(status)
+        || WEXITSTATUS(status) != 0)
+        return {};
+    while (starts.size() <= phases)
+        starts << end;
+    return starts;
+}
+
+// Waits until phase has begun, then for a random part of the time it took in the timed run.
+void waitForKillMoment(QRandomGenerator &random,
+                       const QVector<int> &timed,
+                       int phase,
+                       const std::function<int()> &observe)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (phase > 0 && observe() < phase && clock.elapsed() < 30000)
+        QTest::qWait(1);
+    const int length = timed.at(phase + 1) - timed.at(phase);
+    QTest::qWait(int(random.bounded(quint32(qMax(length, 1)))));
+}
+
+QString tally(const QVector<int> &kills, const QStringList &phases)
+{
+    QStringList counts;
+    for (int i = 0; i < phases.size(); ++i)
+        counts << QStringLiteral("%1 %2").arg(kills.value(i)).arg(phases.at(i));
+    return counts.join(QStringLiteral(", "));
 }
 
 quint32 seed()
@@ -161,6 +235,7 @@ private:
     QString runList(ScannerInfo &info);
     bool runHelperToTheEnd(const QString &elements);
     void prepareRound();
+    int phaseReached();
 
     // Machines in memory where there is such a folder: the store's fsyncs cost nothing there.
     QScopedPointer<QTemporaryDir> m_memoryFolder;
@@ -235,6 +310,19 @@ bool TestKillSafety::runHelperToTheEnd(const QString &elements)
     return exitCodeOf(helper, 30000) == 0 && killAndDrain(helper, 0);
 }
 
+// How far an installation got: 0 while the run list is unread, then 1 + the number of
+// installers whose entry is there.
+int TestKillSafety::phaseReached()
+{
+    if (FrontEndSegment::consumeMessages(m_segment, [](const MessageSlot &) {})
+        == FrontEndSegment::PollResult::RunListUnread)
+        return 0;
+    const QStringList names = installedNames();
+    return 1 + int(std::count_if(names.begin(), names.end(), [](const QString &name) {
+               return !name.isEmpty();
+           }));
+}
+
 // setup_runner killed at a random moment of an installation, again and again: the store still
 // parses and holds only whole values, the recovery entry is still there, the next setup finds
 // neither a stale segment nor a held lock, and installing again completes what is left.
@@ -245,15 +333,32 @@ void TestKillSafety::helperKilledWhileInstalling()
     auto onFailure = qScopeGuard([start] { qWarning("kill moments from seed %u", start); });
 
     MessageRecorder recorder;
-    // The kills are spread over the time a whole installation takes here.
+    const QStringList phases{QStringLiteral("with the run list unread"),
+                             QStringLiteral("before the first installer"),
+                             QStringLiteral("after one installer started"),
+                             QStringLiteral("after two"),
+                             QStringLiteral("after three (the cabinet's unpacking follows)"),
+                             QStringLiteral("after all four")};
+    const auto observe = [this] { return phaseReached(); };
     prepareRound();
-    QElapsedTimer whole;
-    whole.start();
-    ScannerInfo calibration;
-    QVERIFY(runHelperToTheEnd(runList(calibration)));
-    const quint32 window = quint32(whole.elapsed()) + 1;
+    ScannerInfo timed;
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, runList(timed)),
+             FrontEndSegment::WriteResult::Written);
+    const QVector<int> starts = timePhases(
+            startGroup(QStringLiteral(TAM_SETUP_RUNNER), {m_key, QStringLiteral("en_us")}),
+            phases.size(),
+            observe);
+    QVERIFY(!starts.isEmpty());
+    QStringList began;
+    for (int i = 0; i < phases.size(); ++i)
+        began << QString::number(starts.at(i));
+    qInfo("phases began at %s ms; the helper ended at %d ms",
+          qPrintable(began.join(QStringLiteral(", "))),
+          starts.last());
 
-    for (int round = 0; round < rounds(helperRounds); ++round) {
+    QVector<int> kills(phases.size());
+    const int count = rounds(helperRounds);
+    for (int round = 0; round < count; ++round) {
         prepareRound();
 
         // setup's part up to the launch, then the kill.
@@ -265,10 +370,11 @@ void TestKillSafety::helperKilledWhileInstalling()
                  FrontEndSegment::WriteResult::Written);
         const pid_t helper
                 = startGroup(QStringLiteral(TAM_SETUP_RUNNER), {m_key, QStringLiteral("en_us")});
-        QTest::qWait(int(random.bounded(window)));
+        waitForKillMoment(random, starts, round % phases.size(), observe);
         QVERIFY(killAndDrain(helper, SIGKILL));
 
-        // The store parses, and every value of an installer's entry is whole.
+        // The store parses, and every value of an installer's entry is whole (an installer the
+        // helper started has finished: it outlives the helper).
         size_t line = 0;
         std::wstring problem;
         std::vector<sys::RegFileEntry> entries;
@@ -277,15 +383,10 @@ void TestKillSafety::helperKilledWhileInstalling()
         QVERIFY2(store.empty()
                          || sys::parseRegText(sys::decodeRegText(store), entries, line, problem),
                  qPrintable(QString::fromStdWString(problem)));
-        for (const auto &expected : expectedNames) {
-            const sys::RegKey entry
-                    = sys::RegKey::open(sys::RegRoot::LocalMachine,
-                                        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-                                                + QString::fromLatin1(expected[0]).toStdWString(),
-                                        sys::RegAccess::Read);
-            std::wstring name;
-            if (entry.isOpen() && entry.readString(L"DisplayName", name))
-                QCOMPARE(QString::fromStdWString(name), QString::fromLatin1(expected[1]));
+        const QStringList names = installedNames();
+        for (int i = 0; i < names.size(); ++i) {
+            if (!names.at(i).isEmpty())
+                QCOMPARE(names.at(i), QString::fromLatin1(expectedNames[i][1]));
         }
         std::wstring recovery;
         QVERIFY(sys::RegKey::open(
@@ -295,6 +396,7 @@ void TestKillSafety::helperKilledWhileInstalling()
         // The lock the helper may have held is free, and the next setup owns the segment.
         QVERIFY(m_segment->lock());
         m_segment->unlock();
+        ++kills[phaseReached()];
         delete m_segment;
         m_segment = new QSharedMemory(m_key);
         QCOMPARE(FrontEndSegment::create(*m_segment), FrontEndSegment::CreateResult::Created);
@@ -313,6 +415,7 @@ void TestKillSafety::helperKilledWhileInstalling()
         m_segment = nullptr;
         m_machine.reset();
     }
+    qInfo("helper kills: %s", qPrintable(tally(kills, phases)));
     onFailure.dismiss();
 }
 
@@ -332,13 +435,35 @@ void TestKillSafety::downloaderKilledWhileFetching()
     server.behaviour().body = body;
     server.behaviour().bytesPerSecond = 2000000;
     QTemporaryDir dir;
-    for (int round = 0; round < rounds(downloadRounds); ++round) {
-        const QString target = dir.filePath(QStringLiteral("file%1.bin").arg(round));
+    const auto arguments = [&](int round) {
+        return QStringList{QStringLiteral("download"),
+                           server.url().toString(),
+                           dir.filePath(QStringLiteral("file%1.bin").arg(round))};
+    };
+    // Nothing on disk yet, the side file only, the target.
+    const auto phaseOf = [](const QString &target) {
+        return QFileInfo::exists(target)                                ? 2
+               : QFileInfo(target + QStringLiteral(".part")).size() > 0 ? 1
+                                                                        : 0;
+    };
+    const QStringList phases{QStringLiteral("before any data"),
+                             QStringLiteral("in the middle"),
+                             QStringLiteral("after the end")};
+    const QString timedTarget = arguments(-1).last();
+    const QVector<int> starts = timePhases(startGroup(QStringLiteral(TAM_DISCTOOL), arguments(-1)),
+                                           phases.size(),
+                                           [&] { return phaseOf(timedTarget); });
+    QVERIFY(!starts.isEmpty());
+
+    QVector<int> kills(phases.size());
+    const int count = rounds(downloadRounds);
+    for (int round = 0; round < count; ++round) {
+        const QString target = arguments(round).last();
         const QString part = target + QStringLiteral(".part");
-        const QStringList arguments{QStringLiteral("download"), server.url().toString(), target};
-        const pid_t downloader = startGroup(QStringLiteral(TAM_DISCTOOL), arguments);
-        QTest::qWait(int(random.bounded(150)));
+        const pid_t downloader = startGroup(QStringLiteral(TAM_DISCTOOL), arguments(round));
+        waitForKillMoment(random, starts, round % phases.size(), [&] { return phaseOf(target); });
         QVERIFY(killAndDrain(downloader, SIGKILL));
+        ++kills[phaseOf(target)];
         if (QFileInfo::exists(target)) {
             QCOMPARE(QByteArray::fromStdString(readBytes(target)), body);
             QVERIFY(!QFileInfo::exists(part));
@@ -347,7 +472,7 @@ void TestKillSafety::downloaderKilledWhileFetching()
         const QByteArray kept = QByteArray::fromStdString(readBytes(part));
         QVERIFY(body.startsWith(kept));
         // The next run takes up where the killed one stopped.
-        const pid_t again = startGroup(QStringLiteral(TAM_DISCTOOL), arguments);
+        const pid_t again = startGroup(QStringLiteral(TAM_DISCTOOL), arguments(round));
         QVERIFY(QTest::qWaitFor([&] { return ::waitpid(again, nullptr, WNOHANG) == again; },
                                 20000));
         QCOMPARE(QByteArray::fromStdString(readBytes(target)), body);
@@ -359,6 +484,7 @@ void TestKillSafety::downloaderKilledWhileFetching()
                              + QByteArray::number(body.size()));
         }
     }
+    qInfo("downloader kills: %s", qPrintable(tally(kills, phases)));
     onFailure.dismiss();
 }
 

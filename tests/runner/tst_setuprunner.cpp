@@ -4,10 +4,12 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "executable.h"
 #include "hostpath.h"
 #include "process.h"
 #include "protectedfolder.h"
 #include "registry.h"
+#include "runlistxml.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
 #include "setupsettings.h"
@@ -15,6 +17,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSharedMemory>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -174,11 +177,20 @@ private slots:
     void closedWhileInstallingEndsCleanly();
     void runsOnlyItsOwnCheckedCopy_data();
     void runsOnlyItsOwnCheckedCopy();
-    void shippedHelperReadsNoTestSwitch_data();
-    void shippedHelperReadsNoTestSwitch();
+    void untrustedCacheIsNeitherUsedNorEmptied_data();
+    void untrustedCacheIsNeitherUsedNorEmptied();
+    void everyStepRunsFromTheCopy_data();
+    void everyStepRunsFromTheCopy();
+    void helperReadsNoConfigurationFromItsEnvironment_data();
+    void helperReadsNoConfigurationFromItsEnvironment();
+    void helperTakesNoQtVariables();
 
 private:
     QString runListFor(const QStringList &selection);
+    // The catalogue with one more application, "Web", whose installer downloads
+    // WebSetup.exe and has the given attributes; its run list.
+    QString webRunList(const QString &installerAttributes, const QString &code);
+    QList<Message> runHelper(const QString &elements, const QString &rootAttributes = QString());
     QList<Message> pollUntilEnd(int timeoutMs);
     QStringList loggedMessages() const;
 
@@ -257,6 +269,34 @@ QStringList TestSetupRunner::loggedMessages() const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString TestSetupRunner::webRunList(const QString &installerAttributes, const QString &code)
+{
+    QByteArray product(catalogue);
+    product.replace("</Scanner>",
+                    QStringLiteral("<application ShortName=\"Web\"><installationplatform "
+                                   "Value=\"all\"><installer url=\"https:&#47;&#47;"
+                                   "www.tamberlin.com/WebSetup.exe\" %1><checker "
+                                   "Type=\"installer\" QueryValue=\"%2\" MatchMode=\"exists\"/>"
+                                   "</installer></installationplatform></application></Scanner>")
+                            .arg(installerAttributes, code)
+                            .toUtf8());
+    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), product);
+    return runListFor({QStringLiteral("Web")});
+}
+
+// Starts the helper on the run list as setup does and returns what it reported.
+QList<Message> TestSetupRunner::runHelper(const QString &elements, const QString &rootAttributes)
+{
+    if (FrontEndSegment::writeRunList(m_segment, elements, rootAttributes)
+        != FrontEndSegment::WriteResult::Written)
+        return {};
+    QProcess helper;
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    if (!helper.waitForFinished(30000) || helper.exitCode() != 0)
+        return {};
+    return pollUntilEnd(1000);
 }
 
 // The front end's part as setup plays it: the segment under its own name, the run list of a
@@ -486,19 +526,12 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
                                        .arg(check == QLatin1String("sha256")
                                                     ? QStringLiteral("sha256=\"%1\"").arg(hash)
                                                     : QString());
-    QByteArray product(catalogue);
-    product.replace("</Scanner>",
-                    QStringLiteral("<application ShortName=\"Web\"><installationplatform "
-                                   "Value=\"all\"><installer url=\"https:&#47;&#47;"
-                                   "www.tamberlin.com/WebSetup.exe\" %1 "
-                                   "Executable=\"$SetupPath$\\Download\\WebSetup.exe\" "
-                                   "CommandLine=\"/code=%2 /name=Web\"><checker Type=\"installer\" "
-                                   "QueryValue=\"%2\" MatchMode=\"exists\"/></installer>"
-                                   "</installationplatform></application></Scanner>")
-                            .arg(attributes, code)
-                            .toUtf8());
-    m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), product);
-    QString elements = runListFor({QStringLiteral("Web")});
+    QString elements = webRunList(
+            attributes
+                    + QStringLiteral(" Executable=\"$SetupPath$\\Download\\WebSetup.exe\" "
+                                     "CommandLine=\"/code=%1 /name=Web\"")
+                              .arg(code),
+            code);
     QVERIFY(elements.contains(QStringLiteral("DownloadPath=")));
     if (check == QLatin1String("malformed"))
         elements.replace(QStringLiteral("size="), QStringLiteral("sha256=\"12ab\" size="));
@@ -529,18 +562,166 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
     QCOMPARE(payloadCacheEntries(), QStringList());
 }
 
-// The shipped helper runs as administrator: no variable of its environment may answer its
-// questions or make it write files. Only the tests' variant knows these names.
-void TestSetupRunner::shippedHelperReadsNoTestSwitch_data()
+void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied_data()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG");
-    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER");
+    QTest::addColumn<QString>("root"); // how the helper finds its cache root
+    QTest::newRow("made by another user, holding a link") << "other user";
+    QTest::newRow("open to all, holding a link") << "open";
+    QTest::newRow("a link to another user's folder") << "link";
+    QTest::newRow("ours, holding a link and helpers' folders") << "ours";
 }
 
-void TestSetupRunner::shippedHelperReadsNoTestSwitch()
+// Another user made the cache root before the first installation (users may create folders
+// where it lies) and put a link in it, named like the folder of a helper that was killed, to a
+// folder the helper must not empty. The helper looks into no root it cannot trust, installs
+// from a fresh folder of its own beside it and leaves nothing there; in its own root it removes
+// the link itself and a dead helper's folder, and keeps a running one's.
+void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied()
+{
+    QFETCH(QString, root);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
+    const QString theirs = m_machine->path(QStringLiteral("theirs"));
+    for (const QString &file :
+         {QStringLiteral("keep.txt"), QStringLiteral("run-999999997/keep.txt")})
+        m_machine->writeFile(QStringLiteral("theirs/") + file, "mine");
+    const QString cache = payloadCache();
+    const QString link = cache + QStringLiteral("/run-999999998");
+    const QString dead = cache + QStringLiteral("/run-999999999");
+    const QString live = cache + QStringLiteral("/run-%1").arg(QCoreApplication::applicationPid());
+    if (root == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(QFileInfo(cache).absolutePath()));
+        QVERIFY(QFile::link(theirs, cache));
+    } else {
+        std::string error;
+        if (root == QLatin1String("ours"))
+            QVERIFY2(sys::prepareProtectedFolder(sys::payloadCacheFolder(), &error), error.c_str());
+        QVERIFY(QDir().mkpath(dead) && QDir().mkpath(live));
+        QVERIFY(QFile::link(theirs, link));
+        if (root == QLatin1String("open"))
+            QVERIFY(QFile::setPermissions(cache, QFileDevice::Permissions(0x7777)));
+        if (root == QLatin1String("other user")
+            && QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534"), cache}) != 0)
+            QSKIP("only root gives a folder to another user");
+    }
+    const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
+    const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
+    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    const QString elements
+            = webRunList(QStringLiteral("Executable=\"$DownloadPath$\\WebSetup.exe\" "
+                                        "CommandLine=\"/code=%1 /name=Web\"")
+                                 .arg(code),
+                         code);
+
+    QCOMPARE(runHelper(elements),
+             (QList<Message>{{AppStarted, 0, -1}, {AppFinished, 0, -1}, {RunFinished, -1, -1}}));
+    QVERIFY(isUninstallEntry(code));
+    QVERIFY(QFileInfo::exists(theirs + QStringLiteral("/keep.txt")));
+    QVERIFY(QFileInfo::exists(theirs + QStringLiteral("/run-999999997/keep.txt")));
+    QCOMPARE(QDir(QFileInfo(cache).absolutePath())
+                     .entryList({QStringLiteral("TamPayloadCache*")},
+                                QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("TamPayloadCache")});
+    if (root == QLatin1String("link"))
+        return;
+    const bool ours = root == QLatin1String("ours");
+    QCOMPARE(QFileInfo(link).isSymLink(), !ours);
+    QCOMPARE(QFileInfo::exists(dead), !ours);
+    QVERIFY(QFileInfo::exists(live));
+}
+
+void TestSetupRunner::everyStepRunsFromTheCopy_data()
+{
+    QTest::addColumn<QString>("namedBy"); // the step that names the download
+    QTest::addColumn<bool>("swapped");
+    for (const char *step :
+         {"pre-install program", "post-install program", "main step's argument"}) {
+        QTest::addRow("%s, download as it came", step) << QString::fromLatin1(step) << false;
+        QTest::addRow("%s, download swapped", step) << QString::fromLatin1(step) << true;
+    }
+}
+
+// The download is named by a step other than the main program: a pre- or post-install step
+// that runs it, or the main step's argument (msiexec /i with the package). Each step gets the
+// checked copy: a swapped download runs nowhere, and nothing a step does reaches the user's
+// file (the stand-in writes its record to the file its argument names).
+void TestSetupRunner::everyStepRunsFromTheCopy()
+{
+    QFETCH(QString, namedBy);
+    QFETCH(bool, swapped);
+    if (underWine())
+        QSKIP(wineKeepsNoAcls);
+    const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
+    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    const auto contents = [&payload] {
+        QFile file(payload);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray original = contents();
+    const QString main = QStringLiteral("{ABABABAB-2222-3333-4444-555555555555}");
+    const QString other = QStringLiteral("{CDCDCDCD-2222-3333-4444-555555555555}");
+    const bool byArgument = namedBy.contains(QLatin1String("argument"));
+    QString elements = webRunList(
+            QStringLiteral("size=\"%1\" sha256=\"%2\" TargetPath=\"$DownloadPath$\\WebSetup.exe\" "
+                           "Executable=\"$SetupPath$\\Software\\UtilitySetup.exe\" "
+                           "CommandLine=\"/code=%3 /name=Main%4\"")
+                    .arg(original.size())
+                    .arg(QString::fromLatin1(
+                            QCryptographicHash::hash(original, QCryptographicHash::Sha256).toHex()))
+                    .arg(main,
+                         byArgument ? QStringLiteral(" /record=$DownloadPath$\\WebSetup.exe")
+                                    : QString()),
+            main);
+    if (!byArgument) {
+        Executable step;
+        step.setExecutable(QStringLiteral("$DownloadPath$\\WebSetup.exe"), false);
+        step.setCommandLine(QStringLiteral("/code=%1 /name=Other").arg(other));
+        const QString list = namedBy.startsWith(QLatin1String("pre"))
+                                     ? QStringLiteral("PreInstallSteps")
+                                     : QStringLiteral("PostInstallSteps");
+        const QString empty = QStringLiteral("<%1></%1>").arg(list);
+        QVERIFY(elements.contains(empty));
+        elements.replace(
+                empty,
+                QStringLiteral("<%1>%2</%1>").arg(list, RunListXml::writeExecutable(step, -1)));
+    }
+    if (swapped) {
+        QFile file(payload);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("swapped");
+    }
+    const QByteArray downloaded = contents();
+
+    QList<Message> expected{{AppStarted, 0, -1}};
+    if (swapped)
+        expected << Message{AppFailed, 0, 2};
+    expected << Message{AppFinished, 0, -1} << Message{RunFinished, -1, -1};
+    QCOMPARE(runHelper(elements, RunListXml::writeRunSettings(SetupSettings::downloadPath())),
+             expected);
+    QCOMPARE(isUninstallEntry(main), !swapped);
+    QCOMPARE(isUninstallEntry(other), !swapped && !byArgument);
+    QVERIFY(contents() == downloaded);
+    QCOMPARE(payloadCacheEntries(), QStringList());
+}
+
+// The shipped helper runs as administrator: no variable of its environment may answer its
+// questions, make it write files, or say where anything comes from and whom to trust. Only
+// the tests' variant knows the names of its switches; neither knows the configuration's.
+void TestSetupRunner::helperReadsNoConfigurationFromItsEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("testVariantReadsIt");
+    QTest::newRow("message log") << QByteArray("TAM_MESSAGE_LOG") << true;
+    QTest::newRow("message answer") << QByteArray("TAM_MESSAGE_ANSWER") << true;
+    QTest::newRow("update host") << QByteArray("TAM_UPDATE_HOST") << false;
+    QTest::newRow("web host") << QByteArray("TAM_WEB_HOST") << false;
+    QTest::newRow("trusted certificates") << QByteArray("TAM_CA_BUNDLE") << false;
+}
+
+void TestSetupRunner::helperReadsNoConfigurationFromItsEnvironment()
 {
     QFETCH(QByteArray, name);
+    QFETCH(bool, testVariantReadsIt);
     const auto contents = [](const QString &path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -548,7 +729,27 @@ void TestSetupRunner::shippedHelperReadsNoTestSwitch()
     const QByteArray shipped = contents(shippedHelperProgram);
     QVERIFY(!shipped.isEmpty());
     QVERIFY(!shipped.contains(name));
-    QVERIFY(contents(helperProgram).contains(name));
+    QCOMPARE(contents(helperProgram).contains(name), testVariantReadsIt);
+}
+
+// Qt loads plugins from the folders QT_PLUGIN_PATH names: code that would run as
+// administrator. The helper does not even look there.
+void TestSetupRunner::helperTakesNoQtVariables()
+{
+    QTemporaryDir plugins;
+    QVERIFY(plugins.isValid());
+    QCOMPARE(FrontEndSegment::writeRunList(m_segment, QString()),
+             FrontEndSegment::WriteResult::Written);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_PLUGIN_PATH"), plugins.path());
+    environment.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+    QProcess helper;
+    helper.setProcessEnvironment(environment);
+    helper.start(helperProgram, {m_key, QStringLiteral("en_us")});
+    QVERIFY(helper.waitForFinished(30000));
+    QCOMPARE(helper.exitCode(), 0);
+    const QByteArray errors = helper.readAllStandardError();
+    QVERIFY2(!errors.contains(QFile::encodeName(plugins.path())), errors.constData());
 }
 
 QTEST_MAIN(TestSetupRunner)

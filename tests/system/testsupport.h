@@ -32,6 +32,13 @@ private:
     std::filesystem::path m_path;
 };
 
+// Makes link a link to the folder target: a symbolic link on the simulated machine, a
+// junction on Windows. Wine makes neither; there a Unix symbolic link stands in, which Wine
+// reports as a reparse point. False when no link could be made.
+bool makeFolderLink(const std::filesystem::path &link, const std::filesystem::path &target);
+// Removes such a link (not its target) the way it was made.
+void removeFolderLink(const std::filesystem::path &link);
+
 // Waits up to timeoutMs for path to exist with some content, which it returns ("" on
 // time-out).
 std::string waitForFile(const std::filesystem::path &path, int timeoutMs = 10000);

@@ -24,13 +24,22 @@ TEST(ProtectedFolder, RefusesWhatOthersMade)
 {
     TempFolder folder;
     std::string error;
-    // Made by anyone with the defaults: refused, not repaired.
+    // Made by anyone, open to all: refused, not repaired.
     std::filesystem::create_directory(folder / "plain");
+    std::filesystem::permissions(folder / "plain", std::filesystem::perms::all);
+    std::ofstream(folder / "plain" / "theirs") << "x";
     EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "plain"), &error));
     EXPECT_FALSE(error.empty());
     std::ofstream(folder / "file") << "x";
     EXPECT_FALSE(sys::prepareProtectedFolder(windowsForm(folder / "file"), &error));
     EXPECT_FALSE(sys::isProtectedFolder(windowsForm(folder / "missing"), &error));
+    // Creating anew never takes over what is there.
+    for (const char *name : {"plain", "file"}) {
+        bool existed = false;
+        EXPECT_FALSE(sys::createProtectedFolder(windowsForm(folder / name), &existed, &error));
+        EXPECT_TRUE(existed) << name;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "plain" / "theirs"));
 }
 
 TEST(ProtectedFolder, CreatesItsOwn)
@@ -45,4 +54,8 @@ TEST(ProtectedFolder, CreatesItsOwn)
     EXPECT_TRUE(sys::isProtectedFolder(cache, &error)) << error;
     // The next run finds it as it was left.
     EXPECT_TRUE(sys::prepareProtectedFolder(cache, &error)) << error;
+    bool existed = false;
+    EXPECT_TRUE(sys::createProtectedFolder(windowsForm(folder / "fresh"), &existed, &error))
+            << error;
+    EXPECT_FALSE(existed);
 }

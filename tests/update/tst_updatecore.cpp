@@ -4,6 +4,7 @@
 // a self-update leaves for the newer copy.
 
 #include "bundlemerge.h"
+#include "configurationenvironment.h"
 #include "downloadmanager.h"
 #include "dvdpath.h"
 #include "setupversion.h"
@@ -283,6 +284,7 @@ void TestUpdateCore::addresses()
 {
     QFETCH(QString, bundleUrl);
     QFETCH(QString, fetched);
+    ConfigurationEnvironment::install();
     qputenv("TAM_UPDATE_HOST", "update.test:8443");
     qputenv("TAM_WEB_HOST", "www.web.test");
     const QUrl url = UpdateClient::bundleUrl(bundleUrl);

@@ -5,6 +5,7 @@
 // server and the maker's web host (TAM_UPDATE_HOST, TAM_WEB_HOST), with helpers that lay out
 // the files the dialogs ask for.
 
+#include "configurationenvironment.h"
 #include "nginxserver.h"
 #include "testcertificates.h"
 
@@ -25,6 +26,7 @@ public:
             return false;
         }
         // Read once per process, by the first downloader.
+        ConfigurationEnvironment::install();
         qputenv("TAM_CA_BUNDLE", QFile::encodeName(m_certificates.caFile()));
         NginxServer::Options options;
         options.root = m_root.path();
@@ -42,6 +44,7 @@ public:
     // The update server's and the web host's names as setup reads them.
     static void useHosts(const QString &updateHost, const QString &webHost)
     {
+        ConfigurationEnvironment::install();
         qputenv("TAM_UPDATE_HOST", updateHost.toUtf8());
         qputenv("TAM_WEB_HOST", webHost.toUtf8());
     }

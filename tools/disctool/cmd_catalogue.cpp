@@ -53,7 +53,7 @@ QJsonObject installerJson(Installer *installer)
     Checker &checker = installer->checker();
     const bool installed = checker.check();
     const QJsonObject checkerObject{
-            {"type", checker.type()},
+            {"type", int(checker.type())},
             {"queryRoot", checker.queryRoot()},
             {"queryValue", checker.queryValue()},
             {"matchValue", checker.matchValue()},
@@ -92,9 +92,9 @@ QJsonObject applicationJson(Application *application)
                                   {"fileName", guide->fileName()},
                                   {"url", guide->url()},
                                   {"order", guide->order()}});
+    application->refreshInstalledState();
     const bool installed = application->isInstalled();
-    qint64 size = 0;
-    application->downloadSize(size);
+    const qint64 size = application->remainingWebDownload().bytes;
     QJsonArray installers;
     for (Installer *installer : application->installers())
         installers.append(installerJson(installer));

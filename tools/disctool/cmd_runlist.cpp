@@ -8,6 +8,7 @@
 #include "hostpath.h"
 #include "machine.h"
 #include "messageseam.h"
+#include "runlistxml.h"
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
 #include "setupsettings.h"
@@ -94,7 +95,9 @@ int runRunList(QStringList arguments)
             << '\n';
         return 1;
     }
-    QTextStream(stdout) << FrontEndSegment::wrapRunList(elements) << '\n';
+    QTextStream(stdout) << FrontEndSegment::wrapRunList(
+            elements, RunListXml::writeRunSettings(SetupSettings::downloadPath()))
+                        << '\n';
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "disctoolcommand.h"
 
+#include "configurationenvironment.h"
 #include "consoleoutput.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
     // UTF-8, and Windows' default, the ANSI code page, turned every other character into '?'.
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     sys::showUtf8InConsole();
+    ConfigurationEnvironment::install();
     QStringList arguments = app->arguments().mid(1);
     if (!command) {
         QTextStream err(stderr);

@@ -9,6 +9,7 @@
 
 #include "application.h"
 #include "checkupdatedlg.h"
+#include "configurationenvironment.h"
 #include "connectscannerdlg.h"
 #include "euladlg.h"
 #include "frontend.h"
@@ -184,6 +185,7 @@ int updateDialogs(const QString &disc, const QString &output, const QString &lan
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    ConfigurationEnvironment::install();
     QTextStream err(stderr);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 4) {

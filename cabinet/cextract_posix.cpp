@@ -2,6 +2,8 @@
 // disk (directories, files, times, attributes) is ours, with the same rules as on Windows.
 
 #include "cextract.h"
+#include "continuedfiles.h"
+#include "filereplace.h"
 #include "hostpath.h"
 
 #include <mspack.h>
@@ -94,27 +96,26 @@ uint32_t libraryCodeOf(int mspackError)
         return ErrorAllocFail;
     case MSPACK_ERR_SIGNATURE:
         return ErrorNotACabinet;
-    case MSPACK_ERR_DECRUNCH:
-        return ErrorDecompression;
     case MSPACK_ERR_WRITE:
         return ErrorTargetFile;
     case MSPACK_ERR_READ:
     case MSPACK_ERR_SEEK:
     case MSPACK_ERR_DATAFORMAT:
     case MSPACK_ERR_CHECKSUM:
+    case MSPACK_ERR_DECRUNCH: // the system library says "corrupt" for data its decoders refuse
     default:
         return ErrorCorruptCabinet;
     }
 }
 
-// Makes the existing file writable and plain again, so that it can be replaced.
-void clearAttributes(const std::string &path)
+// What a file cannot replace (a folder, a link) is refused as the target itself. Returns 0 or a
+// Windows error code.
+uint32_t refusedTarget(const std::string &path)
 {
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return;
-    ::chmod(path.c_str(), (info.st_mode & 07777) | S_IWUSR);
-    ::removexattr(path.c_str(), kAttributesName);
+    if (::lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? 0 : windowsError(errno);
+    return S_ISREG(info.st_mode) ? 0 : WinErrorAccessDenied;
 }
 
 // The stored local time becomes UTC with the zone's present offset, as Windows converts local
@@ -141,6 +142,31 @@ bool fileTime(uint32_t attributes, const mscabd_file &file, time_t &result)
     return true;
 }
 
+// Gives the written file its stored time and attributes, through a descriptor: whoever can
+// write the folder could have put a link in the side file's place meanwhile, and it is not
+// followed. Returns 0 or the errno of a side file that cannot be opened as itself.
+int stampFile(const std::string &path, uint32_t attributes, const mscabd_file &file)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    time_t stamp;
+    if (fileTime(attributes, file, stamp)) {
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {stamp, 0}};
+        ::futimens(fd, times);
+    }
+    const uint32_t kept = attributes & kKeptAttributes;
+    struct stat info;
+    if (::fstat(fd, &info) == 0) {
+        const mode_t mode = info.st_mode & 07777;
+        ::fchmod(fd, (kept & kReadOnly) ? (mode & ~mode_t(0222)) : (mode | S_IWUSR));
+    }
+    const std::string text = std::to_string(kept);
+    ::fsetxattr(fd, kAttributesName, text.data(), text.size(), 0);
+    ::close(fd);
+    return 0;
+}
+
 pthread_key_t g_slotKey;
 bool g_slotReady = false;
 std::mutex g_slotMutex;
@@ -163,7 +189,6 @@ struct CExtract::Platform
     // written (the open-file record).
     HostFile *pendingTarget = nullptr;
     HostFile *writing = nullptr;
-    std::string writingPath;
     int lastWriteErrno = 0;
 
     static mspack_file *open(mspack_system *, const char *filename, int mode);
@@ -424,6 +449,16 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
         return;
     }
 
+    // A file that begins in a cabinet before this one is passed over, as the system library
+    // does: its beginning is not here. Known before the chain's files join the list.
+    std::vector<const mscabd_file *> passedOver;
+    const std::vector<bool> continued = filesContinuedFromPrevious(paths.front());
+    const mscabd_file *own = first->files;
+    for (size_t i = 0; own && i < continued.size(); own = own->next, ++i) {
+        if (continued[i])
+            passedOver.push_back(own);
+    }
+
     // The chain is joined up front; a missing or unfitting member ends the chain, and the
     // files that do not need it are still extracted, as the system library does.
     bool chainBroken = false;
@@ -456,6 +491,8 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
     m_nextCabinet.clear();
 
     for (mscabd_file *file = first->files; file; file = file->next) {
+        if (std::find(passedOver.begin(), passedOver.end(), file) != passedOver.end())
+            continue;
         const uint32_t attributes = static_cast<uint32_t>(file->attribs) & 0xFFFF;
         const std::wstring stored = (attributes & kUtf8Name) ? sys::fromUtf8(file->filename)
                                                              : fromCodePage1252(file->filename);
@@ -476,21 +513,18 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
             setError(ErrorTargetFile, WinErrorSharingViolation);
             continue;
         }
-        clearAttributes(hostTarget);
-        // What cannot be a target (a folder, a link) is refused as the target itself.
-        if (const int existing = ::open(hostTarget.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
-            existing >= 0) {
-            ::close(existing);
-        } else if (errno != ENOENT) {
-            setError(ErrorTargetFile, windowsError(errno));
+        if (const uint32_t error = refusedTarget(hostTarget)) {
+            setError(ErrorTargetFile, error);
             break;
         }
-        // The data goes into a side file that becomes the target once the library is done with
-        // it: a helper killed in the middle must not leave a program that looks extracted, or
-        // the next run would start it instead of extracting it again.
-        const std::string sideFile = hostTarget + ".tam-partial";
-        const int fd = ::open(
-                sideFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+        // The data goes into the side file, which becomes the target once it is whole: a
+        // helper killed in the middle must not leave a program that looks extracted, or the
+        // next run would start it instead of extracting it again. A side file a killed run
+        // left is replaced; whatever else sits at that name (a link) is not followed.
+        const std::string sideFile
+                = sys::toHostPath(m_extractionDirectory + subDirectory + sideName(name));
+        ::unlink(sideFile.c_str());
+        const int fd = ::open(sideFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             setError(ErrorTargetFile, windowsError(errno));
             break;
@@ -498,20 +532,16 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
         p.pendingTarget = new HostFile;
         p.pendingTarget->fd = fd;
         p.writing = p.pendingTarget;
-        p.writingPath = hostTarget;
         p.lastWriteErrno = 0;
 
-        const int result = decompressor->extract(decompressor, file, hostTarget.c_str());
+        const int result = decompressor->extract(decompressor, file, sideFile.c_str());
         if (p.pendingTarget) {
             // The library gave up before it opened the target.
             Platform::close(reinterpret_cast<mspack_file *>(p.pendingTarget));
             p.pendingTarget = nullptr;
         }
-        // After a fault the target holds what was written, as with the system library.
-        const int placed = ::rename(sideFile.c_str(), hostTarget.c_str()) == 0 ? 0 : errno;
-        if (placed != 0)
-            ::unlink(sideFile.c_str());
         if (result != MSPACK_ERR_OK) {
+            ::unlink(sideFile.c_str());
             if (result == MSPACK_ERR_WRITE)
                 setError(ErrorTargetFile, windowsError(p.lastWriteErrno));
             else if (chainBroken)
@@ -520,32 +550,20 @@ void CExtract::runExtraction(const std::wstring &cabinetName)
                 setError(libraryCodeOf(result));
             break;
         }
-        if (placed != 0) {
-            setError(ErrorTargetFile, windowsError(placed));
+        int error = stampFile(sideFile, attributes, *file);
+        if (error == 0 && !sys::replaceFile(sideFile, hostTarget))
+            error = errno;
+        if (error != 0) {
+            ::unlink(sideFile.c_str());
+            setError(ErrorTargetFile, windowsError(error));
             break;
         }
-
-        time_t stamp;
-        if (fileTime(attributes, *file, stamp)) {
-            const struct timespec times[2] = {{0, UTIME_OMIT}, {stamp, 0}};
-            ::utimensat(AT_FDCWD, hostTarget.c_str(), times, 0);
-        }
-        const uint32_t kept = attributes & kKeptAttributes;
-        struct stat info;
-        if (::stat(hostTarget.c_str(), &info) == 0) {
-            const mode_t mode = info.st_mode & 07777;
-            ::chmod(hostTarget.c_str(),
-                    (kept & kReadOnly) ? (mode & ~mode_t(0222)) : (mode | S_IWUSR));
-        }
-        const std::string text = std::to_string(kept);
-        ::setxattr(hostTarget.c_str(), kAttributesName, text.data(), text.size(), 0);
         if (m_fileWritten)
             m_fileWritten(target);
     }
     if (chainBroken)
         setError(ErrorCabinetNotFound);
 
-    // A file the library was writing when it stopped stays as far as it was written.
     p.writing = nullptr;
     // Closing the first cabinet releases the ones joined to it, and the library's input file.
     decompressor->close(decompressor, first);

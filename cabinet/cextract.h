@@ -4,6 +4,10 @@
 // drives the system's Cabinet.dll; elsewhere libmspack reads the cabinet and this class writes
 // the files, directories, times and attributes of the simulated machine.
 //
+// A file is written under a side name in its own folder and takes its name only once it is
+// whole (with its times and attributes): a failed or killed extraction leaves nothing under
+// that name that a later step could take for the extracted file.
+//
 // Attributes on the simulated machine: read-only is the absence of write permission; the whole
 // attribute value (read-only, hidden, system, archive) is also kept in the extended attribute
 // "user.tam.attributes" as decimal text, where the file system offers extended attributes.
@@ -89,6 +93,11 @@ public:
 
 private:
     struct Platform;
+
+    // The side name of the file named name: short, so that it fits wherever that name fits,
+    // and the same for the same name, so that the next extraction takes over what a killed
+    // one left.
+    static std::wstring sideName(const std::wstring &name);
 
     bool isOwnerThread();
     void setError(uint32_t libraryCode, uint32_t windowsCode = 0);

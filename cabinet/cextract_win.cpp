@@ -2,6 +2,7 @@
 // callbacks find their object through a thread-local slot that is set while an extraction runs.
 
 #include "cextract.h"
+#include "filereplace.h"
 #include "hostpath.h"
 
 #include <windows.h>
@@ -98,6 +99,22 @@ bool threadSlot(DWORD &slot)
     return slot != TLS_OUT_OF_INDEXES;
 }
 
+// Makes a file in the way writable, so that it can be replaced or deleted. A link is left as it
+// is: its target is not ours to change, and the link itself goes either way.
+void makeReplaceable(const std::wstring &path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        && (attributes & kKeptAttributes & ~FILE_ATTRIBUTE_ARCHIVE))
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+void removeFile(const std::wstring &path)
+{
+    makeReplaceable(path);
+    ::DeleteFileW(path.c_str());
+}
+
 // Creates every missing directory of sub below base (which exists: it holds the cabinet).
 // Returns 0 or a Windows error code.
 DWORD createDirectories(const std::wstring &base, const std::wstring &sub)
@@ -130,10 +147,12 @@ struct CExtract::Platform
     HFDI context = nullptr;
     ERF erf = {};
 
-    // The open-file record and the file-position map.
+    // The open-file record and the file-position map. The file is written under its side
+    // name (writingSide) until it is whole.
     INT_PTR writingHandle = -1;
     long writingSize = 0;
     std::wstring writingPath;
+    std::wstring writingSide;
     std::wstring writingName;
     DWORD writingStarted = 0;
     DWORD writeError = 0;
@@ -143,6 +162,8 @@ struct CExtract::Platform
     std::vector<FileIdentity> members;
 
     INT_PTR openPath(const std::wstring &path, int flags, int mode);
+    DWORD stampSideFile(PFDINOTIFICATION pfdin);
+    bool placeWrittenFile(PFDINOTIFICATION pfdin);
 
     static FNALLOC(alloc) { return std::malloc(cb); }
     static FNFREE(free) { std::free(pv); }
@@ -248,8 +269,8 @@ void CExtract::unbind()
 
 INT_PTR CExtract::Platform::openPath(const std::wstring &path, int flags, int mode)
 {
-    // A read-only or hidden file would refuse to be replaced.
-    if (flags & _O_CREAT)
+    // A read-only or hidden file would refuse to be replaced; a new one replaces nothing.
+    if ((flags & _O_CREAT) && !(flags & _O_EXCL))
         ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     const int fd = ::_wopen(path.c_str(), flags, mode);
     if (fd < 0)
@@ -304,13 +325,18 @@ FNWRITE(CExtract::Platform::write)
 
 FNCLOSE(CExtract::Platform::close)
 {
-    if (CExtract *self = current()) {
-        Platform &p = *self->m_platform;
-        if (p.writingHandle == hf)
-            p.writingHandle = -1;
-        p.positions.erase(hf);
+    CExtract *self = current();
+    if (!self)
+        return ::_close(static_cast<int>(hf));
+    Platform &p = *self->m_platform;
+    p.positions.erase(hf);
+    const int result = ::_close(static_cast<int>(hf));
+    if (p.writingHandle == hf) {
+        // Closed without the library's close notification: it gave up on the file.
+        p.writingHandle = -1;
+        removeFile(p.writingSide);
     }
-    return ::_close(static_cast<int>(hf));
+    return result;
 }
 
 FNSEEK(CExtract::Platform::seek)
@@ -347,20 +373,34 @@ FNFDINOTIFY(CExtract::Platform::notify)
             self->setError(ErrorTargetFile, error);
             return -1;
         }
-        const std::wstring target = self->m_extractionDirectory + subDirectory + name;
+        const std::wstring targetDirectory = self->m_extractionDirectory + subDirectory;
+        const std::wstring target = targetDirectory + name;
         std::vector<FileIdentity> cabinets = p.members;
         if (!self->m_nextCabinet.empty()) {
             cabinets.emplace_back();
             identityOf(self->m_extractionDirectory + self->m_nextCabinet, cabinets.back());
         }
         if (isOneOf(cabinets, target)) {
-            // Opening it for writing would empty a cabinet that is still to be read.
+            // Replacing it would take away a cabinet that is still to be read.
             self->setError(ErrorTargetFile, ERROR_SHARING_VIOLATION);
             return 0;
         }
+        // What a file cannot replace (a folder, a link) is refused as the target itself.
+        const DWORD existing = ::GetFileAttributesW(target.c_str());
+        if (existing != INVALID_FILE_ATTRIBUTES
+            && (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+            self->setError(ErrorTargetFile, ERROR_ACCESS_DENIED);
+            return -1;
+        }
+        // The data goes into the side file, which takes the target's place once it is whole
+        // (a helper killed in the middle must not leave a program that looks extracted). A
+        // side file a killed run left is replaced; whatever else sits at that name is not
+        // opened.
+        const std::wstring side = targetDirectory + sideName(name);
+        removeFile(side);
         const INT_PTR handle
-                = p.openPath(target,
-                             _O_BINARY | _O_CREAT | _O_WRONLY | _O_TRUNC | _O_SEQUENTIAL,
+                = p.openPath(side,
+                             _O_BINARY | _O_CREAT | _O_EXCL | _O_WRONLY | _O_SEQUENTIAL,
                              _S_IREAD | _S_IWRITE);
         if (handle == -1) {
             self->setError(ErrorTargetFile, ::GetLastError());
@@ -369,49 +409,14 @@ FNFDINOTIFY(CExtract::Platform::notify)
         p.writingHandle = handle;
         p.writingSize = pfdin->cb;
         p.writingPath = target;
+        p.writingSide = side;
         p.writingName = name;
         p.writingStarted = ::GetTickCount();
         p.writeError = 0;
         return handle;
     }
-    case fdintCLOSE_FILE_INFO: {
-        const std::wstring path = p.writingPath;
-        const auto position = p.positions.find(pfdin->hf);
-        const bool complete = position != p.positions.end() && position->second == p.writingSize;
-        close(pfdin->hf);
-        if (!complete) {
-            // The library also closes a file it could not finish (damaged data, a failed
-            // write it does not check): that file stays as far as it got, and is no success.
-            if (p.writeError)
-                self->setError(ErrorTargetFile, p.writeError);
-            else
-                self->setError(ErrorCorruptCabinet);
-            return TRUE;
-        }
-        const HANDLE file = ::CreateFileW(path.c_str(),
-                                          GENERIC_READ | GENERIC_WRITE,
-                                          FILE_SHARE_READ,
-                                          nullptr,
-                                          OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL,
-                                          nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            FILETIME stamp, utc;
-            if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
-                if (pfdin->attribs & kTimeIsUtc)
-                    utc = stamp;
-                else
-                    ::LocalFileTimeToFileTime(&stamp, &utc);
-                ::SetFileTime(file, &utc, nullptr, &utc);
-            }
-            ::CloseHandle(file);
-        }
-        const DWORD kept = pfdin->attribs & kKeptAttributes;
-        ::SetFileAttributesW(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
-        if (self->m_fileWritten)
-            self->m_fileWritten(path);
-        return TRUE;
-    }
+    case fdintCLOSE_FILE_INFO:
+        return p.placeWrittenFile(pfdin) ? TRUE : FALSE;
     case fdintNEXT_CABINET:
         self->m_nextCabinet = fromCodePage(pfdin->psz1, CP_ACP);
         if (pfdin->fdie == FDIERROR_NONE)
@@ -421,6 +426,82 @@ FNFDINOTIFY(CExtract::Platform::notify)
     default:
         return 0;
     }
+}
+
+// Gives the side file its stored times and attributes, through a handle to the file itself:
+// whoever can write the folder could have put a link in its place meanwhile, and it is refused,
+// not followed. Returns 0 or a Windows error code.
+DWORD CExtract::Platform::stampSideFile(PFDINOTIFICATION pfdin)
+{
+    const HANDLE file = ::CreateFileW(writingSide.c_str(),
+                                      GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ,
+                                      nullptr,
+                                      OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT,
+                                      nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    BY_HANDLE_FILE_INFORMATION info;
+    DWORD error = 0;
+    if (!::GetFileInformationByHandle(file, &info))
+        error = ::GetLastError();
+    else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        error = ERROR_ACCESS_DENIED;
+    if (error == 0) {
+        FILE_BASIC_INFO basic = {}; // zero times stay as they are
+        FILETIME stamp, utc;
+        if (::DosDateTimeToFileTime(pfdin->date, pfdin->time, &stamp)) {
+            if (pfdin->attribs & kTimeIsUtc)
+                utc = stamp;
+            else
+                ::LocalFileTimeToFileTime(&stamp, &utc);
+            basic.CreationTime.LowPart = utc.dwLowDateTime;
+            basic.CreationTime.HighPart = LONG(utc.dwHighDateTime);
+            basic.LastWriteTime = basic.CreationTime;
+        }
+        const DWORD kept = pfdin->attribs & kKeptAttributes;
+        basic.FileAttributes = kept ? kept : FILE_ATTRIBUTE_NORMAL;
+        if (!::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic))
+            error = ::GetLastError();
+    }
+    ::CloseHandle(file);
+    return error;
+}
+
+// The library is done with the file being written: a whole one gets its stored time and
+// attributes and takes its name; one cut short goes. False stops the extraction.
+bool CExtract::Platform::placeWrittenFile(PFDINOTIFICATION pfdin)
+{
+    CExtract *self = current();
+    const auto position = positions.find(pfdin->hf);
+    const bool complete = position != positions.end() && position->second == writingSize;
+    writingHandle = -1;
+    close(pfdin->hf);
+    if (!complete) {
+        // The library also closes a file it could not finish (damaged data, a failed write it
+        // does not check).
+        removeFile(writingSide);
+        if (writeError)
+            self->setError(ErrorTargetFile, writeError);
+        else
+            self->setError(ErrorCorruptCabinet);
+        return true;
+    }
+    if (const DWORD error = stampSideFile(pfdin)) {
+        self->setError(ErrorTargetFile, error);
+        removeFile(writingSide);
+        return false;
+    }
+    makeReplaceable(writingPath);
+    if (!sys::replaceFile(sys::toUtf8(writingSide), sys::toUtf8(writingPath))) {
+        self->setError(ErrorTargetFile, ::GetLastError());
+        removeFile(writingSide);
+        return false;
+    }
+    if (self->m_fileWritten)
+        self->m_fileWritten(writingPath);
+    return true;
 }
 
 void CExtract::runExtraction(const std::wstring &cabinetName)

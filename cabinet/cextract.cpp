@@ -68,6 +68,20 @@ bool CExtract::splitStoredName(const std::wstring &stored,
     return true;
 }
 
+std::wstring CExtract::sideName(const std::wstring &name)
+{
+    uint32_t hash = 2166136261u; // FNV-1a
+    for (const wchar_t c : name) {
+        hash ^= static_cast<uint32_t>(c);
+        hash *= 16777619u;
+    }
+    static const wchar_t digits[] = L"0123456789abcdef";
+    std::wstring side = L"~00000000.tam-partial";
+    for (int i = 8; i > 0; --i, hash >>= 4)
+        side[size_t(i)] = digits[hash & 0xF];
+    return side;
+}
+
 bool CExtract::isOwnerThread()
 {
     if (std::this_thread::get_id() == m_ownerThread)
