@@ -227,24 +227,31 @@ void CheckUpdateDlg::sltDownloadProgress(qint64, qint64, qint64, qint64)
 void CheckUpdateDlg::sltDownloadCanBePaused(bool)
 {}
 
-void CheckUpdateDlg::sltDownloadError(QNetworkReply::NetworkError)
+void CheckUpdateDlg::sltDownloadError(QNetworkReply::NetworkError code)
 {
-    failStep();
+    failStep(UpdateClient::isNotFound(code));
 }
 
 void CheckUpdateDlg::sltDownloadTimeout()
 {
-    failStep();
+    failStep(false);
 }
 
-void CheckUpdateDlg::failStep()
+void CheckUpdateDlg::failStep(bool serverAnswered)
 {
-    if (m_step == BundleSelectionStep) {
-        MessageSeam::show(this,
-                          MessageSeam::Critical,
-                          tr("Error"),
-                          tr("No connection is currently available to process the requested "
-                             "operation."));
+    if (m_step == BundleSelectionStep && serverAnswered) {
+        // The server was reached and has nothing for this model: saying there is no connection
+        // would send the user looking for a fault that is not there.
+        MessageSeam::show(
+                this,
+                MessageSeam::Information,
+                windowTitle(),
+                QCoreApplication::translate("select_scanner_dlg",
+                                            "%1 is not presently supported by Tamberlin Update.")
+                        .arg(m_product->longName()));
+    } else if (m_step == BundleSelectionStep) {
+        MessageSeam::show(
+                this, MessageSeam::Critical, tr("Error"), UpdateClient::noConnectionText());
     }
     m_continue = true;
     close();

@@ -92,7 +92,8 @@ private:
     void finishSetupPackage();
     void dropDownloader();
     void stopCheck();
-    void failStep();
+    // A download failed; serverAnswered: the server was reached but has no such file.
+    void failStep(bool serverAnswered);
     bool unpackPackage();
     bool startNewSetup();
     void clearUpdateFolder();

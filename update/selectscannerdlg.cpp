@@ -211,6 +211,11 @@ void SelectScannerDlg::sltDownloadError(QNetworkReply::NetworkError code)
         sltDownloadComplete();
         return;
     }
+    if (UpdateClient::isUnreachable(code)) {
+        // No host answered, so none reported anything.
+        stopChecks(UpdateClient::noConnectionText());
+        return;
+    }
     stopChecks(tr("The host reports error code %1. Contact technical support.").arg(int(code)));
 }
 

@@ -42,6 +42,7 @@ private slots:
     void proceedMergesWhatTheCheckRead_data();
     void proceedMergesWhatTheCheckRead();
     void deviceTextIsPlain();
+    void deviceListWithoutServer();
     void deviceMode_data();
     void deviceMode();
     void setupOnly_data();
@@ -406,37 +407,56 @@ void TestUpdateDialogs::deviceTextIsPlain()
     QCOMPARE(list->item(0)->text(), model + QStringLiteral(" (SN1)"));
 }
 
+// No host answered, so the list says that there is no connection, not that a host reported an
+// error.
+void TestUpdateDialogs::deviceListWithoutServer()
+{
+    UpdateServer::useHosts(QStringLiteral("127.0.0.1:1"), m_server.host());
+    m_scanners.set({scanner(0x0A41, L"S-ONE", L"DS 410")});
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), UpdateClient::noConnectionText(), 10000);
+}
+
 void TestUpdateDialogs::deviceMode_data()
 {
-    QTest::addColumn<bool>("online");
+    // "online", "offline", or "empty": the server answers but has nothing for the model.
+    QTest::addColumn<QString>("server");
     QTest::addColumn<bool>("scannerConnected");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("merged");
     QTest::addColumn<QString>("bundleUrl"); // %1: the server; empty: the model's own
     QTest::newRow("merges the bundle of the scanner found")
-            << true << true << QStringList() << true << "";
+            << "online" << true << QStringList() << true << "";
     QTest::newRow("offline: the connection message, once")
-            << false << true
+            << "offline" << true
             << QStringList{"Error: No connection is currently available to process the requested "
                            "operation."}
             << false << "";
+    QTest::newRow("nothing for the model: says so, not that there is no connection")
+            << "empty" << true
+            << QStringList{"DocuStream 410 Setup: DocuStream 410 is not presently supported by "
+                           "Tamberlin Update."}
+            << false << "";
     QTest::newRow("no scanner: asks for one, then goes on")
-            << true << false << QStringList() << false << "";
+            << "online" << false << QStringList() << false << "";
     const QStringList refused{
             "Error: An update address that is not secure was refused: only https is accepted."};
     QTest::newRow("a bundle over http elsewhere is refused")
-            << true << true << refused << false << "http://localhost:1/b.xml";
+            << "online" << true << refused << false << "http://localhost:1/b.xml";
     QTest::newRow("a bundle at HTTP:// (not rewritten) is refused")
-            << true << true << refused << false
+            << "online" << true << refused << false
             << "HTTP://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
     QTest::newRow("a bundle over https anywhere is fetched")
-            << true << true << QStringList() << true
+            << "online" << true << QStringList() << true
             << "https://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
 }
 
 void TestUpdateDialogs::deviceMode()
 {
-    QFETCH(bool, online);
+    QFETCH(QString, server);
     QFETCH(bool, scannerConnected);
     QFETCH(QStringList, messages);
     QFETCH(bool, merged);
@@ -460,9 +480,14 @@ void TestUpdateDialogs::deviceMode()
     // Nothing newer than this setup is on offer.
     m_server.putSetupUpdate(QStringLiteral("0.5"), QStringLiteral("self_extr_zip"));
     ScannerInfo product;
-    loadProduct(product,
-                online ? QStringLiteral("https://%1/Downloads/updater").arg(m_server.host())
-                       : QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+    const QString updateUrl
+            = server == QLatin1String("offline")
+                      ? QStringLiteral("https://127.0.0.1:1/Downloads/updater")
+                      : QStringLiteral("https://%1/Downloads/%2")
+                                .arg(m_server.host(),
+                                     server == QLatin1String("empty") ? QStringLiteral("nothing")
+                                                                      : QStringLiteral("updater"));
+    loadProduct(product, updateUrl);
 
     CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), false, true);
     dialog.exec();
