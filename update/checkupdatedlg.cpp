@@ -242,13 +242,10 @@ void CheckUpdateDlg::failStep(bool serverAnswered)
     if (m_step == BundleSelectionStep && serverAnswered) {
         // The server was reached and has nothing for this model: saying there is no connection
         // would send the user looking for a fault that is not there.
-        MessageSeam::show(
-                this,
-                MessageSeam::Information,
-                windowTitle(),
-                QCoreApplication::translate("select_scanner_dlg",
-                                            "%1 is not presently supported by Tamberlin Update.")
-                        .arg(m_product->longName()));
+        MessageSeam::show(this,
+                          MessageSeam::Information,
+                          windowTitle(),
+                          UpdateClient::notSupportedText(m_product->longName()));
     } else if (m_step == BundleSelectionStep) {
         MessageSeam::show(
                 this, MessageSeam::Critical, tr("Error"), UpdateClient::noConnectionText());

@@ -361,8 +361,7 @@ void SelectScannerDlg::showItemStatus()
         ui->m_lblStatus->setText(
                 tr("%1 is supported. Click '%2' to continue.").arg(model, ui->m_btnCheck->text()));
     else
-        ui->m_lblStatus->setText(
-                tr("%1 is not presently supported by Tamberlin Update.").arg(model));
+        ui->m_lblStatus->setText(UpdateClient::notSupportedText(model));
 }
 
 void SelectScannerDlg::onListScannersItemClicked(QListWidgetItem *)

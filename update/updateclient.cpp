@@ -80,6 +80,13 @@ bool UpdateClient::isUnreachable(QNetworkReply::NetworkError code)
     return code != QNetworkReply::NoError && code < QNetworkReply::ContentAccessDenied;
 }
 
+QString UpdateClient::notSupportedText(const QString &model)
+{
+    return QCoreApplication::translate("SelectScannerDlg",
+                                       "%1 is not presently supported by Tamberlin Update.")
+            .arg(model);
+}
+
 QString UpdateClient::noConnectionText()
 {
     return QCoreApplication::translate(

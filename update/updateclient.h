@@ -52,6 +52,8 @@ public:
     static bool isUnreachable(QNetworkReply::NetworkError code);
     // What the dialogs say then.
     static QString noConnectionText();
+    // What they say when the server has no software for model.
+    static QString notSupportedText(const QString &model);
 
     // Starts downloader on url into hostTarget, bounded by kind's size, after removing what an
     // earlier run left of the target (a side file resumed from another run could join two
