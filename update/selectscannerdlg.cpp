@@ -353,7 +353,8 @@ void SelectScannerDlg::showItemStatus()
     becomeIdle();
     const DeviceRecord *device = currentItemDevice();
     if (!device) {
-        ui->m_lblStatus->clear();
+        // An empty list is no dead end: the dialog watches for scanners and lists them.
+        ui->m_lblStatus->setText(m_devices.empty() ? connectHint() : QString());
         return;
     }
     const QString model = QString::fromStdWString(device->model);
@@ -423,6 +424,8 @@ void SelectScannerDlg::searchAll()
     ui->m_lstWidgetScanners->setEnabled(false);
     ui->m_btnCheck->setEnabled(false);
     ui->m_lblANI->show();
+    if (m_devices.empty())
+        ui->m_lblStatus->setText(connectHint());
     m_search->start(0);
 }
 
@@ -444,6 +447,11 @@ void SelectScannerDlg::searchFinished()
     } else if (!isChecking() && !sameScanners(scanners, m_devices)) {
         listDevices(std::move(scanners));
     }
+}
+
+QString SelectScannerDlg::connectHint()
+{
+    return tr("Connect your scanner; it appears here.");
 }
 
 void SelectScannerDlg::on_m_btnCancel_clicked()

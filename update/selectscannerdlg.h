@@ -79,6 +79,7 @@ private slots:
 private:
     // Searches every scanner and lists what it finds (at construction and by "Refresh").
     void searchAll();
+    static QString connectHint();
     void listDevices(std::vector<DeviceRecord> devices);
     void checkCurrentDevice();
     void nextDevice();

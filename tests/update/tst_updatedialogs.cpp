@@ -43,6 +43,7 @@ private slots:
     void proceedMergesWhatTheCheckRead();
     void deviceTextIsPlain();
     void deviceListWithoutServer();
+    void emptyListWaitsForAScanner();
     void deviceMode_data();
     void deviceMode();
     void setupOnly_data();
@@ -418,6 +419,27 @@ void TestUpdateDialogs::deviceListWithoutServer()
     dialog.show();
     auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), UpdateClient::noConnectionText(), 10000);
+}
+
+// With nothing connected the list says what to do, and lists a scanner plugged in meanwhile
+// without a Refresh.
+void TestUpdateDialogs::emptyListWaitsForAScanner()
+{
+    m_scanners.set({});
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    const QString hint = QStringLiteral("Connect your scanner; it appears here.");
+    QCOMPARE(status->text(), hint);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
+    QCOMPARE(status->text(), hint);
+    m_scanners.push_back(scanner(0x0A41, L"S-ONE", L"DS 410"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
+    QCOMPARE(status->text(),
+             QStringLiteral("DocuStream 410 Plus is supported. Click 'Proceed' to continue."));
 }
 
 void TestUpdateDialogs::deviceMode_data()
