@@ -120,6 +120,9 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     connect(m_search, &ScannerSearch::finished, this, &CheckUpdateDlg::scannerSearchFinished);
 
     if (m_setupOnly) {
+        // Nothing is asked here: a question that says to choose "Yes", with no "Yes" to choose,
+        // would only mislead. The status row says what happens.
+        ui->m_lblQuestion->hide();
         m_scannerMinSetupVersion = QStringLiteral("0.0");
         m_bundleMinSetupVersion = QStringLiteral("0.0");
         ui->m_btnYes->hide();

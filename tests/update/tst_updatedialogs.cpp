@@ -588,6 +588,10 @@ void TestUpdateDialogs::setupOnly()
     ScannerInfo product;
     CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), true, false);
     QVERIFY(!QFileInfo::exists(updateFile("stale.txt")));
+    // It asks nothing; it says what it does.
+    QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("m_lblQuestion"))->isHidden());
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"))->text(),
+             QStringLiteral("Check for setup update ..."));
     dialog.exec();
     QVERIFY(dialog.isFinished());
     QCOMPARE(m_messages, QStringList());
