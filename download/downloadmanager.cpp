@@ -8,7 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QTimer>
 
-Q_LOGGING_CATEGORY(lcDownload, "tam.download")
+Q_LOGGING_CATEGORY(lcDownload, "tam.download", QtInfoMsg)
 
 namespace {
 void diagnostic(const QString &line)

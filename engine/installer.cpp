@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcInstaller, "tam.engine.installer")
+Q_LOGGING_CATEGORY(lcInstaller, "tam.engine.installer", QtInfoMsg)
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include <atomic>
 
-Q_LOGGING_CATEGORY(lcPayloadCache, "tam.engine.payloadcache")
+Q_LOGGING_CATEGORY(lcPayloadCache, "tam.engine.payloadcache", QtInfoMsg)
 
 namespace {
 

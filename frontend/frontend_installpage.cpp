@@ -231,7 +231,7 @@ void FrontEnd::showInstallPage()
             action->setEnabled(m_installPage->anyTicked());
     }
     if (QWidget *updates = requireObject(QStringLiteral("IS_UPDATES_AVAILABLE")))
-        updates->setVisible(m_installPage->anySourceOffered());
+        updates->setVisible(m_installPage->anyWebSourceOffered());
 }
 
 void FrontEnd::showRow(int index)

@@ -84,10 +84,10 @@ bool InstallPageModel::anyTicked() const
     return false;
 }
 
-bool InstallPageModel::anySourceOffered() const
+bool InstallPageModel::anyWebSourceOffered() const
 {
     for (const RowView &view : m_rows) {
-        if (view.disc.shown || view.web.shown)
+        if (view.web.shown)
             return true;
     }
     return false;

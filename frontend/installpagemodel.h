@@ -69,8 +69,9 @@ public:
     // The action is a download first (the button reads "Download", not "Install").
     bool downloadsFirst() const;
     bool anyTicked() const;
-    // Some row still offers a source to install from.
-    bool anySourceOffered() const;
+    // Some row offers its software from the web. A disc-only page offers nothing newer: a row's
+    // disc source alone is no news of a newer version.
+    bool anyWebSourceOffered() const;
 
     // What the action hands on: the ticked applications to install, or, when it downloads
     // first, those of them that still lack a download.

@@ -9,6 +9,7 @@
 #include "payloadhash.h"
 #include "process.h"
 #include "scannerinfo.h"
+#include "scannersearch.h"
 #include "setupsettings.h"
 #include "setupversion.h"
 #include "signature.h"
@@ -89,6 +90,7 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     , ui(new Ui::check_update_dlg)
     , m_setupOnly(setupOnly)
     , m_product(product)
+    , m_search(new ScannerSearch(this))
 {
     ui->setupUi(this);
     // The title bar keeps its title only: no help button, and no close button that would end a
@@ -115,8 +117,12 @@ CheckUpdateDlg::CheckUpdateDlg(QWidget *parent,
     if (m_movie->isValid())
         m_movie->start();
     setWindowIcon(QIcon(QStringLiteral(":/FrontEndImages/Resources/fe_icon.png")));
+    connect(m_search, &ScannerSearch::finished, this, &CheckUpdateDlg::scannerSearchFinished);
 
     if (m_setupOnly) {
+        // Nothing is asked here: a question that says to choose "Yes", with no "Yes" to choose,
+        // would only mislead. The status row says what happens.
+        ui->m_lblQuestion->hide();
         m_scannerMinSetupVersion = QStringLiteral("0.0");
         m_bundleMinSetupVersion = QStringLiteral("0.0");
         ui->m_btnYes->hide();
@@ -157,13 +163,24 @@ QString CheckUpdateDlg::runningVersion()
 
 void CheckUpdateDlg::on_m_btnYes_clicked()
 {
-    if (m_running)
+    if (m_running || m_search->isRunning())
         return;
     bool isNumber = false;
-    const uint32_t productId = m_product->productId().toUpper().toUInt(&isNumber, 16);
-    const std::vector<DeviceRecord> scanners = UpdateSeams::scan(isNumber ? productId : 0);
-    if (scanners.empty()) {
-        ConnectScannerDlg connectDialog(this, Qt::WindowFlags(), productId);
+    m_productId = m_product->productId().toUpper().toUInt(&isNumber, 16);
+    if (!isNumber)
+        m_productId = 0;
+    // The search runs off this thread and may take seconds: the dialog says what it does, and
+    // "Yes" cannot start a second one.
+    ui->m_btnYes->setEnabled(false);
+    ui->m_lblANI->show();
+    showStatus(tr("Check for device software update ..."));
+    m_search->start(m_productId, ScannerList::Wanted::First);
+}
+
+void CheckUpdateDlg::scannerSearchFinished()
+{
+    if (m_search->scanners().empty()) {
+        ConnectScannerDlg connectDialog(this, Qt::WindowFlags(), m_productId);
         UpdateSeams::run(&connectDialog);
         if (!connectDialog.found()) {
             m_continue = true;
@@ -172,7 +189,7 @@ void CheckUpdateDlg::on_m_btnYes_clicked()
         }
         m_device = connectDialog.device();
     } else {
-        m_device = scanners.front();
+        m_device = m_search->scanners().front();
     }
 
     m_running = true;
@@ -213,24 +230,28 @@ void CheckUpdateDlg::sltDownloadProgress(qint64, qint64, qint64, qint64)
 void CheckUpdateDlg::sltDownloadCanBePaused(bool)
 {}
 
-void CheckUpdateDlg::sltDownloadError(QNetworkReply::NetworkError)
+void CheckUpdateDlg::sltDownloadError(QNetworkReply::NetworkError code)
 {
-    failStep();
+    failStep(UpdateClient::isNotFound(code));
 }
 
 void CheckUpdateDlg::sltDownloadTimeout()
 {
-    failStep();
+    failStep(false);
 }
 
-void CheckUpdateDlg::failStep()
+void CheckUpdateDlg::failStep(bool serverAnswered)
 {
-    if (m_step == BundleSelectionStep) {
+    if (m_step == BundleSelectionStep && serverAnswered) {
+        // The server was reached and has nothing for this model: saying there is no connection
+        // would send the user looking for a fault that is not there.
         MessageSeam::show(this,
-                          MessageSeam::Critical,
-                          tr("Error"),
-                          tr("No connection is currently available to process the requested "
-                             "operation."));
+                          MessageSeam::Information,
+                          windowTitle(),
+                          UpdateClient::notSupportedText(m_product->longName()));
+    } else if (m_step == BundleSelectionStep) {
+        MessageSeam::show(
+                this, MessageSeam::Critical, tr("Error"), UpdateClient::noConnectionText());
     }
     m_continue = true;
     close();
@@ -275,6 +296,7 @@ void CheckUpdateDlg::done(int result)
 void CheckUpdateDlg::stopCheck()
 {
     m_closed = true;
+    m_search->cancel();
     dropDownloader();
     if (m_stepTimer) {
         m_stepTimer->stop();

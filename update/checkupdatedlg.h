@@ -16,6 +16,7 @@ class DownloadManager;
 class QMovie;
 class QTimer;
 class ScannerInfo;
+class ScannerSearch;
 
 namespace Ui {
 class check_update_dlg;
@@ -75,6 +76,7 @@ private slots:
     void sltDownloadTimeout();
     void sltDownloadCanBePaused(bool bCanBePaused);
     void OnDownloadTimer();
+    void scannerSearchFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -90,7 +92,8 @@ private:
     void finishSetupPackage();
     void dropDownloader();
     void stopCheck();
-    void failStep();
+    // A download failed; serverAnswered: the server was reached but has no such file.
+    void failStep(bool serverAnswered);
     bool unpackPackage();
     bool startNewSetup();
     void clearUpdateFolder();
@@ -100,6 +103,9 @@ private:
     Ui::check_update_dlg *ui;
     bool m_setupOnly;
     ScannerInfo *m_product;
+    // "Yes" looks for the product's scanner off the window's thread (0: any model).
+    ScannerSearch *m_search;
+    uint32_t m_productId = 0;
     DeviceRecord m_device;
     bool m_continue = true;
     int m_step = BundleSelectionStep;

@@ -1,6 +1,7 @@
 #include "connectscannerdlg.h"
 #include "ui_connectscannerdlg.h"
 
+#include "scannersearch.h"
 #include "updateseams.h"
 #include "usbinventory.h"
 
@@ -19,6 +20,7 @@ ConnectScannerDlg::ConnectScannerDlg(QWidget *parent, Qt::WindowFlags flags, uin
     , ui(new Ui::connect_scanner_dlg)
     , m_productId(productId)
     , m_refreshTimer(new QTimer(this))
+    , m_search(new ScannerSearch(this))
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
@@ -29,6 +31,7 @@ ConnectScannerDlg::ConnectScannerDlg(QWidget *parent, Qt::WindowFlags flags, uin
 
     m_refreshTimer->setSingleShot(true);
     connect(m_refreshTimer, &QTimer::timeout, this, &ConnectScannerDlg::OnRefreshTimer);
+    connect(m_search, &ScannerSearch::finished, this, &ConnectScannerDlg::searchFinished);
     if (m_productId != 0) {
         ui->m_btnOK->setText(QCoreApplication::translate("connect_scanner_dlg", "Cancel"));
         m_movie = new QMovie(
@@ -49,9 +52,25 @@ ConnectScannerDlg::~ConnectScannerDlg()
 
 void ConnectScannerDlg::OnRefreshTimer()
 {
-    const std::vector<DeviceRecord> scanners = UpdateSeams::scan(m_productId);
+    if (m_search->isRunning()) {
+        m_searchDue = true;
+        return;
+    }
+    // The next search is due five seconds after this one began, not after it ended: a network
+    // search that finds nobody takes seconds itself, and a scanner plugged in meanwhile is to
+    // be seen within five seconds all the same.
+    m_refreshTimer->start(UpdateSeams::interval(RefreshIntervalMs));
+    m_search->start(m_productId, ScannerList::Wanted::First);
+}
+
+void ConnectScannerDlg::searchFinished()
+{
+    const std::vector<DeviceRecord> &scanners = m_search->scanners();
     if (scanners.empty()) {
-        m_refreshTimer->start(UpdateSeams::interval(RefreshIntervalMs));
+        if (m_searchDue) {
+            m_searchDue = false;
+            OnRefreshTimer();
+        }
         return;
     }
     m_device = scanners.front();
@@ -83,5 +102,7 @@ void ConnectScannerDlg::done(int result)
     // However the dialog ends (button, Escape, found), a search after it could still mark a
     // scanner as found behind the caller's back.
     m_refreshTimer->stop();
+    m_search->cancel();
+    m_searchDue = false;
     QDialog::done(result);
 }

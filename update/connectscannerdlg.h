@@ -1,8 +1,10 @@
 #pragma once
 
 // Asks the user to connect and switch on the scanner. With a product id it searches every five
-// seconds and closes by itself once a scanner of that model is there; without one it is only a
-// message with a button. After exec() the caller reads found() and, when set, device().
+// seconds (a search that takes longer is followed by the next at once) and closes by itself
+// once a scanner of that model is there; without one it is only a message with a button. The
+// searches run off the window's thread (ScannerSearch). After exec() the caller reads found()
+// and, when set, device().
 
 #include "devicerecord.h"
 
@@ -14,6 +16,7 @@
 
 class QMovie;
 class QTimer;
+class ScannerSearch;
 
 namespace Ui {
 class connect_scanner_dlg;
@@ -41,6 +44,7 @@ public:
 private slots:
     void OnRefreshTimer();
     void on_m_btnOK_clicked();
+    void searchFinished();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -52,6 +56,9 @@ private:
     bool m_found = false;
     DeviceRecord m_device;
     QTimer *m_refreshTimer;
+    ScannerSearch *m_search;
+    // The refresh timer fired while a search still ran: the next one starts as that one ends.
+    bool m_searchDue = false;
     QMovie *m_movie = nullptr;
     QPoint m_dragOffset;
 };

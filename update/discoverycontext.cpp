@@ -14,9 +14,17 @@ const wchar_t *const DiscoveryContext::ResponderService = L"Bonjour Service";
 
 namespace {
 
-void pauseAfterFailedAttempt()
+void pauseAfterFailedAttempt(const StopFlag *stop)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(DiscoveryContext::PauseMs));
+    const auto end = std::chrono::steady_clock::now()
+                     + std::chrono::milliseconds(DiscoveryContext::PauseMs);
+    while (!stopRequested(stop)) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end)
+            return;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+                end - now, std::chrono::milliseconds(DiscoveryContext::StopPollMs)));
+    }
 }
 
 uint16_t fromNetworkOrder(uint16_t port)
@@ -47,14 +55,15 @@ DiscoveryContext::~DiscoveryContext()
     endResponder();
 }
 
-DiscoveryContext::Results DiscoveryContext::browse(const std::wstring &serviceType)
+DiscoveryContext::Results DiscoveryContext::browse(const std::wstring &serviceType,
+                                                   const StopFlag *stop)
 {
     Results results;
     if (!m_library.usable())
         return results;
     const std::string type = sys::toUtf8(serviceType);
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        if (runAttempt(type) == Attempt::Failed)
+    for (int attempt = 0; attempt < Attempts && !stopRequested(stop); ++attempt) {
+        if (runAttempt(type, stop) == Attempt::Failed)
             continue;
         std::lock_guard<std::mutex> guard(m_lock);
         results.notes = std::move(m_findings.notes);
@@ -71,7 +80,8 @@ DiscoveryContext::Results DiscoveryContext::browse(const std::wstring &serviceTy
     return results;
 }
 
-DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &serviceType)
+DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &serviceType,
+                                                       const StopFlag *stop)
 {
     {
         std::lock_guard<std::mutex> guard(m_lock);
@@ -86,7 +96,7 @@ DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &servic
             startResponder();
     }
     if (error != kDNSServiceErr_NoError) {
-        pauseAfterFailedAttempt();
+        pauseAfterFailedAttempt(stop);
         return Attempt::Failed;
     }
     {
@@ -95,12 +105,12 @@ DiscoveryContext::Attempt DiscoveryContext::runAttempt(const std::string &servic
     }
     if (!addPending(browseRef)) {
         releaseOperations();
-        pauseAfterFailedAttempt();
+        pauseAfterFailedAttempt(stop);
         return Attempt::Failed;
     }
     const Attempt attempt = waitForPending();
     if (attempt == Attempt::Failed)
-        pauseAfterFailedAttempt();
+        pauseAfterFailedAttempt(stop);
     releaseOperations();
     return attempt;
 }

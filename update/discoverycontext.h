@@ -8,6 +8,7 @@
 
 #include "dnssdlibrary.h"
 #include "process.h"
+#include "stopflag.h"
 #include "txtrecord.h"
 
 #include <map>
@@ -36,11 +37,14 @@ public:
     DiscoveryContext &operator=(const DiscoveryContext &) = delete;
 
     // Browses serviceType ("_privet._tcp,_twaindirect": a type with its subtype). Empty when
-    // the library is unusable or every attempt failed.
-    Results browse(const std::wstring &serviceType);
+    // the library is unusable or every attempt failed. A raised stop flag ends the browse before
+    // its next attempt and cuts its pause short.
+    Results browse(const std::wstring &serviceType, const StopFlag *stop = nullptr);
 
     static constexpr int Attempts = 5;
     static constexpr int PauseMs = 500;
+    // How often a pause looks at the stop flag.
+    static constexpr int StopPollMs = 20;
     static constexpr int WaitMs = 1;
     static constexpr DNSServiceErrorType ServiceNotRunning = kDNSServiceErr_ServiceNotRunning;
     static const wchar_t *const ResponderService; // L"Bonjour Service"
@@ -53,7 +57,7 @@ private:
     };
     enum class Attempt { Succeeded, Failed };
 
-    Attempt runAttempt(const std::string &serviceType);
+    Attempt runAttempt(const std::string &serviceType, const StopFlag *stop);
     Attempt waitForPending();
     void releaseOperations();
     void startResponder();

@@ -54,12 +54,15 @@ std::optional<DeviceRecord> deviceRecord(const std::wstring &identifier,
     return record;
 }
 
-std::vector<DeviceRecord> findIn(const std::wstring &directory, const std::wstring &serviceType)
+std::vector<DeviceRecord>
+findIn(const std::wstring &directory, const std::wstring &serviceType, const StopFlag *stop)
 {
+    if (stopRequested(stop))
+        return {};
     DiscoveryContext::Results results;
     {
         DiscoveryContext context(directory);
-        results = context.browse(serviceType);
+        results = context.browse(serviceType, stop);
     }
     std::vector<DeviceRecord> records;
     for (size_t i = 0; i < results.identifiers.size(); ++i) {
@@ -70,9 +73,9 @@ std::vector<DeviceRecord> findIn(const std::wstring &directory, const std::wstri
     return records;
 }
 
-std::vector<DeviceRecord> find(const std::wstring &serviceType)
+std::vector<DeviceRecord> find(const std::wstring &serviceType, const StopFlag *stop)
 {
-    return findIn(sys::programDirectory(), serviceType);
+    return findIn(sys::programDirectory(), serviceType, stop);
 }
 
 } // namespace NetworkScanners

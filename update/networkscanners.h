@@ -4,6 +4,7 @@
 // records with the network flag set, in the order discovery reported them.
 
 #include "devicerecord.h"
+#include "stopflag.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +16,13 @@ namespace NetworkScanners {
 extern const wchar_t *const ScannerServiceType; // L"_privet._tcp,_twaindirect"
 extern const wchar_t *const PrinterServiceType; // L"_ipp._tcp"
 
-// Discovery through the DNS-SD client library beside the running program.
-std::vector<DeviceRecord> find(const std::wstring &serviceType);
+// Discovery through the DNS-SD client library beside the running program; a raised stop flag
+// ends it early (DiscoveryContext::browse).
+std::vector<DeviceRecord> find(const std::wstring &serviceType, const StopFlag *stop = nullptr);
 // The same with the library (and responder) in directory (Windows form).
-std::vector<DeviceRecord> findIn(const std::wstring &directory, const std::wstring &serviceType);
+std::vector<DeviceRecord> findIn(const std::wstring &directory,
+                                 const std::wstring &serviceType,
+                                 const StopFlag *stop = nullptr);
 
 // The record for one discovered device: vendor and product id read as four hexadecimal digits
 // right after the identifier's "VID_" and "PID_"; nothing when either cannot be read.

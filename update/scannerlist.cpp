@@ -9,38 +9,52 @@
 
 namespace {
 
-bool wanted(uint32_t requested, const DeviceRecord &record)
+bool wantedId(uint32_t requested, const DeviceRecord &record)
 {
     return requested == 0 || record.productId == requested;
 }
 
 } // namespace
 
-std::vector<DeviceRecord> ScannerList::find(uint32_t productId)
+std::vector<DeviceRecord> ScannerList::find(uint32_t productId, Wanted wanted, const StopFlag *stop)
 {
     UsbInventory inventory;
     inventory.refresh();
-    return build(inventory.entries(), productId, &NetworkScanners::find);
+    return build(
+            inventory.entries(),
+            productId,
+            [stop](const std::wstring &type) { return NetworkScanners::find(type, stop); },
+            wanted);
 }
 
 std::vector<DeviceRecord> ScannerList::build(const std::vector<UsbInventoryEntry> &usbEntries,
                                              uint32_t productId,
-                                             const NetworkFinder &network)
+                                             const NetworkFinder &network,
+                                             Wanted wanted)
 {
     std::vector<DeviceRecord> records;
+    const auto enough = [&records, wanted] {
+        if (wanted == Wanted::First && !records.empty()) {
+            records.resize(1);
+            return true;
+        }
+        return false;
+    };
     for (const UsbInventoryEntry &entry : usbEntries) {
         DeviceRecord record;
-        if (recordFromEntry(entry, record) && wanted(productId, record))
+        if (recordFromEntry(entry, record) && wantedId(productId, record))
             records.push_back(std::move(record));
     }
-    if (!network)
+    if (!network || enough())
         return records;
     for (const wchar_t *type :
          {NetworkScanners::ScannerServiceType, NetworkScanners::PrinterServiceType}) {
         for (DeviceRecord &record : network(type)) {
-            if (wanted(productId, record))
+            if (wantedId(productId, record))
                 records.push_back(std::move(record));
         }
+        if (enough())
+            return records;
     }
     return records;
 }

@@ -4,6 +4,7 @@
 #include "bundlemerge.h"
 #include "downloadmanager.h"
 #include "messageseam.h"
+#include "scannersearch.h"
 #include "updateclient.h"
 #include "updatefiles.h"
 #include "updateseams.h"
@@ -75,6 +76,7 @@ SelectScannerDlg::SelectScannerDlg(QWidget *parent, const QString &folder)
     , m_updateBaseUrl(UpdateClient::updateBaseUrl())
     , m_stepTimer(new QTimer(this))
     , m_refreshTimer(new QTimer(this))
+    , m_search(new ScannerSearch(this))
 {
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/FrontEndImages/Resources/fe_icon.png")));
@@ -91,7 +93,8 @@ SelectScannerDlg::SelectScannerDlg(QWidget *parent, const QString &folder)
 
     m_stepTimer->setSingleShot(true);
     connect(m_stepTimer, &QTimer::timeout, this, &SelectScannerDlg::OnDownloadTimer);
-    listDevices(UpdateSeams::scan(0));
+    connect(m_search, &ScannerSearch::finished, this, &SelectScannerDlg::searchFinished);
+    searchAll();
     connect(ui->m_lstWidgetScanners,
             &QListWidget::itemClicked,
             this,
@@ -117,6 +120,7 @@ void SelectScannerDlg::done(int result)
     // However the dialog ends, nothing of a check or a rescan may run on behind the caller.
     m_refreshTimer->stop();
     m_stepTimer->stop();
+    m_search->cancel();
     dropDownloader();
     QDialog::done(result);
 }
@@ -205,6 +209,11 @@ void SelectScannerDlg::sltDownloadError(QNetworkReply::NetworkError code)
     if (UpdateClient::isNotFound(code)) {
         // The server has no such file: that is an answer, and the missing file says it.
         sltDownloadComplete();
+        return;
+    }
+    if (UpdateClient::isUnreachable(code)) {
+        // No host answered, so none reported anything.
+        stopChecks(UpdateClient::noConnectionText());
         return;
     }
     stopChecks(tr("The host reports error code %1. Contact technical support.").arg(int(code)));
@@ -344,7 +353,8 @@ void SelectScannerDlg::showItemStatus()
     becomeIdle();
     const DeviceRecord *device = currentItemDevice();
     if (!device) {
-        ui->m_lblStatus->clear();
+        // An empty list is no dead end: the dialog watches for scanners and lists them.
+        ui->m_lblStatus->setText(m_devices.empty() ? connectHint() : QString());
         return;
     }
     const QString model = QString::fromStdWString(device->model);
@@ -352,8 +362,7 @@ void SelectScannerDlg::showItemStatus()
         ui->m_lblStatus->setText(
                 tr("%1 is supported. Click '%2' to continue.").arg(model, ui->m_btnCheck->text()));
     else
-        ui->m_lblStatus->setText(
-                tr("%1 is not presently supported by Tamberlin Update.").arg(model));
+        ui->m_lblStatus->setText(UpdateClient::notSupportedText(model));
 }
 
 void SelectScannerDlg::onListScannersItemClicked(QListWidgetItem *)
@@ -401,17 +410,48 @@ void SelectScannerDlg::on_m_btnCheck_clicked()
 
 void SelectScannerDlg::on_m_btnRefresh_clicked()
 {
-    listDevices(UpdateSeams::scan(0));
+    searchAll();
+}
+
+void SelectScannerDlg::searchAll()
+{
+    // The list is rebuilt from what this search finds, whatever it is; until then the dialog
+    // shows that it searches and takes no choice.
+    m_listWhatIsFound = true;
+    dropDownloader();
+    m_stepTimer->stop();
+    ui->m_btnRefresh->setEnabled(false);
+    ui->m_lstWidgetScanners->setEnabled(false);
+    ui->m_btnCheck->setEnabled(false);
+    ui->m_lblANI->show();
+    if (m_devices.empty())
+        ui->m_lblStatus->setText(connectHint());
+    m_search->start(0);
 }
 
 void SelectScannerDlg::OnRefreshTimer()
 {
-    if (!isChecking()) {
-        std::vector<DeviceRecord> scanners = UpdateSeams::scan(0);
-        if (!sameScanners(scanners, m_devices))
-            listDevices(std::move(scanners));
-    }
+    // A rescan while the devices are checked would only restart the checks; the set of
+    // scanners is looked at again once they are done.
+    if (!isChecking() && !m_search->isRunning())
+        m_search->start(0);
     m_refreshTimer->start(UpdateSeams::interval(RefreshIntervalMs));
+}
+
+void SelectScannerDlg::searchFinished()
+{
+    std::vector<DeviceRecord> scanners = m_search->scanners();
+    if (m_listWhatIsFound) {
+        m_listWhatIsFound = false;
+        listDevices(std::move(scanners));
+    } else if (!isChecking() && !sameScanners(scanners, m_devices)) {
+        listDevices(std::move(scanners));
+    }
+}
+
+QString SelectScannerDlg::connectHint()
+{
+    return tr("Connect your scanner; it appears here.");
 }
 
 void SelectScannerDlg::on_m_btnCancel_clicked()

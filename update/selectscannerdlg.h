@@ -4,7 +4,8 @@
 // that is connected or on the network, each checked on the update server for a software bundle
 // (bundle selection file, scanner file, bundle; one second after each download the next). The
 // user picks a supported one and presses "Proceed": its scanner file and bundle become
-// update.xml beside setup. The list follows scanners coming and going every five seconds.
+// update.xml beside setup. The list follows scanners coming and going every five seconds; the
+// searches run off the window's thread, so the dialog shows at once and stays responsive.
 //
 // Each scanner's check keeps its files in a folder of its own, and "Proceed" merges only a
 // scanner whose check completed, from exactly the files that check read: two scanners of one
@@ -23,6 +24,7 @@ class QListWidgetItem;
 class QMovie;
 class QTimer;
 class QUrl;
+class ScannerSearch;
 
 namespace Ui {
 class select_scanner_dlg;
@@ -72,8 +74,12 @@ private slots:
     void OnDownloadTimer();
     void OnRefreshTimer();
     void onListScannersItemClicked(QListWidgetItem *pCurItem);
+    void searchFinished();
 
 private:
+    // Searches every scanner and lists what it finds (at construction and by "Refresh").
+    void searchAll();
+    static QString connectHint();
     void listDevices(std::vector<DeviceRecord> devices);
     void checkCurrentDevice();
     void nextDevice();
@@ -110,5 +116,9 @@ private:
     DownloadManager *m_downloader = nullptr;
     QTimer *m_stepTimer;
     QTimer *m_refreshTimer;
+    // The scanner list, searched off the window's thread.
+    ScannerSearch *m_search;
+    // The running search was asked for a new list (not the watch's look for changes).
+    bool m_listWhatIsFound = false;
     QMovie *m_movie = nullptr;
 };

@@ -74,6 +74,26 @@ bool UpdateClient::isNotFound(QNetworkReply::NetworkError code)
     return code == QNetworkReply::ContentNotFoundError;
 }
 
+bool UpdateClient::isUnreachable(QNetworkReply::NetworkError code)
+{
+    // Below the content errors come the network's and the proxy's: no answer from the server.
+    return code != QNetworkReply::NoError && code < QNetworkReply::ContentAccessDenied;
+}
+
+QString UpdateClient::notSupportedText(const QString &model)
+{
+    return QCoreApplication::translate("SelectScannerDlg",
+                                       "%1 is not presently supported by Tamberlin Update.")
+            .arg(model);
+}
+
+QString UpdateClient::noConnectionText()
+{
+    return QCoreApplication::translate(
+            "CheckUpdateDlg",
+            "No connection is currently available to process the requested operation.");
+}
+
 bool UpdateClient::fetch(DownloadManager &downloader,
                          const QUrl &url,
                          const QString &hostTarget,

@@ -47,6 +47,13 @@ public:
     static QString insecureAddressText();
     // The server has no such file: an answer in itself for some requests.
     static bool isNotFound(QNetworkReply::NetworkError code);
+    // No answer came from the server at all (refused, unknown host, proxy, broken connection):
+    // the user is to look at the connection, not at the server.
+    static bool isUnreachable(QNetworkReply::NetworkError code);
+    // What the dialogs say then.
+    static QString noConnectionText();
+    // What they say when the server has no software for model.
+    static QString notSupportedText(const QString &model);
 
     // Starts downloader on url into hostTarget, bounded by kind's size, after removing what an
     // earlier run left of the target (a side file resumed from another run could join two

@@ -39,9 +39,16 @@ void UpdateSeams::setTimeScale(double scale)
     seams().timeScale = scale > 0 ? scale : 1.0;
 }
 
-std::vector<DeviceRecord> UpdateSeams::scan(uint32_t productId)
+UpdateSeams::Search UpdateSeams::search()
 {
-    return seams().scan ? seams().scan(productId) : ScannerList::find(productId);
+    if (!seams().scan)
+        return &ScannerList::find;
+    return [scan = seams().scan](uint32_t productId, ScannerList::Wanted wanted, const StopFlag *) {
+        std::vector<DeviceRecord> scanners = scan(productId);
+        if (wanted == ScannerList::Wanted::First && scanners.size() > 1)
+            scanners.resize(1);
+        return scanners;
+    };
 }
 
 int UpdateSeams::run(QDialog *dialog)

@@ -5,6 +5,7 @@
 // dialogs' waits. Each answers as the program needs unless a test has put in its own.
 
 #include "devicerecord.h"
+#include "scannerlist.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,10 @@ class UpdateSeams
 {
 public:
     using Scan = std::function<std::vector<DeviceRecord>(uint32_t productId)>;
+    // The scanner list as a worker thread runs it: a copy of whatever stands in when it is
+    // taken, so that a test changing its seams cannot pull it away under a running search.
+    using Search = std::function<std::vector<DeviceRecord>(
+            uint32_t productId, ScannerList::Wanted wanted, const StopFlag *stop)>;
     // Runs a built dialog in place of exec() and returns its result.
     using Runner = std::function<int(QDialog *dialog)>;
 
@@ -26,7 +31,7 @@ public:
     static void setTimeScale(double scale);
 
     // The scanner list for a product id (0: any), USB first, then the network's.
-    static std::vector<DeviceRecord> scan(uint32_t productId);
+    static Search search();
     static int run(QDialog *dialog);
     static int interval(int milliseconds);
 };

@@ -3,7 +3,7 @@
 unpacked) of a few hundred files, alternating, several rounds; prints the median ratio of our
 time to cabextract's.
 
-  bench_cabinet.py OUR_PROGRAM WORK_DIR [ROUNDS]
+  bench_cabinet.py OUR_PROGRAM WORK_DIR [ROUNDS [UNPACKED_MIB]]
 """
 
 import os
@@ -19,10 +19,10 @@ FILES = 300
 TOTAL = 320 * 1024 * 1024
 
 
-def make_cabinet(work):
+def make_cabinet(work, total):
     """Writes payload files of mixed compressibility (text-like and binary-like) and packs them
     with gcab -z, once; later runs reuse the cabinet."""
-    cabinet = os.path.join(work, "bench-%d-%d.cab" % (FILES, TOTAL >> 20))
+    cabinet = os.path.join(work, "bench-%d-%d.cab" % (FILES, total >> 20))
     if os.path.exists(cabinet):
         return cabinet
     source = os.path.join(work, "source")
@@ -33,7 +33,7 @@ def make_cabinet(work):
     corpus = b" ".join(rng.choice(words) for _ in range(2_000_000))
     noise = os.urandom(4 * 1024 * 1024)
     names = []
-    size = TOTAL // FILES
+    size = total // FILES
     for i in range(FILES):
         folder = os.path.join("payload", "part%02d" % (i % 12))
         os.makedirs(os.path.join(source, folder), exist_ok=True)
@@ -68,12 +68,13 @@ def timed(command):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    if len(sys.argv) not in (3, 4, 5):
         sys.exit(__doc__)
     program, work = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    rounds = int(sys.argv[3]) if len(sys.argv) == 4 else 7
+    rounds = int(sys.argv[3]) if len(sys.argv) >= 4 else 7
+    total = int(sys.argv[4]) * 1024 * 1024 if len(sys.argv) == 5 else TOTAL
     os.makedirs(work, exist_ok=True)
-    cabinet = make_cabinet(work)
+    cabinet = make_cabinet(work, total)
     ours_dir = os.path.join(work, "ours")
     theirs_dir = os.path.join(work, "cabextract")
     os.makedirs(ours_dir, exist_ok=True)
@@ -82,7 +83,7 @@ def main():
         os.link(cabinet, ours_cabinet)  # the same file, in the folder our extraction writes to
     size = os.path.getsize(cabinet)
     print("cabinet: %s (%.0f MB, %.0f MB unpacked, %d files)"
-          % (cabinet, size / 1e6, TOTAL / 1e6, FILES))
+          % (cabinet, size / 1e6, total / 1e6, FILES))
 
     def clean():
         shutil.rmtree(os.path.join(ours_dir, "payload"), ignore_errors=True)

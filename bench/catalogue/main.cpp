@@ -24,7 +24,8 @@
 
 namespace {
 
-const int entriesPerView = 5000;
+// --entries N sets another count (the test suite's smoke run takes a small one).
+int entriesPerView = 5000;
 const int applications = 100;
 const int rounds = 5;
 
@@ -155,6 +156,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    const int entriesAt = app.arguments().indexOf(QStringLiteral("--entries"));
+    if (entriesAt > 0) {
+        entriesPerView = app.arguments().value(entriesAt + 1).toInt();
+        if (entriesPerView <= 0) {
+            QTextStream(stderr) << "usage: bench_catalogue [--verify-all] [--entries N]\n";
+            return 2;
+        }
+    }
     QTemporaryDir folder;
     sys::setMachineRoot((folder.path() + QStringLiteral("/machine")).toStdString());
     MessageSeam::setHandler(

@@ -303,6 +303,10 @@ Bitte schließen Sie Ihr Gerät an und wählen Sie „Ja“, um nach Updates zu 
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Schließen Sie Ihren Scanner an; er erscheint dann hier.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>Die Software für %1 konnte nicht in update.xml übernommen werden. Prüfen Sie das Gerät erneut mit „%2“.</translation>
     </message>

@@ -303,6 +303,10 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Connect your scanner; it appears here.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>The software of %1 could not be merged into update.xml. Check the device again with '%2'.</translation>
     </message>

@@ -303,6 +303,10 @@ Conecte el dispositivo y elija &quot;Sí&quot; para buscar actualizaciones y ver
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Conecte el escáner; aparecerá aquí.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>No se pudo integrar el software de %1 en update.xml. Vuelva a comprobar el dispositivo con «%2».</translation>
     </message>

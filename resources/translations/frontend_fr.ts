@@ -303,6 +303,10 @@ Connectez votre appareil et choisissez « Oui » pour rechercher des mises à 
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Connectez votre scanner ; il apparaîtra ici.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>Les logiciels de %1 n’ont pas pu être intégrés à update.xml. Vérifiez de nouveau l’appareil avec « %2 ».</translation>
     </message>

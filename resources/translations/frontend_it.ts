@@ -303,6 +303,10 @@ Collegare il dispositivo e scegliere &quot;Sì&quot; per cercare gli aggiornamen
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Collegare lo scanner; verrà visualizzato qui.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>Il software di %1 non è stato integrato in update.xml. Verificare di nuovo il dispositivo con «%2».</translation>
     </message>

@@ -303,6 +303,10 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>스캐너를 연결하십시오. 여기에 표시됩니다.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>%1의 소프트웨어를 update.xml에 병합할 수 없습니다. '%2'(으)로 장치를 다시 확인하십시오.</translation>
     </message>

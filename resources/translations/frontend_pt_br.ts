@@ -303,6 +303,10 @@ Conecte o dispositivo e escolha &quot;Sim&quot; para procurar atualizações e v
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Conecte o scanner; ele aparecerá aqui.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>Não foi possível integrar o software de %1 ao update.xml. Verifique o dispositivo novamente com "%2".</translation>
     </message>

@@ -303,6 +303,10 @@ Güncellemeleri denetlemek ve yazılım listenizin tamamını görmek için lüt
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>Tarayıcınızı bağlayın; burada görünecektir.</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>%1 yazılımı update.xml dosyasına eklenemedi. Cihazı '%2' ile yeniden denetleyin.</translation>
     </message>

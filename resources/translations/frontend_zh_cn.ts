@@ -303,6 +303,10 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>请连接扫描仪；它将显示在此处。</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>无法将 %1 的软件合并到 update.xml。请使用“%2”重新检查设备。</translation>
     </message>

@@ -303,6 +303,10 @@ Please connect your device and choose &quot;Yes&quot; to check for updates and v
 <context>
     <name>SelectScannerDlg</name>
     <message>
+        <source>Connect your scanner; it appears here.</source>
+        <translation>請連接掃描器；它將顯示在此處。</translation>
+    </message>
+    <message>
         <source>The software of %1 could not be merged into update.xml. Check the device again with &apos;%2&apos;.</source>
         <translation>無法將 %1 的軟體合併至 update.xml。請使用「%2」重新檢查裝置。</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "testhttpserver.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -729,6 +730,8 @@ void TestDownloadManager::diagnosticLines()
     m_server->behaviour().bytesPerSecond = 100000;
     QStringList lines;
     g_lines = &lines;
+    // The lines are off unless asked for, as a user would ask.
+    QLoggingCategory::setFilterRules(QStringLiteral("tam.download.debug=true"));
     const QtMessageHandler previous = qInstallMessageHandler(captureLines);
 
     Run run;
@@ -742,6 +745,7 @@ void TestDownloadManager::diagnosticLines()
     QVERIFY(run.waitForEnd());
 
     qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
     g_lines = nullptr;
     QCOMPARE(lines.mid(0, 3),
              (QStringList{QStringLiteral("download: URL=") + m_server->url().toString(),

@@ -86,6 +86,8 @@ void TestInstallPageModel::handsOnWhatIsTicked_data()
     QTest::addColumn<QStringList>("toDownload");
     QTest::addColumn<quint64>("total");
     QTest::addColumn<QStringList>("selection");
+    // Whether the page may say that newer versions are on the web.
+    QTest::addColumn<bool>("webOffered");
 
     const QString url = QStringLiteral("http://127.0.0.1:9/x");
     const QString ticked = QStringLiteral("IsSelectedByDefault=\"true\"");
@@ -100,24 +102,24 @@ void TestInstallPageModel::handsOnWhatIsTicked_data()
     QTest::newRow("disc: every ticked row is installed")
             << driver << QString() << QStringList{"Tool"} << QStringList()
             << QStringList{"Driver", "Tool"} << QStringList() << quint64(0)
-            << QStringList{"Driver", "Tool"};
+            << QStringList{"Driver", "Tool"} << false;
     QTest::newRow("disc: an unticked default is not")
             << driver << QString() << QStringList{"-Driver"} << QStringList() << QStringList()
-            << QStringList() << quint64(0) << QStringList();
+            << QStringList() << quint64(0) << QStringList() << false;
     QTest::newRow("update: a ticked download comes first")
             << QString() << cloud << QStringList() << QStringList() << QStringList()
-            << QStringList{"Cloud"} << quint64(1572864) << QStringList{"Cloud"};
+            << QStringList{"Cloud"} << quint64(1572864) << QStringList{"Cloud"} << true;
     QTest::newRow("update: a payload fetched earlier is installed at once")
             << QString() << cloud << QStringList() << QStringList{"Cloud"} << QStringList{"Cloud"}
-            << QStringList() << quint64(0) << QStringList{"Cloud"};
+            << QStringList() << quint64(0) << QStringList{"Cloud"} << true;
     QTest::newRow("merged: a pair chosen from the web is fetched with the rest")
             << discCapture << webCapture + cloud << QStringList() << QStringList() << QStringList()
             << QStringList{"Capture", "Cloud"} << quint64(1024 + 1572864)
-            << QStringList{"Capture/web", "Cloud"};
+            << QStringList{"Capture/web", "Cloud"} << true;
     QTest::newRow("merged: a pair chosen from the disc downloads nothing")
             << discCapture << webCapture + cloud << QStringList{"Capture/dvd"} << QStringList()
             << QStringList() << QStringList{"Cloud"} << quint64(1572864)
-            << QStringList{"Capture/dvd", "Cloud"};
+            << QStringList{"Capture/dvd", "Cloud"} << true;
 }
 
 void TestInstallPageModel::handsOnWhatIsTicked()
@@ -130,6 +132,7 @@ void TestInstallPageModel::handsOnWhatIsTicked()
     QFETCH(QStringList, toDownload);
     QFETCH(quint64, total);
     QFETCH(QStringList, selection);
+    QFETCH(bool, webOffered);
 
     ProductOptions options;
     options.languages = QStringList{QStringLiteral("en")};
@@ -157,6 +160,7 @@ void TestInstallPageModel::handsOnWhatIsTicked()
     QCOMPARE(page.model->applicationsToDownload(), page.rowsNamed(toDownload));
     QCOMPARE(page.model->downloadTotal(), total);
     QCOMPARE(page.model->selection(), selection);
+    QCOMPARE(page.model->anyWebSourceOffered(), webOffered);
     QCOMPARE(page.recorder.significantTexts(), QStringList());
 }
 

@@ -24,6 +24,11 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
+
 class TestUpdateDialogs : public QObject
 {
     Q_OBJECT
@@ -37,12 +42,16 @@ private slots:
     void proceedMergesWhatTheCheckRead_data();
     void proceedMergesWhatTheCheckRead();
     void deviceTextIsPlain();
+    void deviceListWithoutServer();
+    void emptyListWaitsForAScanner();
     void deviceMode_data();
     void deviceMode();
     void setupOnly_data();
     void setupOnly();
     void translated_data();
     void translated();
+    void closedMidSearch_data();
+    void closedMidSearch();
 
 private:
     QString updateFile(const QString &name) const;
@@ -51,8 +60,39 @@ private:
     UpdateServer m_server;
     QTemporaryDir m_root;
     QStringList m_messages;
-    std::vector<DeviceRecord> m_scanners;
+    // What the stand-in scanner list finds. The dialogs search on a thread of their own, so the
+    // test changes it under a lock.
+    class Scanners
+    {
+    public:
+        void set(std::vector<DeviceRecord> scanners)
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_list = std::move(scanners);
+        }
+        void push_back(const DeviceRecord &record)
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_list.push_back(record);
+        }
+        void pop_back()
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            m_list.pop_back();
+        }
+        std::vector<DeviceRecord> list() const
+        {
+            std::lock_guard<std::mutex> guard(m_lock);
+            return m_list;
+        }
+
+    private:
+        mutable std::mutex m_lock;
+        std::vector<DeviceRecord> m_list;
+    } m_scanners;
     int m_connectDialogs = 0;
+    // How long the stand-in search takes.
+    std::atomic<int> m_searchMs{0};
 };
 
 namespace {
@@ -110,8 +150,9 @@ void TestUpdateDialogs::initTestCase()
     SetupSettings::setSetupPath(SetupSettings::withBackslashes(m_root.filePath("disc")));
     UpdateSeams::setTimeScale(0.02);
     UpdateSeams::setScan([this](uint32_t productId) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(m_searchMs.load()));
         std::vector<DeviceRecord> found;
-        for (const DeviceRecord &record : m_scanners) {
+        for (const DeviceRecord &record : m_scanners.list()) {
             if (productId == 0 || record.productId == productId)
                 found.push_back(record);
         }
@@ -196,9 +237,9 @@ void TestUpdateDialogs::loadProduct(ScannerInfo &product, const QString &updateU
 
 void TestUpdateDialogs::selectScannerChecksEachScanner()
 {
-    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"),
-                  scanner(0x0A41, L"S-TWO", L"DS 410"),
-                  scanner(0x0B52, L"N-1", L"Scanner 52")};
+    m_scanners.set({scanner(0x0A41, L"S-ONE", L"DS 410"),
+                    scanner(0x0A41, L"S-TWO", L"DS 410"),
+                    scanner(0x0B52, L"N-1", L"Scanner 52")});
     QTemporaryDir program;
     SelectScannerDlg dialog(nullptr, program.path());
     dialog.show();
@@ -263,7 +304,7 @@ void TestUpdateDialogs::selectionKeepsTheUsersChoice()
 {
     DeviceRecord peer = scanner(0x0A41, L"S-ONE", L"Peer");
     peer.network = true;
-    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0B52, L"N-1", L"Scanner 52")};
+    m_scanners.set({scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0B52, L"N-1", L"Scanner 52")});
     QTemporaryDir program;
     SelectScannerDlg dialog(nullptr, program.path());
     dialog.show();
@@ -274,7 +315,7 @@ void TestUpdateDialogs::selectionKeepsTheUsersChoice()
                       : QString();
     };
     // Nothing chosen yet: the first scanner, not the last one listed.
-    QCOMPARE(chosen(), QStringLiteral("DS 410"));
+    QTRY_COMPARE(chosen(), QStringLiteral("DS 410"));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking() && dialog.currentIndex() == 2, 10000);
     QTest::mouseClick(
             list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
@@ -307,7 +348,7 @@ void TestUpdateDialogs::proceedMergesWhatTheCheckRead()
     const QByteArray bundle = "<Bundle SoftwareVersion=\"1.1\" MinSetupVersion=\"1.0\">"
                               "<Application ShortName=\"Cloud\"/></Bundle>";
     m_server.putModelFile("0A41", "bundle_b.xml", bundle);
-    m_scanners = {scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0A41, L"S-TWO", L"DS 410")};
+    m_scanners.set({scanner(0x0A41, L"S-ONE", L"DS 410"), scanner(0x0A41, L"S-TWO", L"DS 410")});
     // Slower steps, so that the bundle can go between the two checks.
     UpdateSeams::setTimeScale(0.2);
     QTemporaryDir program;
@@ -353,12 +394,12 @@ void TestUpdateDialogs::proceedMergesWhatTheCheckRead()
 void TestUpdateDialogs::deviceTextIsPlain()
 {
     const QString model = QStringLiteral("<img src=//10.9.9.9/s/p.png>:VID_04A7&PID_0F00");
-    m_scanners = {scanner(0x0F00, L"SN1", model.toStdWString().c_str())};
+    m_scanners.set({scanner(0x0F00, L"SN1", model.toStdWString().c_str())});
     QTemporaryDir program;
     SelectScannerDlg dialog(nullptr, program.path());
     dialog.show();
     auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
-    QCOMPARE(status->text(), QStringLiteral("Checking for %1 updates ...").arg(model));
+    QTRY_COMPARE(status->text(), QStringLiteral("Checking for %1 updates ...").arg(model));
     QCOMPARE(status->textFormat(), Qt::PlainText);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
     QCOMPARE(status->text(),
@@ -367,37 +408,77 @@ void TestUpdateDialogs::deviceTextIsPlain()
     QCOMPARE(list->item(0)->text(), model + QStringLiteral(" (SN1)"));
 }
 
+// No host answered, so the list says that there is no connection, not that a host reported an
+// error.
+void TestUpdateDialogs::deviceListWithoutServer()
+{
+    UpdateServer::useHosts(QStringLiteral("127.0.0.1:1"), m_server.host());
+    m_scanners.set({scanner(0x0A41, L"S-ONE", L"DS 410")});
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), UpdateClient::noConnectionText(), 10000);
+}
+
+// With nothing connected the list says what to do, and lists a scanner plugged in meanwhile
+// without a Refresh.
+void TestUpdateDialogs::emptyListWaitsForAScanner()
+{
+    m_scanners.set({});
+    QTemporaryDir program;
+    SelectScannerDlg dialog(nullptr, program.path());
+    dialog.show();
+    auto *list = dialog.findChild<QListWidget *>(QStringLiteral("m_lstWidgetScanners"));
+    auto *status = dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"));
+    const QString hint = QStringLiteral("Connect your scanner; it appears here.");
+    QCOMPARE(status->text(), hint);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
+    QCOMPARE(status->text(), hint);
+    m_scanners.push_back(scanner(0x0A41, L"S-ONE", L"DS 410"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isChecking(), 10000);
+    QCOMPARE(status->text(),
+             QStringLiteral("DocuStream 410 Plus is supported. Click 'Proceed' to continue."));
+}
+
 void TestUpdateDialogs::deviceMode_data()
 {
-    QTest::addColumn<bool>("online");
+    // "online", "offline", or "empty": the server answers but has nothing for the model.
+    QTest::addColumn<QString>("server");
     QTest::addColumn<bool>("scannerConnected");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("merged");
     QTest::addColumn<QString>("bundleUrl"); // %1: the server; empty: the model's own
     QTest::newRow("merges the bundle of the scanner found")
-            << true << true << QStringList() << true << "";
+            << "online" << true << QStringList() << true << "";
     QTest::newRow("offline: the connection message, once")
-            << false << true
+            << "offline" << true
             << QStringList{"Error: No connection is currently available to process the requested "
                            "operation."}
             << false << "";
+    QTest::newRow("nothing for the model: says so, not that there is no connection")
+            << "empty" << true
+            << QStringList{"DocuStream 410 Setup: DocuStream 410 is not presently supported by "
+                           "Tamberlin Update."}
+            << false << "";
     QTest::newRow("no scanner: asks for one, then goes on")
-            << true << false << QStringList() << false << "";
+            << "online" << false << QStringList() << false << "";
     const QStringList refused{
             "Error: An update address that is not secure was refused: only https is accepted."};
     QTest::newRow("a bundle over http elsewhere is refused")
-            << true << true << refused << false << "http://localhost:1/b.xml";
+            << "online" << true << refused << false << "http://localhost:1/b.xml";
     QTest::newRow("a bundle at HTTP:// (not rewritten) is refused")
-            << true << true << refused << false
+            << "online" << true << refused << false
             << "HTTP://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
     QTest::newRow("a bundle over https anywhere is fetched")
-            << true << true << QStringList() << true
+            << "online" << true << QStringList() << true
             << "https://%1/Downloads/updater/0A41/Windows/bundle_b.xml";
 }
 
 void TestUpdateDialogs::deviceMode()
 {
-    QFETCH(bool, online);
+    QFETCH(QString, server);
     QFETCH(bool, scannerConnected);
     QFETCH(QStringList, messages);
     QFETCH(bool, merged);
@@ -411,18 +492,24 @@ void TestUpdateDialogs::deviceMode()
                                          "</Scanner>")
                                   .arg(bundleUrl.arg(m_server.host()))
                                   .toUtf8());
-    m_scanners.clear();
+    m_scanners.set({});
     if (scannerConnected) {
         // Only the product's own model counts; this one was found on the network.
-        m_scanners = {scanner(0x0B52, L"OTHER", L"x"), scanner(0x0A41, L"S-ONE", L"DS 410")};
-        m_scanners.back().network = true;
+        DeviceRecord networkScanner = scanner(0x0A41, L"S-ONE", L"DS 410");
+        networkScanner.network = true;
+        m_scanners.set({scanner(0x0B52, L"OTHER", L"x"), networkScanner});
     }
     // Nothing newer than this setup is on offer.
     m_server.putSetupUpdate(QStringLiteral("0.5"), QStringLiteral("self_extr_zip"));
     ScannerInfo product;
-    loadProduct(product,
-                online ? QStringLiteral("https://%1/Downloads/updater").arg(m_server.host())
-                       : QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+    const QString updateUrl
+            = server == QLatin1String("offline")
+                      ? QStringLiteral("https://127.0.0.1:1/Downloads/updater")
+                      : QStringLiteral("https://%1/Downloads/%2")
+                                .arg(m_server.host(),
+                                     server == QLatin1String("empty") ? QStringLiteral("nothing")
+                                                                      : QStringLiteral("updater"));
+    loadProduct(product, updateUrl);
 
     CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), false, true);
     dialog.exec();
@@ -501,6 +588,10 @@ void TestUpdateDialogs::setupOnly()
     ScannerInfo product;
     CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), true, false);
     QVERIFY(!QFileInfo::exists(updateFile("stale.txt")));
+    // It asks nothing; it says what it does.
+    QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("m_lblQuestion"))->isHidden());
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("m_lblStatus"))->text(),
+             QStringLiteral("Check for setup update ..."));
     dialog.exec();
     QVERIFY(dialog.isFinished());
     QCOMPARE(m_messages, QStringList());
@@ -534,7 +625,7 @@ void TestUpdateDialogs::translated()
     QTranslator translator;
     QVERIFY(translator.load("frontend_" + language, ":/FrontEndTranslations/Translations"));
     QCoreApplication::installTranslator(&translator);
-    m_scanners.clear();
+    m_scanners.set({});
     ScannerInfo product;
     loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
     CheckUpdateDlg check(nullptr, &product, Qt::WindowFlags(), false, false);
@@ -552,6 +643,34 @@ void TestUpdateDialogs::translated()
     QVERIFY(check.windowTitle().contains(QLatin1String("DocuStream 410")));
     QVERIFY(check.findChild<QPushButton *>("m_btnYes")->text() != QLatin1String("Yes"));
     QVERIFY(select.findChild<QPushButton *>("m_btnRefresh")->text() != QLatin1String("Refresh"));
+}
+
+void TestUpdateDialogs::closedMidSearch_data()
+{
+    QTest::addColumn<bool>("selectDialog");
+    QTest::newRow("the update question, closed after Yes") << false;
+    QTest::newRow("the device list, gone while it searches") << true;
+}
+
+// The search outlives its dialog: its result must reach nobody, and nothing may crash.
+void TestUpdateDialogs::closedMidSearch()
+{
+    QFETCH(bool, selectDialog);
+    m_scanners.set({});
+    m_searchMs = 300;
+    ScannerInfo product;
+    loadProduct(product, QStringLiteral("https://127.0.0.1:1/Downloads/updater"));
+    if (selectDialog) {
+        delete new SelectScannerDlg(nullptr, m_root.path());
+    } else {
+        CheckUpdateDlg dialog(nullptr, &product, Qt::WindowFlags(), false, true);
+        dialog.reject();
+        QVERIFY(dialog.continueSetup());
+    }
+    QTest::qWait(500);
+    m_searchMs = 0;
+    QCOMPARE(m_connectDialogs, 0);
+    QCOMPARE(m_messages, QStringList());
 }
 
 QTEST_MAIN(TestUpdateDialogs)
