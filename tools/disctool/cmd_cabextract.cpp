@@ -3,7 +3,7 @@
 
 #include "cextract.h"
 #include "disctoolcommand.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ int cabExtract(const QStringList &arguments)
     }
     // The extraction takes the Windows form of the path, as the installer passes it.
     const QString hostPath = QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
-    const std::wstring cabinet = sys::fromHostPath(hostPath.toStdString());
+    const std::wstring cabinet = HostFiles::windowsPath(hostPath).toStdWString();
 
     Cabinet::CExtract extractor;
     int extracted = 0;

@@ -7,7 +7,7 @@
 #include "application.h"
 #include "checker.h"
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "installedsoftware.h"
 #include "installer.h"
 #include "machine.h"
@@ -151,7 +151,7 @@ QJsonObject productJson(const ScannerInfo &info)
 // The folder of a file in the Windows form the process-wide paths use.
 QString windowsFolderOf(const QString &file)
 {
-    return QString::fromStdWString(sys::fromHostPath(QFileInfo(file).absolutePath().toStdString()));
+    return HostFiles::windowsPath(QFileInfo(file).absolutePath());
 }
 
 int usage()

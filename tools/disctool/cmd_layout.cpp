@@ -5,7 +5,7 @@
 
 #include "disctoolcommand.h"
 
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "languagetable.h"
 #include "pathvariables.h"
 #include "payloadhash.h"
@@ -315,7 +315,7 @@ int runLayout(const QStringList &arguments)
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString disc = QFileInfo(options.product).absolutePath();
-    SetupSettings::setSetupPath(QString::fromStdWString(sys::fromHostPath(disc.toStdString())));
+    SetupSettings::setSetupPath(HostFiles::windowsPath(disc));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
 
     const QStringList problems = DiscCheck(options.product).run();

@@ -5,7 +5,7 @@
 #include "machineoption.h"
 
 #include "application.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "machine.h"
 #include "messageseam.h"
 #include "runlistxml.h"
@@ -67,8 +67,7 @@ int runRunList(QStringList arguments)
         err << title << ": " << text << '\n';
         return (buttons & MessageSeam::Ok) ? int(MessageSeam::Ok) : int(MessageSeam::No);
     });
-    SetupSettings::setSetupPath(QString::fromStdWString(
-            sys::fromHostPath(QFileInfo(product).absolutePath().toStdString())));
+    SetupSettings::setSetupPath(HostFiles::windowsPath(QFileInfo(product).absolutePath()));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
     SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
 
