@@ -352,6 +352,8 @@ int runLayout(const QCommandLineParser &parser)
     if (!QDir().rename(staged.output, options.output)) {
         err << "disctool layout: cannot rename " << staged.output << " to " << options.output
             << '\n';
+        if (!options.iso.isEmpty())
+            QFile::remove(options.iso);
         return 1;
     }
     staging.setAutoRemove(false);
