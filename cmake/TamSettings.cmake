@@ -34,11 +34,18 @@ function(_tam_targets_of var dir)
     set(${var} ${targets} PARENT_SCOPE)
 endfunction()
 
-# tam_apply_settings_everywhere(): links tam_settings into every library and program of the tree.
+# tam_apply_settings_everywhere(): links tam_settings into every library and program built from
+# this tree's sources; code built from elsewhere (GoogleTest's sources in the Windows trees) keeps
+# its own settings.
 function(tam_apply_settings_everywhere)
     _tam_targets_of(targets ${CMAKE_SOURCE_DIR})
     foreach(target ${targets})
         get_target_property(type ${target} TYPE)
+        get_target_property(sourceDir ${target} SOURCE_DIR)
+        string(FIND "${sourceDir}/" "${CMAKE_SOURCE_DIR}/" atRoot)
+        if(NOT atRoot EQUAL 0)
+            continue()
+        endif()
         if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
             target_link_libraries(${target} PRIVATE tam_settings)
         endif()
