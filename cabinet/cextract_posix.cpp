@@ -115,7 +115,7 @@ uint32_t refusedTarget(const std::string &path)
     struct stat info;
     if (::lstat(path.c_str(), &info) != 0)
         return errno == ENOENT ? 0 : windowsError(errno);
-    return S_ISREG(info.st_mode) ? 0 : WinErrorAccessDenied;
+    return S_ISREG(info.st_mode) ? 0u : uint32_t{WinErrorAccessDenied};
 }
 
 // The stored local time becomes UTC with the zone's present offset, as Windows converts local

@@ -1,6 +1,6 @@
 #include "dvdpath.h"
 
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "xmlguard.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ bool readDvdPath(QString &path, const QString &programDir)
     if (dvdPath.isEmpty())
         return false;
     const QString product = dvdPath + QStringLiteral("\\scanner_win.xml");
-    if (!QFileInfo::exists(QString::fromStdString(sys::toHostPath(product.toStdWString()))))
+    if (!QFileInfo::exists(HostFiles::hostPath(product)))
         return false;
     path = dvdPath;
     return true;

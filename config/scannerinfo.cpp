@@ -2,7 +2,7 @@
 
 #include "application.h"
 #include "checker.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "installedsoftware.h"
 #include "installer.h"
 #include "languagetable.h"
@@ -20,13 +20,6 @@
 
 namespace {
 
-// Product files are named in Windows form by the front end and in host form by tools; both
-// reach the same file.
-QString hostPath(const QString &path)
-{
-    return QString::fromStdString(sys::toHostPath(path.toStdWString()));
-}
-
 // Reads and parses a product file; false (with the parser's position) when that fails.
 bool readDocument(const QString &path,
                   QDomDocument &document,
@@ -35,7 +28,7 @@ bool readDocument(const QString &path,
                   int *line = nullptr,
                   int *column = nullptr)
 {
-    QFile file(hostPath(path));
+    QFile file(HostFiles::hostPath(path));
     if (opened)
         *opened = false;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -269,7 +262,7 @@ void ScannerInfo::failLanguages(const QString &text)
 
 bool ScannerInfo::loadLanguages(const QString &path)
 {
-    const QFileInfo info(hostPath(path));
+    const QFileInfo info(HostFiles::hostPath(path));
     QDomDocument document;
     bool opened = false;
     QString error;

@@ -1,6 +1,6 @@
 #include "userguide.h"
 
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "urlopener.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ void UserGuide::view_document()
 {
     if (!m_fileName.isEmpty()) {
         // Catalogue paths keep the Windows form ("$SetupPath$\Manuals\x.pdf").
-        const QString hostName = QString::fromStdString(sys::toHostPath(m_fileName.toStdWString()));
+        const QString hostName = HostFiles::hostPath(m_fileName);
         UrlOpener::open(
                 QUrl::fromLocalFile(QFileInfo(QDir::current(), hostName).absoluteFilePath()));
     } else if (!m_url.isEmpty()) {

@@ -1,6 +1,6 @@
 #include "executable.h"
 
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "pathvariables.h"
 
 #include <QFileInfo>
@@ -44,7 +44,7 @@ bool Executable::setExecutable(const QString &path, bool mustExist)
     setDirectory(directory);
     if (!mustExist)
         return true;
-    const QString hostDirectory = QString::fromStdString(sys::toHostPath(directory.toStdWString()));
+    const QString hostDirectory = HostFiles::hostPath(directory);
     const QFileInfo file(hostDirectory + m_fileName);
     return QFileInfo(hostDirectory).isDir() && file.exists() && !file.isDir();
 }

@@ -1,7 +1,7 @@
 #include "installer.h"
 
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -41,7 +41,7 @@ void Installer::addPostInstallStep(Executable *step)
 
 QString Installer::hostDownloadPath() const
 {
-    return QString::fromStdString(sys::toHostPath(m_downloadPath.toStdWString()));
+    return HostFiles::hostPath(m_downloadPath);
 }
 
 bool Installer::isDownloaded() const

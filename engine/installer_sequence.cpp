@@ -3,7 +3,7 @@
 #include "cextract.h"
 #include "downloadmanager.h"
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "payloadcache.h"
 #include "payloadhash.h"
 
@@ -19,15 +19,6 @@ std::atomic<bool> &extractFlag()
 {
     static std::atomic<bool> flag(false);
     return flag;
-}
-
-// Windows runs any file; the simulated machine needs the execute bits that neither cabinets
-// nor downloads carry. On Windows this changes nothing.
-void makeRunnable(const QString &hostPath)
-{
-    QFile::setPermissions(hostPath,
-                          QFile::permissions(hostPath) | QFile::ExeOwner | QFile::ExeUser
-                                  | QFile::ExeGroup | QFile::ExeOther);
 }
 
 } // namespace
@@ -111,8 +102,7 @@ void Installer::execution_complete()
 
 void Installer::extractPayload(Executable *executable)
 {
-    const QFileInfo programFile(
-            QString::fromStdString(sys::toHostPath(executable->program().toStdWString())));
+    const QFileInfo programFile(HostFiles::hostPath(executable->program()));
     if (programFile.exists() || executable->srcPath().isEmpty())
         return;
     // A failed extraction is not fatal here: the program then fails to start, which the
@@ -123,7 +113,7 @@ void Installer::extractPayload(Executable *executable)
     cabinet.replace(QLatin1Char('/'), QLatin1Char('\\'));
     Cabinet::CExtract extract;
     extract.setFileWritten([](const std::wstring &path) {
-        makeRunnable(QString::fromStdString(sys::toHostPath(path)));
+        HostFiles::makeRunnable(HostFiles::hostPath(QString::fromStdWString(path)));
     });
     extract.Extract(cabinet.toStdWString());
 }
@@ -195,7 +185,7 @@ void Installer::sltDownloadComplete()
         return;
     }
     // setup_runner starts the downloaded program itself.
-    makeRunnable(hostDownloadPath());
+    HostFiles::makeRunnable(hostDownloadPath());
     noteDownloadCompleted();
     emit sigDownloadComplete(m_index);
 }

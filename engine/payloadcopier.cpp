@@ -1,7 +1,7 @@
 #include "payloadcopier.h"
 
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "installer.h"
 #include "payloadhash.h"
 
@@ -12,11 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-QString hostPath(const QString &windowsPath)
-{
-    return QString::fromStdString(sys::toHostPath(windowsPath.toStdWString()));
-}
 
 // The catalogue, the run list and the steps write the same file with either separator.
 QString withSlashes(QString path)
@@ -44,12 +39,6 @@ QString fileNameOf(const QString &path)
 bool endsPath(QChar c)
 {
     return c.unicode() < 0x20 || QStringLiteral("\"'<>|*?;").contains(c);
-}
-
-// Windows runs any file; the simulated machine needs the execute bits.
-void makeRunnable(const QString &path)
-{
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 }
 
 } // namespace
@@ -138,7 +127,7 @@ bool PayloadCopier::copyOf(const QString &path, QString *copy)
         return true;
     }
     const bool download = isTheDownload(path);
-    const QString source = hostPath(path);
+    const QString source = HostFiles::hostPath(path);
     // A link counts as the file it points to: its bytes are what gets copied and checked.
     if (!QFileInfo(source).isFile()) {
         if (download)
@@ -161,20 +150,21 @@ bool PayloadCopier::copyOf(const QString &path, QString *copy)
             return refuse(FolderUnavailable, why);
     }
     const QString target = m_folder + QLatin1Char('\\') + withBackslashes(place);
-    if (!QDir().mkpath(QFileInfo(hostPath(target)).absolutePath()))
-        return refuse(FolderUnavailable,
-                      QStringLiteral("cannot create the folder for %1").arg(hostPath(target)));
+    if (!QDir().mkpath(QFileInfo(HostFiles::hostPath(target)).absolutePath()))
+        return refuse(
+                FolderUnavailable,
+                QStringLiteral("cannot create the folder for %1").arg(HostFiles::hostPath(target)));
     QString hash;
     qint64 size = 0;
     // The download has a known size: a file far larger cannot be it, and is not copied whole.
     const qint64 limit = download && m_size > 0 ? m_size : -1;
-    if (!PayloadHash::copyHashing(source, hostPath(target), &hash, &size, limit))
+    if (!PayloadHash::copyHashing(source, HostFiles::hostPath(target), &hash, &size, limit))
         return refuse(NotTheDownload, QStringLiteral("cannot copy %1").arg(source));
     if (download && !checkDownload(source, hash, size)) {
-        QFile::remove(hostPath(target));
+        QFile::remove(HostFiles::hostPath(target));
         return false;
     }
-    makeRunnable(hostPath(target));
+    HostFiles::makeRunnable(HostFiles::hostPath(target));
     m_placeOwners.insert(place.toLower(), key);
     m_copies.insert(key, target);
     *copy = target;

@@ -2,6 +2,7 @@
 #include "ui_euladlg.h"
 
 #include "frontendhooks.h"
+#include "hostfiles.h"
 
 #include <QFile>
 #include <QTextCodec>
@@ -28,7 +29,7 @@ EULADlg::~EULADlg()
 void EULADlg::showLicence(const QString &htmlPath)
 {
     // A licence that cannot be read leaves the page empty; agreeing stays possible.
-    QFile file(FrontEndHooks::hostPath(htmlPath));
+    QFile file(HostFiles::hostPath(htmlPath));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
     const QByteArray content = file.readAll();

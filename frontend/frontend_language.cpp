@@ -4,6 +4,7 @@
 #include "ui_frontend.h"
 
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "languagetable.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
@@ -88,8 +89,8 @@ void FrontEnd::prepareLanguages()
     m_scannerInfo->setLanguage(m_languageCode);
     m_sourceMode = SourceMode::None;
 
-    const QString productFile = FrontEndHooks::hostPath(m_productXmlPath);
-    const QString updateFile = FrontEndHooks::hostPath(m_updateXmlPath);
+    const QString productFile = HostFiles::hostPath(m_productXmlPath);
+    const QString updateFile = HostFiles::hostPath(m_updateXmlPath);
     const bool hasProduct = QFileInfo::exists(productFile);
     if (hasProduct) {
         m_sourceMode = SourceMode::DiscOnly;

@@ -6,6 +6,7 @@
 
 #include "dvdpath.h"
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
@@ -164,8 +165,7 @@ void FrontEnd::launch_scanner_readme()
         FrontEndHooks::openUrl(asUrl);
         return;
     }
-    const QString file
-            = QFileInfo(QDir::current(), FrontEndHooks::hostPath(readme)).absoluteFilePath();
+    const QString file = QFileInfo(QDir::current(), HostFiles::hostPath(readme)).absoluteFilePath();
     FrontEndHooks::openUrl(QUrl::fromLocalFile(file));
 }
 
@@ -208,7 +208,7 @@ void FrontEnd::show_please_wait(const QString &_qstrImgName)
     if (!waitScreen || _qstrImgName.isEmpty())
         return;
     QPixmap image;
-    if (!image.load(_qstrImgName) && !image.load(FrontEndHooks::hostPath(_qstrImgName)))
+    if (!image.load(_qstrImgName) && !image.load(HostFiles::hostPath(_qstrImgName)))
         return;
     ui->WaitScreenImage->setPixmap(image);
     ui->WaitScreenImage->setGeometry((waitScreen->width() / 2 - image.width()) / 2,

@@ -5,6 +5,7 @@
 #include "ui_frontend.h"
 
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "messageseam.h"
 #include "qcheckboxex.h"
 #include "qlabelex.h"
@@ -372,7 +373,7 @@ void FrontEnd::setFixedPointSize(QWidget *widget, double pointSize)
 
 QString FrontEnd::downloadFolder()
 {
-    return FrontEndHooks::hostPath(SetupSettings::downloadPath());
+    return HostFiles::hostPath(SetupSettings::downloadPath());
 }
 
 void FrontEnd::removeDownloadFolder()

@@ -7,6 +7,7 @@
 #include "checkupdatedlg.h"
 #include "connectscannerdlg.h"
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "scannerinfo.h"
 #include "selectscannerdlg.h"
 #include "setupsettings.h"
@@ -26,8 +27,8 @@ bool hasDvdPathFile()
 // must see that it does, or its self-update check would empty the folder it runs from.
 bool sameFolder(const QString &a, const QString &b)
 {
-    const QString canonicalA = QFileInfo(FrontEndHooks::hostPath(a)).canonicalFilePath();
-    const QString canonicalB = QFileInfo(FrontEndHooks::hostPath(b)).canonicalFilePath();
+    const QString canonicalA = QFileInfo(HostFiles::hostPath(a)).canonicalFilePath();
+    const QString canonicalB = QFileInfo(HostFiles::hostPath(b)).canonicalFilePath();
     if (!canonicalA.isEmpty() && canonicalA == canonicalB)
         return true;
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -83,7 +84,7 @@ bool FrontEnd::runUpdateCheck()
         m_newerSetupStarted = true;
         return false;
     }
-    if (QFileInfo::exists(FrontEndHooks::hostPath(m_updateXmlPath))
+    if (QFileInfo::exists(HostFiles::hostPath(m_updateXmlPath))
         && m_scannerInfo->checkFile(m_updateXmlPath)) {
         m_sourceMode = SourceMode::Merged;
         loadProductFiles();

@@ -2,7 +2,7 @@
 
 #include "euladlg.h"
 
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "process.h"
 
 #include <QCoreApplication>
@@ -107,8 +107,9 @@ bool FrontEndHooks::startDetached(const QString &program, const QString &argumen
     // names it (on Windows the mapping leaves the path as it is). The process object only lets
     // go of the child; nobody waits for it.
     sys::Process process;
-    const std::wstring commandLine = sys::quoteArgument(program.toStdWString()) + L" "
-                                     + sys::quoteArgument(hostPath(argument).toStdWString());
+    const std::wstring commandLine
+            = sys::quoteArgument(program.toStdWString()) + L" "
+              + sys::quoteArgument(HostFiles::hostPath(argument).toStdWString());
     return process.start(commandLine);
 }
 
@@ -127,11 +128,6 @@ QString FrontEndHooks::programDirectory()
     if (!hooks().programDirectory.isEmpty())
         return hooks().programDirectory;
     return QCoreApplication::applicationDirPath();
-}
-
-QString FrontEndHooks::hostPath(const QString &windowsPath)
-{
-    return QString::fromStdString(sys::toHostPath(windowsPath.toStdWString()));
 }
 
 bool FrontEndHooks::terminateParent()

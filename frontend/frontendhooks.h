@@ -58,6 +58,4 @@ public:
     static bool terminateParent();
     // The licence dialog's modal run: exec() unless a test put in its own.
     static int runLicenceDialog(EULADlg *dialog);
-    // A Windows-form path ("\home\u\disc\x", "C:\Log") as the host's file system knows it.
-    static QString hostPath(const QString &windowsPath);
 };

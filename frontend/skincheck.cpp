@@ -9,6 +9,25 @@
 #include <QStackedLayout>
 #include <QWidget>
 
+namespace {
+
+// Entries without which the user cannot install, or cannot leave the page that holds them (a
+// frameless skin has no other way out). The front end only reports them missing and goes on,
+// but a disc with such a skin is not fit to ship.
+QString whatTheUserLoses(const QString &name)
+{
+    if (name == QLatin1String("MM_InstallProducts") || name == QLatin1String("IS_InstallNow"))
+        return QStringLiteral("without it the user cannot install anything");
+    if (name == QLatin1String("MM_Exit") || name == QLatin1String("TY_Exit"))
+        return QStringLiteral("without it the user cannot close setup");
+    if (name == QLatin1String("IS_MainMenu") || name == QLatin1String("SD_UserGuidesMenu")
+        || name == QLatin1String("SWD_UserGuidesMenu"))
+        return QStringLiteral("without it the user cannot leave its page");
+    return QString();
+}
+
+} // namespace
+
 QList<SkinCheck::Finding> SkinCheck::check(QWidget *form, const QString &skin)
 {
     QList<Finding> findings;
@@ -44,10 +63,14 @@ QList<SkinCheck::Finding> SkinCheck::check(QWidget *form, const QString &skin)
         if (!binding.report || reported.contains(name))
             continue;
         QWidget *widget = form->findChild<QWidget *>(name);
+        const QString loss = whatTheUserLoses(name);
+        const QString consequence = loss.isEmpty() ? QString() : QStringLiteral(" (") + loss + ')';
         if (!widget)
-            findings.append({false, SkinRequirements::missingElement(name)});
+            findings.append(
+                    {!loss.isEmpty(), SkinRequirements::missingElement(name) + consequence});
         else if (!SkinRequirements::isButtonOrLabel(widget))
-            findings.append({false, SkinRequirements::immutableElement(name)});
+            findings.append(
+                    {!loss.isEmpty(), SkinRequirements::immutableElement(name) + consequence});
     }
 
     // These become hover twins, which cannot take a place in a form or stacked layout.

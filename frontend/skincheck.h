@@ -12,7 +12,8 @@ class SkinCheck
 public:
     struct Finding
     {
-        bool fatal; // the main menu could not be set up
+        // The main menu could not be set up, or the user could not install or leave a page.
+        bool fatal;
         QString text;
     };
 

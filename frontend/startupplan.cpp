@@ -2,6 +2,7 @@
 
 #include "dvdpath.h"
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "setupsettings.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ StartupPlan StartupPlan::prepare(const QString &programDir, const QStringList &a
         setUpdateXmlDir(SetupSettings::updatePath());
         // Left-overs of an earlier self-update; a resume still needs what it downloaded.
         if (!plan.isResume)
-            QDir(FrontEndHooks::hostPath(SetupSettings::updatePath())).removeRecursively();
+            QDir(HostFiles::hostPath(SetupSettings::updatePath())).removeRecursively();
         return plan;
     }
 

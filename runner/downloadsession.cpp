@@ -1,7 +1,7 @@
 #include "downloadsession.h"
 
 #include "application.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "setupsettings.h"
 
 #include <QCoreApplication>
@@ -16,8 +16,7 @@ void DownloadSession::start(const QList<Application *> &applications, quint64 to
     clear();
     m_applications = applications;
     m_totalBytes = totalBytes;
-    QDir().mkpath(
-            QString::fromStdString(sys::toHostPath(SetupSettings::downloadPath().toStdWString())));
+    QDir().mkpath(HostFiles::hostPath(SetupSettings::downloadPath()));
     restartReportClock();
     if (!startNext(0)) {
         clear();

@@ -5,6 +5,7 @@
 #include "connectscannerdlg.h"
 #include "downloadmanager.h"
 #include "dvdpath.h"
+#include "hostfiles.h"
 #include "messageseam.h"
 #include "payloadhash.h"
 #include "process.h"
@@ -201,7 +202,7 @@ void CheckUpdateDlg::scannerSearchFinished()
     ui->m_lblANI->show();
     showStatus(tr("Checking for setup update ..."));
 
-    QDir().mkpath(UpdateFiles::hostPath(SetupSettings::updatePath()));
+    QDir().mkpath(HostFiles::hostPath(SetupSettings::updatePath()));
     showStatus(tr("Check for device software update ..."));
     beginStep(BundleSelectionStep,
               UpdateClient::bundleSelectionUrl(m_product->updateUrl(),
@@ -318,7 +319,7 @@ void CheckUpdateDlg::beginStep(int step, const QUrl &url, const QString &windows
     const UpdateClient::FileKind kind = step == SetupPackageStep
                                                 ? UpdateClient::FileKind::SetupPackage
                                                 : UpdateClient::FileKind::Description;
-    if (UpdateClient::fetch(*m_downloader, url, UpdateFiles::hostPath(windowsTarget), kind))
+    if (UpdateClient::fetch(*m_downloader, url, HostFiles::hostPath(windowsTarget), kind))
         return;
     dropDownloader();
     MessageSeam::show(
@@ -351,7 +352,7 @@ void CheckUpdateDlg::finishScannerFile()
 {
     QDomDocument document;
     const bool valid = UpdateClient::readRoot(
-            UpdateFiles::hostPath(m_updateScannerFile), QStringLiteral("scanner"), document);
+            HostFiles::hostPath(m_updateScannerFile), QStringLiteral("scanner"), document);
     const QDomElement root = document.documentElement();
     m_scannerSoftwareVersion = root.attribute(QStringLiteral("SoftwareVersion"));
     m_scannerMinSetupVersion = root.attribute(QStringLiteral("MinSetupVersion"));
@@ -368,14 +369,14 @@ void CheckUpdateDlg::finishBundle()
 {
     QDomDocument document;
     const bool valid = UpdateClient::readRoot(
-            UpdateFiles::hostPath(m_bundleFile), QStringLiteral("bundle"), document);
+            HostFiles::hostPath(m_bundleFile), QStringLiteral("bundle"), document);
     const QDomElement root = document.documentElement();
     m_bundleSoftwareVersion = root.attribute(QStringLiteral("SoftwareVersion"));
     m_bundleMinSetupVersion = root.attribute(QStringLiteral("MinSetupVersion"));
     if (!valid || m_bundleMinSetupVersion.isEmpty()
-        || BundleMerge::mergeFiles(UpdateFiles::hostPath(m_updateScannerFile),
-                                   UpdateFiles::hostPath(m_bundleFile),
-                                   UpdateFiles::hostPath(m_mergedCatalogueFile),
+        || BundleMerge::mergeFiles(HostFiles::hostPath(m_updateScannerFile),
+                                   HostFiles::hostPath(m_bundleFile),
+                                   HostFiles::hostPath(m_mergedCatalogueFile),
                                    QString::fromStdWString(m_device.serialNumber),
                                    m_device.network)
                    != BundleMerge::Result::Merged) {
@@ -390,13 +391,13 @@ void CheckUpdateDlg::finishSetupDescription()
 {
     QDomDocument document;
     const bool readable = UpdateClient::readRoot(
-            UpdateFiles::hostPath(m_setupDescriptionFile), QStringLiteral("setup"), document);
+            HostFiles::hostPath(m_setupDescriptionFile), QStringLiteral("setup"), document);
     const QString running = runningVersion();
     if (!readable) {
         if (!SetupVersion::isAtLeast(running, m_scannerMinSetupVersion)
             || !SetupVersion::isAtLeast(running, m_bundleMinSetupVersion)) {
             // This setup is too old for the merged catalogue and no newer one can be had.
-            QFile::remove(UpdateFiles::hostPath(m_mergedCatalogueFile));
+            QFile::remove(HostFiles::hostPath(m_mergedCatalogueFile));
             m_continue = true;
         }
         close();
@@ -420,7 +421,7 @@ void CheckUpdateDlg::finishSetupDescription()
 void CheckUpdateDlg::finishSetupPackage()
 {
     if (!packageTrusted()) {
-        QFile::remove(UpdateFiles::hostPath(m_setupPackageFile));
+        QFile::remove(HostFiles::hostPath(m_setupPackageFile));
         close();
         return;
     }
@@ -448,7 +449,7 @@ void CheckUpdateDlg::finishSetupPackage()
 
 bool CheckUpdateDlg::packageTrusted() const
 {
-    const QString package = UpdateFiles::hostPath(m_setupPackageFile);
+    const QString package = HostFiles::hostPath(m_setupPackageFile);
     // A hash the description names must be the package's; one that is no hash matches nothing.
     if (!m_packageSha256.isEmpty()
         && !PayloadHash::matches(m_packageSha256, PayloadHash::ofFile(package)))
@@ -459,7 +460,7 @@ bool CheckUpdateDlg::packageTrusted() const
 
 QString CheckUpdateDlg::updateFile(const char *name) const
 {
-    return UpdateFiles::hostPath(SetupSettings::updatePath()) + QLatin1Char('/')
+    return HostFiles::hostPath(SetupSettings::updatePath()) + QLatin1Char('/')
            + QLatin1String(name);
 }
 
@@ -467,7 +468,7 @@ bool CheckUpdateDlg::unpackPackage()
 {
     if (m_compression != QLatin1String("self_extr_zip") && m_compression != QLatin1String("DMG"))
         return false;
-    UpdateFiles::makeRunnable(UpdateFiles::hostPath(m_setupPackageFile));
+    HostFiles::makeRunnable(HostFiles::hostPath(m_setupPackageFile));
     startProgram(m_setupPackageFile,
                  QStringLiteral("-auto \"") + QDir::tempPath() + QStringLiteral("\\TamSetup\""),
                  SetupSettings::updatePath(),
@@ -497,7 +498,7 @@ bool CheckUpdateDlg::startNewSetup()
 
 void CheckUpdateDlg::clearUpdateFolder()
 {
-    const QString folder = UpdateFiles::hostPath(SetupSettings::updatePath());
+    const QString folder = HostFiles::hostPath(SetupSettings::updatePath());
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
 }

@@ -11,10 +11,6 @@
 class UpdateFiles
 {
 public:
-    static QString hostPath(const QString &windowsPath);
-    // Windows runs any downloaded file; the simulated machine wants execute bits.
-    static void makeRunnable(const QString &hostFile);
-
     // A downloader owned by dialog, its signals connected to the dialog's slots of the same
     // names, as every update dialog follows its downloads.
     template<class Dialog>

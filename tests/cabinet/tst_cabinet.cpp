@@ -241,8 +241,9 @@ TEST_F(CabinetExtraction, UnpacksEveryFileIntoTheCabinetsFolder)
 
 TEST_F(CabinetExtraction, KeepsMaskedAttributesAndConvertsLocalTimes)
 {
-    if (!zoneIsFixed())
+    if (!zoneIsFixed()) {
         GTEST_SKIP() << "needs TZ=TAM-3, as ctest sets it";
+    }
     struct Row
     {
         const char *file;
@@ -268,13 +269,14 @@ TEST_F(CabinetExtraction, KeepsMaskedAttributesAndConvertsLocalTimes)
         const FileFacts facts = probeFile(windowsPath(m_root / "disc" / fs::u8path(row.file)));
         ASSERT_TRUE(facts.exists);
         // Wine reports the archive bit for a file whose attributes were set to "normal".
-        if (row.attributes == 0)
+        if (row.attributes == 0) {
             EXPECT_EQ(facts.attributes & ~0x20u, 0u);
-        else
+        } else
             EXPECT_EQ(facts.attributes, row.attributes);
         EXPECT_EQ(facts.lastWrite, row.lastWrite);
-        if (facts.creation != -1)
+        if (facts.creation != -1) {
             EXPECT_EQ(facts.creation, row.lastWrite);
+        }
     }
 }
 
@@ -506,11 +508,11 @@ TEST_F(CabinetExtraction, KilledInTheMiddleOfAFileLeavesNoPartOfItUnderItsName)
 
         for (const fs::directory_entry &entry : fs::directory_iterator(folder)) {
             const std::string name = entry.path().filename().u8string();
-            if (name == "first.txt")
+            if (name == "first.txt") {
                 EXPECT_EQ(readFile(entry.path()), first);
-            else if (name == "large.bin")
+            } else if (name == "large.bin") {
                 EXPECT_TRUE(holdsZeros(entry.path(), kLargeSize));
-            else if (name != "large.cab")
+            } else if (name != "large.cab")
                 killedMidway = true;
         }
         if (killedMidway) {

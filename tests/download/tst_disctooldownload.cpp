@@ -30,7 +30,7 @@ void TestDiscToolDownload::run_data()
                                       << 200 << QStringLiteral("complete") << 0;
     QTest::newRow("server error") << QStringList() << 404 << QStringLiteral("error 203") << 1;
     QTest::newRow("bad option") << QStringList{QStringLiteral("--pause-at"), QStringLiteral("x")}
-                                << 200 << QString() << 1;
+                                << 200 << QString() << 2;
 }
 
 void TestDiscToolDownload::run()

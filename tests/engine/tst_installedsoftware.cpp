@@ -143,8 +143,9 @@ TEST(PackedGuid, PacksOnlyTheExactBracedShape)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(InstalledSoftware::packGuid(row.guid), row.packed);
-        if (!row.packed.empty())
+        if (!row.packed.empty()) {
             EXPECT_EQ(InstalledSoftware::unpackGuid(row.packed), row.guid);
+        }
     }
     EXPECT_EQ(InstalledSoftware::unpackGuid(L"87654321CBA90FED"), L"");
 }
@@ -172,9 +173,10 @@ TEST_F(InstalledQueries, ProductByCodeSearchesBothViewsThirtyTwoBitFirst)
 
 TEST_F(InstalledQueries, ThirtyTwoBitWindowsIsSearchedOnce)
 {
-    if (!TestMachine::isSimulated())
+    if (!TestMachine::isSimulated()) {
         GTEST_SKIP() << "a real Windows cannot pose as the other kind (the Wine prefixes are "
                         "64-bit; the simulated machine covers this on Linux)";
+    }
     RegKey nt = create(RegRoot::LocalMachine,
                        L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                        RegAccess::Wow64_64Key);
@@ -215,8 +217,9 @@ TEST_F(InstalledQueries, DisplayNameMatchesCaseSensitivePrefixesInWalkOrder)
     EXPECT_NE(std::find(codes.begin(), codes.end(), pro), codes.end());
     EXPECT_EQ(std::find(codes.begin(), codes.end(), mine), codes.end());
     EXPECT_NE(std::find(codes.begin(), codes.end(), exact), codes.end());
-    if (InstalledSoftware::views().size() == 2)
+    if (InstalledSoftware::views().size() == 2) {
         EXPECT_EQ(codes.front(), pro) << "the 32-bit view comes first";
+    }
 
     std::wstring lower = tag + L" scan utility";
     EXPECT_TRUE(InstalledSoftware::findProductsByDisplayName(lower).empty());

@@ -3,22 +3,13 @@
 // installer's download is checked on its copy. Paths elsewhere, and files not there, stay.
 
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "installer.h"
 #include "payloadcopier.h"
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QString windowsForm(const QString &hostPath)
-{
-    return QString::fromStdWString(sys::fromHostPath(hostPath.toStdString()));
-}
-
-} // namespace
 
 class TestPayloadCopier : public QObject
 {
@@ -44,7 +35,7 @@ private:
 
 QString TestPayloadCopier::expand(QString text) const
 {
-    const QString root = windowsForm(m_scratch->path());
+    const QString root = HostFiles::windowsPath(m_scratch->path());
     return text.replace(QStringLiteral("%D"), root + QStringLiteral("\\TamDownload"))
             .replace(QStringLiteral("%C"), root + QStringLiteral("\\copies"))
             .replace(QStringLiteral("%O"), root + QStringLiteral("\\elsewhere"));

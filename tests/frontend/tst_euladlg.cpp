@@ -3,6 +3,7 @@
 
 #include "euladlg.h"
 #include "frontendtestsupport.h"
+#include "hostfiles.h"
 #include "scannerinfo.h"
 
 #include <QGridLayout>
@@ -237,7 +238,7 @@ void TestEulaDlg::demoDiscHasLicences()
     QFETCH(QString, language);
     FrontEndHooks::setProgramDirectory(QStringLiteral(TAM_DEMO_DISC_DIR));
     for (EULADlg::Licence licence : {EULADlg::BrandLicence, EULADlg::MakerLicence}) {
-        const QString path = FrontEndHooks::hostPath(EULADlg::licencePath(licence, language));
+        const QString path = HostFiles::hostPath(EULADlg::licencePath(licence, language));
         QVERIFY2(QFileInfo::exists(path), qPrintable(path));
         // Every licence names its charset, so it reads alike under any code page.
         QFile file(path);

@@ -5,6 +5,7 @@
 #include "application.h"
 #include "frontend.h"
 #include "frontendtestsupport.h"
+#include "hostfiles.h"
 #include "scannerinfo.h"
 #include "userguide.h"
 
@@ -448,14 +449,14 @@ void TestGuidePages::demoDiscCarriesItsGuides()
             (guide->type() == UserGuide::Scanner ? scanner : software)++;
             if (guide->fileName().isEmpty())
                 continue;
-            const QString file = FrontEndHooks::hostPath(guide->fileName());
+            const QString file = HostFiles::hostPath(guide->fileName());
             QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
         }
     }
     // Enough of each kind that the demo shows both document pages rather than a shortcut.
     QVERIFY(scanner >= 2);
     QVERIFY(software >= 2);
-    QVERIFY(QFileInfo(FrontEndHooks::hostPath(demo.readme())).isFile());
+    QVERIFY(QFileInfo(HostFiles::hostPath(demo.readme())).isFile());
 }
 
 QTEST_MAIN(TestGuidePages)

@@ -6,6 +6,7 @@
 #include "euladlg.h"
 #include "frontend.h"
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "machine.h"
 #include "messageseam.h"
 #include "registry.h"
@@ -217,7 +218,7 @@ void TestInstallDemo::downloadsPausesResumesAndInstallsFromTheWeb()
     QVERIFY(!plan.exitAtOnce);
     QDir::setCurrent(m_disc);
     // Where the online check leaves the update description of a disc.
-    const QString updateFolder = FrontEndHooks::hostPath(SetupSettings::updatePath());
+    const QString updateFolder = HostFiles::hostPath(SetupSettings::updatePath());
     QVERIFY(QDir().mkpath(updateFolder));
     QFile updateFile(updateFolder + QStringLiteral("/update.xml"));
     QVERIFY(updateFile.open(QIODevice::WriteOnly));

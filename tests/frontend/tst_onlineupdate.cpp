@@ -9,6 +9,7 @@
 #include "fileversionrecord.h"
 #include "frontend.h"
 #include "frontendhooks.h"
+#include "hostfiles.h"
 #include "machine.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
@@ -245,7 +246,7 @@ void TestOnlineUpdate::onlyACatalogueIsUsed()
     FrontEndHooks::setProgramDirectory(disc);
     // A resume keeps the update folder as it is.
     QVERIFY(!StartupPlan::prepare(disc, {QStringLiteral("en"), QStringLiteral("0")}).exitAtOnce);
-    const QString folder = FrontEndHooks::hostPath(SetupSettings::updatePath());
+    const QString folder = HostFiles::hostPath(SetupSettings::updatePath());
     QDir().mkpath(folder);
     QFile file(folder + QStringLiteral("/update.xml"));
     QVERIFY(file.open(QIODevice::WriteOnly));

@@ -10,6 +10,7 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "demodiscfixture.h"
 #include "recoveryentry.h"
 #include "regfile.h"
 #include "registry.h"
@@ -274,12 +275,8 @@ void TestKillSafety::prepareRound()
     qputenv("TAM_MACHINE", m_machine->path(QStringLiteral("machine")).toLocal8Bit());
     qputenv("TAM_MESSAGE_LOG", m_machine->path(QStringLiteral("messages.txt")).toLocal8Bit());
     m_disc = m_machine->discPath();
-    for (const char *name : {"One.exe", "Two.exe"})
-        QVERIFY(QFile::copy(QStringLiteral(TAM_DEMOINSTALLER),
-                            m_disc + QLatin1Char('/') + QLatin1String(name)));
-    QDir().mkpath(m_disc + QStringLiteral("/Payload"));
-    QVERIFY(QFile::copy(QStringLiteral(TAM_DEMO_CABINET),
-                        m_disc + QStringLiteral("/Payload/TextRecognition.cab")));
+    QVERIFY(DemoDiscFixture::layOut(m_disc,
+                                    {QStringLiteral("One.exe"), QStringLiteral("Two.exe")}));
     m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), catalogue);
     delete m_segment;
     m_segment = new QSharedMemory(m_key);

@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "catalogtestsupport.h"
+#include "demodiscfixture.h"
 #include "executable.h"
 #include "hostpath.h"
 #include "process.h"
@@ -27,9 +28,7 @@ namespace {
 // The variant that logs its boxes; the shipped one is only looked at.
 const QString helperProgram = QStringLiteral(TAM_SETUP_RUNNER);
 const QString shippedHelperProgram = QStringLiteral(TAM_SHIPPED_SETUP_RUNNER);
-const QString demoInstaller = QStringLiteral(TAM_DEMOINSTALLER);
 // The demo disc's compressed cabinet, holding the demo installer as OcrSetup.exe.
-const QString demoCabinet = QStringLiteral(TAM_DEMO_CABINET);
 
 // Slashes in the URL are written as references: moc takes a double slash in a raw string for
 // the start of a comment.
@@ -221,14 +220,10 @@ void TestSetupRunner::init()
     m_log = m_machine->path(QStringLiteral("messages.txt"));
     qputenv("TAM_MESSAGE_LOG", m_log.toLocal8Bit());
     const QString disc = m_machine->discPath();
-    for (const QString &name : {QStringLiteral("Drivers/DriverSetup.exe"),
-                                QStringLiteral("Software/RuntimeSetup.exe"),
-                                QStringLiteral("Software/UtilitySetup.exe")}) {
-        QDir().mkpath(QFileInfo(disc + QLatin1Char('/') + name).absolutePath());
-        QVERIFY(QFile::copy(demoInstaller, disc + QLatin1Char('/') + name));
-    }
-    QDir().mkpath(disc + QStringLiteral("/Payload"));
-    QVERIFY(QFile::copy(demoCabinet, disc + QStringLiteral("/Payload/TextRecognition.cab")));
+    QVERIFY(DemoDiscFixture::layOut(disc,
+                                    {QStringLiteral("Drivers/DriverSetup.exe"),
+                                     QStringLiteral("Software/RuntimeSetup.exe"),
+                                     QStringLiteral("Software/UtilitySetup.exe")}));
     m_machine->writeFile(QStringLiteral("disc/scanner_win.xml"), catalogue);
     m_key = QStringLiteral("TamRunnerTest-%1").arg(QCoreApplication::applicationPid());
     m_segment = new QSharedMemory(m_key);
@@ -536,7 +531,7 @@ void TestSetupRunner::runsOnlyItsOwnCheckedCopy()
     const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
     const QString payload = m_machine->discPath() + QStringLiteral("/Download/WebSetup.exe");
     QVERIFY(QDir().mkpath(QFileInfo(payload).absolutePath()));
-    QVERIFY(QFile::copy(demoInstaller, payload));
+    QVERIFY(QFile::copy(DemoDiscFixture::Installer, payload));
     QFile original(payload);
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray bytes = original.readAll();
@@ -630,7 +625,8 @@ void TestSetupRunner::untrustedCacheIsNeitherUsedNorEmptied()
     }
     const QString code = QStringLiteral("{EEEEEEEE-2222-3333-4444-555555555555}");
     const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
-    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    QVERIFY(QDir().mkpath(m_machine->downloadPath())
+            && QFile::copy(DemoDiscFixture::Installer, payload));
     const QString elements
             = webRunList(QStringLiteral("Executable=\"$DownloadPath$\\WebSetup.exe\" "
                                         "CommandLine=\"/code=%1 /name=Web\"")
@@ -676,7 +672,8 @@ void TestSetupRunner::everyStepRunsFromTheCopy()
     if (underWine())
         QSKIP(wineKeepsNoAcls);
     const QString payload = m_machine->downloadPath() + QStringLiteral("/WebSetup.exe");
-    QVERIFY(QDir().mkpath(m_machine->downloadPath()) && QFile::copy(demoInstaller, payload));
+    QVERIFY(QDir().mkpath(m_machine->downloadPath())
+            && QFile::copy(DemoDiscFixture::Installer, payload));
     const auto contents = [&payload] {
         QFile file(payload);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -57,9 +57,11 @@ TEST(FileReplace, ReplacesInOneStepOrLeavesBothAlone)
             continue;
         }
         EXPECT_EQ(std::filesystem::exists(source), row.sourceExists) << row.name;
-        if (row.target == Target::File)
+        if (row.target == Target::File) {
             EXPECT_EQ(testsupport::readFile(target), "old") << row.name;
-        if (row.target == Target::Folder)
+        }
+        if (row.target == Target::Folder) {
             EXPECT_TRUE(std::filesystem::is_directory(target)) << row.name;
+        }
     }
 }

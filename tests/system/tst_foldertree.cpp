@@ -45,8 +45,9 @@ TEST(FolderTree, RemovesLinksNotWhatTheyPointTo)
     std::filesystem::permissions(tree / "sub" / "readonly.txt",
                                  std::filesystem::perms::owner_read,
                                  std::filesystem::perm_options::replace);
-    if (!testsupport::makeFolderLink(tree / "sub" / "link", precious))
+    if (!testsupport::makeFolderLink(tree / "sub" / "link", precious)) {
         GTEST_SKIP() << "no folder link can be made here";
+    }
     const bool linkAtTop = testsupport::makeFolderLink(folder / "top-link", precious);
 
     std::vector<sys::FolderEntry> entries;

@@ -242,8 +242,9 @@ TEST(Process, KillParentProcessEndsTheStarter)
         ASSERT_TRUE(process.wait(20000));
         EXPECT_NE(process.exitCode(), 3u);
         EXPECT_NE(process.exitCode(), 4u) << "the grandchild did not start";
-        if (std::wcsstr(starter, L"accept"))
+        if (std::wcsstr(starter, L"accept")) {
             EXPECT_EQ(process.exitCode(), 0u);
+        }
     }
 }
 
@@ -310,8 +311,9 @@ TEST(Process, AnEndedProcessCannotBeTerminated)
     Process process;
     ASSERT_TRUE(process.start(childCommand(L"exit 4")));
     ASSERT_TRUE(process.wait(10000));
-    if (testsupport::runningUnderWine())
+    if (testsupport::runningUnderWine()) {
         GTEST_SKIP() << "Wine still opens and \"terminates\" a child that has exited";
+    }
     EXPECT_FALSE(process.terminate(1));
     EXPECT_FALSE(terminateProcess(process.pid(), 1));
     EXPECT_EQ(process.exitCode(), 4u);

@@ -44,9 +44,10 @@ TEST(ProtectedFolder, RefusesWhatOthersMade)
 
 TEST(ProtectedFolder, CreatesItsOwn)
 {
-    if (testsupport::runningUnderWine())
+    if (testsupport::runningUnderWine()) {
         GTEST_SKIP() << "Wine keeps no ACL on files: it reports one made from the Unix mode "
                         "(owner, SYSTEM, Everyone) whatever was set";
+    }
     TempFolder folder;
     const std::wstring cache = windowsForm(folder / "cache");
     std::string error;

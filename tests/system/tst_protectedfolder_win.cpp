@@ -54,8 +54,9 @@ bool makeFolder(const std::wstring &path, const std::wstring &sddl)
 
 TEST(ProtectedFolderWin, RootChecks)
 {
-    if (testsupport::runningUnderWine())
+    if (testsupport::runningUnderWine()) {
         GTEST_SKIP() << wineKeepsNoAcls;
+    }
     const std::wstring ours = L"D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
     struct Row
     {
@@ -91,8 +92,9 @@ TEST(ProtectedFolderWin, RootChecks)
 
 TEST(ProtectedFolderWin, CreatedForAdministratorsAndSystemOnly)
 {
-    if (testsupport::runningUnderWine())
+    if (testsupport::runningUnderWine()) {
         GTEST_SKIP() << wineKeepsNoAcls;
+    }
     TempFolder folder;
     const std::wstring cache = (folder / "cache").wstring();
     std::string error;

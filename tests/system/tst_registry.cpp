@@ -280,8 +280,9 @@ TEST_F(Registry, DefaultValueAndOddNames)
     // Key names are at most 255 characters, as Windows documents; Wine does not enforce it.
     RegKey::create(
             RegRoot::CurrentUser, m_user + L"\\" + std::wstring(256, L'k'), RegAccess::Write, &rc);
-    if (TestMachine::isSimulated())
+    if (TestMachine::isSimulated()) {
         EXPECT_EQ(rc, RegError::InvalidParameter);
+    }
     RegKey::create(
             RegRoot::CurrentUser, m_user + L"\\" + std::wstring(255, L'k'), RegAccess::Write, &rc);
     EXPECT_EQ(rc, RegError::Success);

@@ -166,7 +166,8 @@ TEST(ServicesWin, StopsAServiceOfOurOwn)
                                             std::chrono::steady_clock::now() - begin)
                                             .count());
         EXPECT_GE(elapsed, row.minMs) << row.name;
-        if (pid != 0)
+        if (pid != 0) {
             EXPECT_TRUE(processEnds(pid, 10000)) << row.name;
+        }
     }
 }

@@ -80,12 +80,14 @@ class Signature : public ::testing::TestWithParam<SignerCase>
 
 TEST_P(Signature, ComparesSigners)
 {
-    if (!fixturesPresent())
+    if (!fixturesPresent()) {
         GTEST_SKIP() << "no signed programs: the build found no openssl or osslsigncode";
+    }
     const SignerCase &c = GetParam();
-    if (c.needsChainTrust && underWine())
+    if (c.needsChainTrust && underWine()) {
         GTEST_SKIP() << "Wine's WinVerifyTrust checks the file's hash against its signature but "
                         "accepts a chain that ends in an untrusted root; Windows refuses it";
+    }
     std::unique_ptr<TrustedTestRoot> root;
     if (c.trustRoot) {
         root = std::make_unique<TrustedTestRoot>();

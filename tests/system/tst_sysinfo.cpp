@@ -225,8 +225,9 @@ TEST(VersionWord, FromTheCurrentVersionKey)
 
 TEST(FileVersion, ReadsTheFirstTranslationsFileVersion)
 {
-    if (!fixturesBuilt())
+    if (!fixturesBuilt()) {
         GTEST_SKIP() << "fixture programs not built (MinGW-w64 missing)";
+    }
     struct Row
     {
         const char *name;
@@ -251,8 +252,9 @@ TEST(FileVersion, ReadsTheFirstTranslationsFileVersion)
 
 TEST(FileVersion, DamagedVersionTreesAreRefusedOrReadSafely)
 {
-    if (!fixturesBuilt())
+    if (!fixturesBuilt()) {
         GTEST_SKIP() << "fixture programs not built (MinGW-w64 missing)";
+    }
     const std::vector<uint8_t> original = readBytes(fixturePath(VersionedExe));
     const size_t root = findKey(original, "VS_VERSION_INFO") - 6;
     const size_t varFileInfo = findKey(original, "VarFileInfo") - 6;
@@ -288,8 +290,9 @@ TEST(FileVersion, DamagedVersionTreesAreRefusedOrReadSafely)
 
 TEST(FileVersion, TruncatedAndGarbledFilesNeverReadOutOfBounds)
 {
-    if (!fixturesBuilt())
+    if (!fixturesBuilt()) {
         GTEST_SKIP() << "fixture programs not built (MinGW-w64 missing)";
+    }
     const std::vector<uint8_t> original = readBytes(fixturePath(VersionedExe));
     ASSERT_GT(original.size(), 1024u);
     std::wstring version;

@@ -44,8 +44,9 @@ TEST(SysInfoWin, UpdateAgentIsNotBusy)
 TEST(SysInfoWin, DiscLockHoldsTheVolumeHandleUntilUnlocked)
 {
     DiscLock lock;
-    if (!lock.lock(L"C:\\setup.exe"))
+    if (!lock.lock(L"C:\\setup.exe")) {
         GTEST_SKIP() << "volume C: cannot be opened for reading and writing here";
+    }
     EXPECT_TRUE(lock.isLocked());
     lock.unlock();
     EXPECT_FALSE(lock.isLocked());

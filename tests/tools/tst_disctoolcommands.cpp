@@ -30,6 +30,44 @@ void TestDiscToolCommands::answersWhatHappened_data()
                                      << "unknown command \"frobnicate\""
                                      << ""
                                      << "";
+    QTest::newRow("help of the tool") << QStringList{"--help"} << 0 << "disctool layout PRODUCT.xml"
+                                      << ""
+                                      << "unknown command"
+                                      << "";
+    QTest::newRow("help of a command")
+            << QStringList{"catalogue", "--help"} << 0 << "--language CODE"
+            << ""
+            << "usage:\n  disctool"
+            << "";
+    QTest::newRow("unknown option named, not taken for a file") << QStringList{"merge-bundle",
+                                                                               "@/a.xml",
+                                                                               "@/b.xml",
+                                                                               "@/out.xml",
+                                                                               "--serial",
+                                                                               "S1",
+                                                                               "--x"}
+                                                                << 2 << ""
+                                                                << "Unknown option 'x'"
+                                                                << "is not a scanner file"
+                                                                << "";
+    QTest::newRow("option value missing") << QStringList{"devices", "--product-id"} << 2 << ""
+                                          << "Missing value after '--product-id'"
+                                          << ""
+                                          << "";
+#ifdef TAM_SKIN_CHECK
+    QTest::newRow("skin form that is not there")
+            << QStringList{"skin-check", "@/nosuch.ui"} << 1 << "cannot open the skin form"
+            << ""
+            << "qstrSkin"
+            << "";
+    QTest::newRow("skin without an exit")
+            << QStringList{"skin-check", TAM_FIXTURES_DIR "/skins/TamSkin_MissingBound.ui"} << 1
+            << "error: Skin does not have the \"MM_Exit\" element. (without it the user cannot "
+               "close setup)"
+            << ""
+            << ""
+            << "";
+#endif
     QTest::newRow("machine folder that does not exist")
             << QStringList{"registry", "--machine", "@/absent", "add", "HKCU\\Software\\T", "/f"}
             << 2 << ""

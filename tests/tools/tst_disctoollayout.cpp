@@ -49,6 +49,7 @@ private slots:
     void refusesABrokenDisc_data();
     void refusesABrokenDisc();
     void writesAnImageOfTheDemoDisc();
+    void leavesNothingWhenTheImageFails();
 };
 
 void TestDiscToolLayout::refusesABrokenDisc_data()
@@ -122,6 +123,11 @@ void TestDiscToolLayout::writesAnImageOfTheDemoDisc()
                                &exitCode);
     QVERIFY2(exitCode == 0, qPrintable(output));
     QVERIFY(QFileInfo(out + QStringLiteral("/setup")).isExecutable());
+    QVERIFY2(!QDir(dir.path()).entryList().join(' ').contains(QStringLiteral(".partial")),
+             "the staging folder was left behind");
+    QDirIterator files(out, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        QVERIFY2(!files.next().endsWith(QLatin1String(".stamp")), "a build file is on the disc");
 
     QProcess xorriso;
     xorriso.start(QStringLiteral("xorriso"),
@@ -148,6 +154,25 @@ void TestDiscToolLayout::writesAnImageOfTheDemoDisc()
     QVERIFY2(listing.contains(QRegularExpression(QStringLiteral("ISO offers +:.*Joliet"))),
              qPrintable(listing));
     QVERIFY(QString::fromUtf8(xorriso.readAllStandardError()).contains(QStringLiteral("TAM_DEMO")));
+}
+
+// An image that cannot be written leaves neither OUT_DIR nor the folder it was laid out in.
+void TestDiscToolLayout::leavesNothingWhenTheImageFails()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+        QSKIP("xorriso is not installed (scripts/install-deps)");
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out"));
+    int exitCode = -1;
+    const QString output = run({QStringLiteral("layout"),
+                                demoDisc + QStringLiteral("/scanner_win.xml"),
+                                out,
+                                QStringLiteral("--iso"),
+                                dir.filePath(QStringLiteral("no/such/folder/demo.iso"))},
+                               &exitCode);
+    QCOMPARE(exitCode, 1);
+    QVERIFY2(output.contains(QStringLiteral("xorriso failed")), qPrintable(output));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestDiscToolLayout)

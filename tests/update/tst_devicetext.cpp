@@ -49,8 +49,9 @@ TEST_P(StringDescriptor, ReadsOnlyWhatArrived)
     const DescriptorCase &c = GetParam();
     std::wstring text = L"unchanged";
     EXPECT_EQ(DeviceText::stringDescriptor(c.bytes.data(), c.bytes.size(), text), c.valid);
-    if (c.valid)
+    if (c.valid) {
         EXPECT_EQ(text, c.text);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -121,8 +121,9 @@ TEST(NetworkScanners, DeviceRecordFromIdentifier)
         const char *name;
         std::wstring identifier, serialText, modelText;
         bool listed;
-        uint32_t productId;
-        std::wstring serial, model, productIdText;
+        // What a listed record holds; rows that are not listed leave them out.
+        uint32_t productId = 0;
+        std::wstring serial = {}, model = {}, productIdText = {};
     };
     const std::vector<Row> rows = {
             {"digits right after the underscores",
@@ -186,7 +187,7 @@ public:
             fs::copy_file(built, m_folder / built.filename());
             m_library = built.filename();
         }
-        for (const fs::path responder : {fs::path(TAM_RESPONDER32), fs::path(TAM_RESPONDER64)})
+        for (const fs::path &responder : {fs::path(TAM_RESPONDER32), fs::path(TAM_RESPONDER64)})
             fs::copy_file(responder, m_folder / responder.filename());
     }
 
@@ -373,8 +374,9 @@ TEST(DiscoveryContext, Scenarios)
         }
 
         const std::vector<std::string> starts = scene.responderStarts();
-        if (row.responder != Responder::Either)
+        if (row.responder != Responder::Either) {
             EXPECT_EQ(!starts.empty(), row.responder == Responder::Started);
+        }
         const std::string expected
                 = (sys::is64BitWindows() ? "64" : "32") + std::string("mDNSResponder -server");
         for (const std::string &start : starts)

@@ -3,24 +3,23 @@
 
 #include "cextract.h"
 #include "disctoolcommand.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
-int cabExtract(const QStringList &arguments)
+int cabExtract(const QCommandLineParser &parser)
 {
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1)
+        return DiscToolCommand::refuse(QStringLiteral("one cabinet is needed"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (arguments.size() != 1) {
-        err << "usage: disctool cab-extract FILE.cab\n";
-        return 2;
-    }
     // The extraction takes the Windows form of the path, as the installer passes it.
     const QString hostPath = QDir::cleanPath(QFileInfo(arguments.first()).absoluteFilePath());
-    const std::wstring cabinet = sys::fromHostPath(hostPath.toStdString());
+    const std::wstring cabinet = HostFiles::windowsPath(hostPath).toStdWString();
 
     Cabinet::CExtract extractor;
     int extracted = 0;
@@ -45,5 +44,5 @@ int cabExtract(const QStringList &arguments)
     return ok ? 0 : 1;
 }
 
-const DiscToolCommand command("cab-extract", "FILE.cab", cabExtract);
+const DiscToolCommand command("cab-extract", {"FILE.cab"}, cabExtract);
 } // namespace

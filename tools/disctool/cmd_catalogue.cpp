@@ -2,14 +2,14 @@
 // authors and CI.
 
 #include "disctoolcommand.h"
-#include "machineoption.h"
 
 #include "application.h"
 #include "checker.h"
 #include "executable.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "installedsoftware.h"
 #include "installer.h"
+#include "languagetable.h"
 #include "machine.h"
 #include "messageseam.h"
 #include "scannerinfo.h"
@@ -148,47 +148,48 @@ QJsonObject productJson(const ScannerInfo &info)
     };
 }
 
+// "de_de" is the product's "de"; "zh_cn" is not its "zh_tw".
+bool offers(const ScannerInfo &info, const QString &language)
+{
+    for (const QString &offered : info.supportedLanguages()) {
+        if (offered.compare(language, Qt::CaseInsensitive) == 0
+            || offered.compare(LanguageTable::languageOf(language), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 // The folder of a file in the Windows form the process-wide paths use.
 QString windowsFolderOf(const QString &file)
 {
-    return QString::fromStdWString(sys::fromHostPath(QFileInfo(file).absolutePath().toStdString()));
+    return HostFiles::windowsPath(QFileInfo(file).absolutePath());
 }
 
-int usage()
-{
-    QTextStream(stderr) << "usage: disctool catalogue PRODUCT.xml [--update UPDATE.xml] "
-                           "[--language CODE] [--machine DIR | --new-machine DIR] [--web]\n";
-    return 2;
-}
+const QCommandLineOption Update(QStringLiteral("update"),
+                                QStringLiteral("An update description to merge, as setup does "
+                                               "(PRODUCT.xml \"-\": it alone)."),
+                                QStringLiteral("UPDATE.xml"));
+const QCommandLineOption Language(QStringLiteral("language"),
+                                  QStringLiteral("One of the product's languages (default "
+                                                 "en_us)."),
+                                  QStringLiteral("CODE"));
+const QCommandLineOption Web(QStringLiteral("web"),
+                             QStringLiteral("Applications offered on the disc and on the web "
+                                            "take the web's version."));
 
-int runCatalogue(QStringList arguments)
+int runCatalogue(const QCommandLineParser &parser)
 {
-    QString problem;
-    if (!MachineOption::take(arguments, problem)) {
-        QTextStream(stderr) << "disctool catalogue: " << problem << '\n';
-        return usage();
-    }
-    QString product;
-    QString update;
-    QString language = QStringLiteral("en_us");
-    bool web = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--update") && hasValue)
-            update = arguments.at(++i);
-        else if (argument == QLatin1String("--language") && hasValue)
-            language = arguments.at(++i).toLower();
-        else if (argument == QLatin1String("--web"))
-            web = true;
-        else if (product.isEmpty() && !argument.startsWith(QLatin1String("--")))
-            product = argument;
-        else
-            return usage();
-    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return DiscToolCommand::refuse(QStringLiteral("one product file (or \"-\") is needed"));
+    const QString product = positional.first();
+    const QString update = parser.value(Update);
+    const QString language
+            = parser.isSet(Language) ? parser.value(Language).toLower() : QStringLiteral("en_us");
+    const bool web = parser.isSet(Web);
     const bool updateOnly = product == QLatin1String("-");
-    if (product.isEmpty() || (updateOnly && update.isEmpty()))
-        return usage();
+    if (updateOnly && update.isEmpty())
+        return DiscToolCommand::refuse(QStringLiteral("\"-\" needs --update"));
 
     QJsonArray messages;
     MessageSeam::setHandler([&messages](QObject *,
@@ -206,17 +207,26 @@ int runCatalogue(QStringList arguments)
     SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
 
     ScannerInfo info;
+    bool languagesRead = true;
+    if (!updateOnly)
+        languagesRead = info.loadLanguages(product) && languagesRead;
+    if (!update.isEmpty())
+        languagesRead = info.loadLanguages(update) && languagesRead;
+    // A file that cannot be read says so below, not as a language it lacks.
+    if (languagesRead && parser.isSet(Language) && !offers(info, language)) {
+        MessageSeam::setHandler(nullptr);
+        return DiscToolCommand::refuse(
+                QStringLiteral("the product offers no language \"%1\" "
+                               "(it offers %2)")
+                        .arg(language, info.supportedLanguages().join(QStringLiteral(", "))));
+    }
     info.setLanguage(language);
     bool loaded = false;
     if (updateOnly) {
-        info.loadLanguages(update);
         loaded = info.load(update, false, false);
     } else if (update.isEmpty()) {
-        info.loadLanguages(product);
         loaded = info.load(product, true, false);
     } else {
-        info.loadLanguages(product);
-        info.loadLanguages(update);
         loaded = info.load(product, true, true) && info.load(update, false, true);
         if (loaded)
             info.merge();
@@ -239,8 +249,9 @@ int runCatalogue(QStringList arguments)
 }
 
 const DiscToolCommand command("catalogue",
-                              "PRODUCT.xml|- [--update UPDATE.xml] [--language CODE] "
-                              "[--machine DIR | --new-machine DIR] [--web]",
+                              {"PRODUCT.xml|- [--update UPDATE.xml] [--language CODE] [--web]",
+                               {Update, Language, Web},
+                               true},
                               runCatalogue);
 
 } // namespace

@@ -4,7 +4,6 @@
 // that a person or a test can plug a scanner in while setup waits for one.
 
 #include "disctoolcommand.h"
-#include "machineoption.h"
 
 #include "machine.h"
 #include "registry.h"
@@ -21,10 +20,15 @@
 
 namespace {
 
-const char devicesUsage[] = "[--product-id HEX] [--machine DIR | --new-machine DIR]";
-const char deviceUsage[]
-        = "[--machine DIR | --new-machine DIR] plug PID SERIAL [--model TEXT] [--no-serial-in-id]\n"
-          "  disctool device [--machine DIR | --new-machine DIR] unplug PID SERIAL";
+const QCommandLineOption ProductId(QStringLiteral("product-id"),
+                                   QStringLiteral("Only scanners with this USB product id."),
+                                   QStringLiteral("HEX"));
+const QCommandLineOption Model(QStringLiteral("model"),
+                               QStringLiteral("What the scanner reports as its product."),
+                               QStringLiteral("TEXT"));
+const QCommandLineOption NoSerialInId(QStringLiteral("no-serial-in-id"),
+                                      QStringLiteral("An instance id without the serial number, "
+                                                     "as Windows gives some devices."));
 
 const wchar_t ImagingClass[] = L"{6bdd1fc6-810f-11d0-bec7-08002be2092f}";
 const wchar_t ClassKey[] = L"SYSTEM\\CurrentControlSet\\Control\\Class\\";
@@ -38,10 +42,10 @@ QTextStream &errors()
 
 int fail(const QString &command, const QString &problem, int exitCode)
 {
-    errors() << "disctool " << command << ": " << problem << '\n';
+    errors().flush();
     if (exitCode == 2)
-        errors() << "usage: disctool " << command << ' '
-                 << (command == QLatin1String("devices") ? devicesUsage : deviceUsage) << '\n';
+        return DiscToolCommand::refuse(problem);
+    errors() << "disctool " << command << ": " << problem << '\n';
     errors().flush();
     return exitCode;
 }
@@ -72,22 +76,16 @@ QString hex4(uint32_t number)
     return QStringLiteral("%1").arg(number, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-int runDevices(QStringList arguments)
+int runDevices(const QCommandLineParser &parser)
 {
     const QString command = QStringLiteral("devices");
-    QString problem;
-    if (!MachineOption::take(arguments, problem))
-        return fail(command, problem, 2);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(command,
+                    QStringLiteral("unexpected \"%1\"").arg(parser.positionalArguments().first()),
+                    2);
     uint32_t productId = 0;
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("--product-id") && i + 1 < arguments.size()) {
-            const QString text = arguments.at(++i);
-            if (!parseProductId(text, productId))
-                return fail(command, productIdProblem(text), 2);
-        } else {
-            return fail(command, QStringLiteral("unexpected \"%1\"").arg(arguments.at(i)), 2);
-        }
-    }
+    if (parser.isSet(ProductId) && !parseProductId(parser.value(ProductId), productId))
+        return fail(command, productIdProblem(parser.value(ProductId)), 2);
     QJsonArray list;
     for (const DeviceRecord &record : ScannerList::find(productId)) {
         list.append(QJsonObject{{"vendorId", double(record.vendorId)},
@@ -275,29 +273,13 @@ bool fitsInstanceId(const QString &serial)
     return !serial.isEmpty();
 }
 
-int runDevice(QStringList arguments)
+int runDevice(const QCommandLineParser &parser)
 {
     const QString command = QStringLiteral("device");
-    QString problem;
-    if (!MachineOption::take(arguments, problem))
-        return fail(command, problem, 2);
-    QString model;
-    bool modelGiven = false;
-    bool noSerialInId = false;
-    QStringList positional;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--model") && i + 1 < arguments.size()) {
-            model = arguments.at(++i);
-            modelGiven = true;
-        } else if (argument == QLatin1String("--no-serial-in-id")) {
-            noSerialInId = true;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return fail(command, QStringLiteral("unexpected \"%1\"").arg(argument), 2);
-        } else {
-            positional << argument;
-        }
-    }
+    const QString model = parser.value(Model);
+    const bool modelGiven = parser.isSet(Model);
+    const bool noSerialInId = parser.isSet(NoSerialInId);
+    const QStringList positional = parser.positionalArguments();
     if (positional.size() != 3)
         return fail(
                 command, QStringLiteral("a verb, a product id and a serial number are needed"), 2);
@@ -352,11 +334,13 @@ int runDevice(QStringList arguments)
     return 0;
 }
 
-const DiscToolCommand devicesCommand("devices", devicesUsage, [](const QStringList &arguments) {
-    return runDevices(arguments);
-});
-const DiscToolCommand deviceCommand("device", deviceUsage, [](const QStringList &arguments) {
-    return runDevice(arguments);
-});
+const DiscToolCommand
+        devicesCommand("devices", {"[--product-id HEX]", {ProductId}, true}, runDevices);
+const DiscToolCommand deviceCommand("device",
+                                    {"plug PID SERIAL [--model TEXT] [--no-serial-in-id] | "
+                                     "unplug PID SERIAL",
+                                     {Model, NoSerialInId},
+                                     true},
+                                    runDevice);
 
 } // namespace

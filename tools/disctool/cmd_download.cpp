@@ -7,44 +7,48 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <climits>
+
 // disctool download: lets disc authors try their update server with the same downloader the
 // programs use, one line per signal as it arrives.
 namespace {
-int runDownload(const QStringList &arguments)
+const QCommandLineOption PauseAt(QStringLiteral("pause-at"),
+                                 QStringLiteral("Pauses once this many bytes have arrived."),
+                                 QStringLiteral("BYTES"));
+const QCommandLineOption ResumeAfter(QStringLiteral("resume-after"),
+                                     QStringLiteral("Resumes a pause after this many "
+                                                    "milliseconds (default 0)."),
+                                     QStringLiteral("MS"));
+
+// The option's value as a number from 0 to limit; false when it is none.
+bool numberOf(const QCommandLineParser &parser,
+              const QCommandLineOption &option,
+              qint64 limit,
+              qint64 &value)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    value = parser.value(option).toLongLong(&ok);
+    return ok && value >= 0 && value <= limit;
+}
+
+int runDownload(const QCommandLineParser &parser)
 {
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    QStringList positional;
+    const QStringList positional = parser.positionalArguments();
     qint64 pauseAt = -1;
-    int resumeAfter = 0;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == QLatin1String("--pause-at")
-            || argument == QLatin1String("--resume-after")) {
-            bool ok = false;
-            const qint64 value = arguments.value(i + 1).toLongLong(&ok);
-            if (!ok || value < 0
-                || (argument == QLatin1String("--resume-after") && value > INT_MAX)) {
-                err << "download: " << argument << " needs a number\n";
-                return 1;
-            }
-            ++i;
-            if (argument == QLatin1String("--pause-at"))
-                pauseAt = value;
-            else
-                resumeAfter = int(value);
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            err << "download: unknown option " << argument << '\n';
-            return 1;
-        } else {
-            positional << argument;
-        }
-    }
-    const QUrl url = QUrl::fromUserInput(positional.value(0));
-    if (positional.size() != 2 || !url.isValid()) {
-        err << "usage: disctool download URL TARGET [--pause-at BYTES] [--resume-after MS]\n";
-        return 1;
-    }
+    qint64 resumeAfter = 0;
+    if (!numberOf(parser, PauseAt, LLONG_MAX, pauseAt))
+        return DiscToolCommand::refuse(QStringLiteral("--pause-at needs a number"));
+    if (!numberOf(parser, ResumeAfter, INT_MAX, resumeAfter))
+        return DiscToolCommand::refuse(QStringLiteral("--resume-after needs a number"));
+    if (positional.size() != 2)
+        return DiscToolCommand::refuse(QStringLiteral("an address and a target file are needed"));
+    const QUrl url = QUrl::fromUserInput(positional.at(0));
+    if (!url.isValid())
+        return DiscToolCommand::refuse(
+                QStringLiteral("\"%1\" is not an address").arg(positional.at(0)));
 
     DownloadManager manager;
     QEventLoop loop;
@@ -63,7 +67,7 @@ int runDownload(const QStringList &arguments)
                 if (!paused && pauseAt >= 0 && iBytesAtPause + iBytesReceived >= pauseAt) {
                     paused = true;
                     manager.pause();
-                    QTimer::singleShot(resumeAfter, &manager, &DownloadManager::resume);
+                    QTimer::singleShot(int(resumeAfter), &manager, &DownloadManager::resume);
                 }
             });
     QObject::connect(&manager, &DownloadManager::downloadComplete, [&] {
@@ -86,6 +90,8 @@ int runDownload(const QStringList &arguments)
     return status;
 }
 
-const DiscToolCommand
-        command("download", "URL TARGET [--pause-at BYTES] [--resume-after MS]", runDownload);
+const DiscToolCommand command("download",
+                              {"URL TARGET [--pause-at BYTES] [--resume-after MS]",
+                               {PauseAt, ResumeAfter}},
+                              runDownload);
 } // namespace

@@ -9,7 +9,7 @@
 #include "disctoolcommand.h"
 
 #include "downloadmanager.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "languagetable.h"
 #include "pathvariables.h"
 #include "payloadhash.h"
@@ -418,46 +418,43 @@ bool writeImage(const Options &options, QTextStream &err)
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
         || process.exitCode() != 0) {
         err << "disctool layout: xorriso failed:\n" << process.readAll() << '\n';
+        QFile::remove(options.iso);
         return false;
     }
     return true;
 }
 
-int usage()
-{
-    QTextStream(stderr) << "usage: disctool layout PRODUCT.xml OUT_DIR [--iso FILE] "
-                           "[--label TEXT] [--with-downloads]\n";
-    return 2;
-}
+const QList<QCommandLineOption> LayoutOptions = {
+        {QStringLiteral("iso"),
+         QStringLiteral("Also writes the disc as an ISO 9660 image."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("label"),
+         QStringLiteral("The image's volume label."),
+         QStringLiteral("TEXT")},
+        {QStringLiteral("with-downloads"),
+         QStringLiteral("Also fetches every web payload with a sha256 into OUT_DIR/Downloads, "
+                        "verified, so that a share installs without internet access.")},
+};
 
-int runLayout(const QStringList &arguments)
+int runLayout(const QCommandLineParser &parser)
 {
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2)
+        return DiscToolCommand::refuse(
+                QStringLiteral("a product file and an output folder are needed"));
     Options options;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--iso") && hasValue)
-            options.iso = QFileInfo(arguments.at(++i)).absoluteFilePath();
-        else if (argument == QLatin1String("--label") && hasValue)
-            options.label = volumeLabel(arguments.at(++i));
-        else if (argument == QLatin1String("--with-downloads"))
-            options.withDownloads = true;
-        else if (argument.startsWith(QLatin1String("--")))
-            return usage();
-        else if (options.product.isEmpty())
-            options.product = argument;
-        else if (options.output.isEmpty())
-            options.output = QFileInfo(argument).absoluteFilePath();
-        else
-            return usage();
-    }
-    if (options.product.isEmpty() || options.output.isEmpty())
-        return usage();
+    options.product = positional.at(0);
+    options.output = QFileInfo(positional.at(1)).absoluteFilePath();
+    if (parser.isSet(QStringLiteral("iso")))
+        options.iso = QFileInfo(parser.value(QStringLiteral("iso"))).absoluteFilePath();
+    if (parser.isSet(QStringLiteral("label")))
+        options.label = volumeLabel(parser.value(QStringLiteral("label")));
+    options.withDownloads = parser.isSet(QStringLiteral("with-downloads"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString disc = QFileInfo(options.product).absolutePath();
-    SetupSettings::setSetupPath(QString::fromStdWString(sys::fromHostPath(disc.toStdString())));
+    SetupSettings::setSetupPath(HostFiles::windowsPath(disc));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
 
     DiscCheck check(options.product);
@@ -480,21 +477,44 @@ int runLayout(const QStringList &arguments)
         err << "disctool layout: " << options.output << " exists and is not empty\n";
         return 2;
     }
-    if (!copyTree(disc, options.output, err) || !downloads.place(options.output, err))
+    // Laid out in a sibling folder that becomes OUT_DIR only when everything, the image too,
+    // has been written: a failure leaves no half-filled OUT_DIR behind.
+    QDir().mkpath(QFileInfo(options.output).absolutePath());
+    QTemporaryDir staging(options.output + QStringLiteral(".partial-XXXXXX"));
+    if (!staging.isValid()) {
+        err << "disctool layout: cannot create a folder beside " << options.output << '\n';
         return 1;
+    }
+    Options staged = options;
+    staged.output = staging.path();
+    if (!copyTree(disc, staged.output, err) || !downloads.place(staged.output, err))
+        return 1;
+    if (!options.iso.isEmpty()) {
+        if (staged.label.isEmpty())
+            staged.label = volumeLabel(QFileInfo(disc).fileName());
+        if (!writeImage(staged, err))
+            return 1;
+    }
+    QDir().rmdir(options.output); // an empty OUT_DIR, if any, makes way
+    if (!QDir().rename(staged.output, options.output)) {
+        err << "disctool layout: cannot rename " << staged.output << " to " << options.output
+            << '\n';
+        if (!options.iso.isEmpty())
+            QFile::remove(options.iso);
+        return 1;
+    }
+    staging.setAutoRemove(false);
+    // The staging folder is private to its maker; the disc is as readable as its source.
+    QFile::setPermissions(options.output, QFileInfo(disc).permissions());
     out << "laid out " << disc << " in " << options.output << '\n';
-    if (options.iso.isEmpty())
-        return 0;
-    if (options.label.isEmpty())
-        options.label = volumeLabel(QFileInfo(disc).fileName());
-    if (!writeImage(options, err))
-        return 1;
-    out << "wrote " << options.iso << '\n';
+    if (!options.iso.isEmpty())
+        out << "wrote " << options.iso << '\n';
     return 0;
 }
 
 const DiscToolCommand command("layout",
-                              "PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT] [--with-downloads]",
+                              {"PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT] [--with-downloads]",
+                               LayoutOptions},
                               runLayout,
                               SkinVerdict::createApplication);
 

@@ -10,28 +10,22 @@
 
 namespace {
 
-int runMergeBundle(const QStringList &arguments)
+const QCommandLineOption Serial(QStringLiteral("serial"),
+                                QStringLiteral("The scanner's serial number."),
+                                QStringLiteral("SN"));
+const QCommandLineOption Network(QStringLiteral("network"),
+                                 QStringLiteral("The scanner is connected over the network."));
+
+int runMergeBundle(const QCommandLineParser &parser)
 {
-    QStringList files;
-    QString serial;
-    bool hasSerial = false;
-    bool network = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--serial") && i + 1 < arguments.size()) {
-            serial = arguments.at(++i);
-            hasSerial = true;
-        } else if (argument == QLatin1String("--network")) {
-            network = true;
-        } else {
-            files << argument;
-        }
-    }
-    if (files.size() != 3 || !hasSerial) {
-        QTextStream(stderr) << "usage: disctool merge-bundle SCANNER.xml BUNDLE.xml OUT.xml "
-                               "--serial SN [--network]\n";
-        return 2;
-    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 3)
+        return DiscToolCommand::refuse(
+                QStringLiteral("a scanner file, a bundle and an output file are needed"));
+    if (!parser.isSet(Serial))
+        return DiscToolCommand::refuse(QStringLiteral("--serial is needed"));
+    const QString serial = parser.value(Serial);
+    const bool network = parser.isSet(Network);
     QTextStream err(stderr);
     switch (BundleMerge::mergeFiles(files.at(0), files.at(1), files.at(2), serial, network)) {
     case BundleMerge::Result::Merged:
@@ -52,7 +46,8 @@ int runMergeBundle(const QStringList &arguments)
 }
 
 const DiscToolCommand command("merge-bundle",
-                              "SCANNER.xml BUNDLE.xml OUT.xml --serial SN [--network]",
+                              {"SCANNER.xml BUNDLE.xml OUT.xml --serial SN [--network]",
+                               {Serial, Network}},
                               runMergeBundle);
 
 } // namespace

@@ -2,7 +2,6 @@
 // the machine (the simulated one of --machine DIR or TAM_MACHINE off Windows).
 
 #include "disctoolcommand.h"
-#include "machineoption.h"
 
 #include "machine.h"
 #include "registry.h"
@@ -16,7 +15,7 @@
 
 namespace {
 
-const char usageText[] = "[--machine DIR | --new-machine DIR] VERB ...\n"
+const char usageText[] = "VERB ...\n"
                          "      query KEY [/v NAME | /ve] [/s] [/reg:32|/reg:64]\n"
                          "      add KEY [/v NAME | /ve] [/t TYPE] [/s SEPARATOR] [/d DATA] [/f] "
                          "[/reg:32|/reg:64]\n"
@@ -114,11 +113,9 @@ QString dataText(const sys::RegValue &value)
 class RegistryTool
 {
 public:
-    int run(QStringList arguments)
+    int run(const QCommandLineParser &parser)
     {
-        QString problem;
-        if (!MachineOption::take(arguments, problem))
-            return usage(problem);
+        QStringList arguments = parser.positionalArguments();
         if (arguments.isEmpty())
             return usage(QStringLiteral("a verb is missing"));
         const QString verb = arguments.takeFirst().toLower();
@@ -618,12 +615,7 @@ private:
         return 1;
     }
 
-    int usage(const QString &problem) const
-    {
-        error(QStringLiteral("disctool registry: %1\nusage: disctool registry %2")
-                      .arg(problem, QLatin1String(usageText)));
-        return 2;
-    }
+    int usage(const QString &problem) const { return DiscToolCommand::refuse(problem); }
 
     void error(const QString &text) const
     {
@@ -649,9 +641,12 @@ private:
     std::unique_ptr<QTextStream> m_out;
 };
 
-const DiscToolCommand registryCommand("registry", usageText, [](const QStringList &arguments) {
-    RegistryTool tool;
-    return tool.run(arguments);
-});
+// reg.exe's switches follow the verb ("/v", "-f"): disctool's options stand before it.
+const DiscToolCommand registryCommand("registry",
+                                      {usageText, {}, true, true},
+                                      [](const QCommandLineParser &parser) {
+                                          RegistryTool tool;
+                                          return tool.run(parser);
+                                      });
 
 } // namespace

@@ -2,10 +2,9 @@
 // applications on a given machine, wrapped as it goes into the segment.
 
 #include "disctoolcommand.h"
-#include "machineoption.h"
 
 #include "application.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "machine.h"
 #include "messageseam.h"
 #include "runlistxml.h"
@@ -18,44 +17,26 @@
 
 namespace {
 
-int usage()
-{
-    QTextStream(stderr) << "usage: disctool runlist PRODUCT.xml --select SHORTNAME... "
-                           "[--language CODE] [--machine DIR | --new-machine DIR]\n";
-    return 2;
-}
+const QCommandLineOption Select(QStringLiteral("select"),
+                                QStringLiteral("An application to install, by short name; the "
+                                               "arguments after it name more."),
+                                QStringLiteral("SHORTNAME"));
+const QCommandLineOption Language(QStringLiteral("language"),
+                                  QStringLiteral("The language of the run (default en_us)."),
+                                  QStringLiteral("CODE"));
 
-int runRunList(QStringList arguments)
+int runRunList(const QCommandLineParser &parser)
 {
-    QString problem;
-    if (!MachineOption::take(arguments, problem)) {
-        QTextStream(stderr) << "disctool runlist: " << problem << '\n';
-        return usage();
-    }
-    QString product;
-    QString language = QStringLiteral("en_us");
-    QStringList selected;
-    bool selecting = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--select")) {
-            selecting = true;
-        } else if (argument == QLatin1String("--language") && hasValue) {
-            language = arguments.at(++i).toLower();
-            selecting = false;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return usage();
-        } else if (selecting) {
-            selected << argument;
-        } else if (product.isEmpty()) {
-            product = argument;
-        } else {
-            return usage();
-        }
-    }
-    if (product.isEmpty() || selected.isEmpty())
-        return usage();
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return DiscToolCommand::refuse(QStringLiteral("a product file is needed"));
+    const QString product = positional.first();
+    // "--select A B C": the parser takes A as the option's value, B and C stay positional.
+    const QStringList selected = parser.values(Select) + positional.mid(1);
+    if (selected.isEmpty())
+        return DiscToolCommand::refuse(QStringLiteral("--select names no application"));
+    const QString language
+            = parser.isSet(Language) ? parser.value(Language).toLower() : QStringLiteral("en_us");
 
     QTextStream err(stderr);
     MessageSeam::setHandler([&err](QObject *,
@@ -67,8 +48,7 @@ int runRunList(QStringList arguments)
         err << title << ": " << text << '\n';
         return (buttons & MessageSeam::Ok) ? int(MessageSeam::Ok) : int(MessageSeam::No);
     });
-    SetupSettings::setSetupPath(QString::fromStdWString(
-            sys::fromHostPath(QFileInfo(product).absolutePath().toStdString())));
+    SetupSettings::setSetupPath(HostFiles::windowsPath(QFileInfo(product).absolutePath()));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
     SetupSettings::setUpdatePath(SetupSettings::defaultUpdatePath());
 
@@ -101,9 +81,9 @@ int runRunList(QStringList arguments)
     return 0;
 }
 
-const DiscToolCommand command("runlist",
-                              "PRODUCT.xml --select SHORTNAME... [--language CODE] "
-                              "[--machine DIR | --new-machine DIR]",
-                              runRunList);
+const DiscToolCommand
+        command("runlist",
+                {"PRODUCT.xml --select SHORTNAME... [--language CODE]", {Select, Language}, true},
+                runRunList);
 
 } // namespace

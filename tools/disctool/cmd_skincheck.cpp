@@ -8,7 +8,9 @@
 #include "skinverdict.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QUiLoader>
 #include <QWidget>
@@ -19,15 +21,20 @@ SkinVerdict SkinVerdict::of(const QString &skin)
 {
     SkinVerdict verdict;
     verdict.checked = true;
+    // The front end's own texts for these name the product file's attribute; here the file
+    // that was tried is what the author needs.
+    const QString shown = QDir::toNativeSeparators(QFileInfo(skin).absoluteFilePath());
     QFile file(skin);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        verdict.errors << SkinRequirements::cannotOpen(skin);
+        verdict.errors << QStringLiteral("cannot open the skin form %1: %2")
+                                  .arg(shown, file.errorString());
         return verdict;
     }
     QUiLoader loader;
     const std::unique_ptr<QWidget> form(loader.load(&file));
     if (!form) {
-        verdict.errors << SkinRequirements::cannotLoad(skin);
+        verdict.errors << QStringLiteral("the skin form %1 is not a form Qt can load: %2")
+                                  .arg(shown, loader.errorString());
         return verdict;
     }
     for (const SkinCheck::Finding &finding : SkinCheck::check(form.get(), skin))
@@ -45,14 +52,12 @@ QCoreApplication *SkinVerdict::createApplication(int &argc, char **argv)
 
 namespace {
 
-int skinCheck(const QStringList &arguments)
+int skinCheck(const QCommandLineParser &parser)
 {
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1)
+        return DiscToolCommand::refuse(QStringLiteral("one skin form is needed"));
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (arguments.size() != 1) {
-        err << "usage: disctool skin-check SKIN.ui\n";
-        return 2;
-    }
     const QString skin = arguments.first();
     const SkinVerdict verdict = SkinVerdict::of(skin);
     for (const QString &text : verdict.errors)
@@ -64,6 +69,6 @@ int skinCheck(const QStringList &arguments)
     return verdict.errors.isEmpty() ? 0 : 1;
 }
 
-const DiscToolCommand command("skin-check", "SKIN.ui", skinCheck, SkinVerdict::createApplication);
+const DiscToolCommand command("skin-check", {"SKIN.ui"}, skinCheck, SkinVerdict::createApplication);
 
 } // namespace

@@ -11,13 +11,13 @@ namespace {
 const char Unavailable[] = "this disctool was built without Qt's UI tools (Qt5UiTools), so it "
                            "cannot load skin forms. Install qttools5-dev and build again.";
 
-int skinCheckUnavailable(const QStringList &)
+int skinCheckUnavailable(const QCommandLineParser &)
 {
     QTextStream(stderr) << "disctool skin-check: " << Unavailable << '\n';
     return 3;
 }
 
-const DiscToolCommand command("skin-check", "SKIN.ui", skinCheckUnavailable);
+const DiscToolCommand command("skin-check", {"SKIN.ui"}, skinCheckUnavailable);
 
 } // namespace
 

@@ -10,20 +10,23 @@
 
 namespace {
 
-int runVersionCompare(const QStringList &arguments)
+int runVersionCompare(const QCommandLineParser &parser)
 {
-    const int mode = arguments.size() == 3 ? Checker::matchModeFromText(arguments.at(2)) : -1;
-    if (mode < 0) {
-        QTextStream(stderr) << "usage: disctool version-compare A B MODE (a number or a "
-                               "spelling such as isequalornewer)\n";
-        return 2;
-    }
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 3)
+        return DiscToolCommand::refuse(QStringLiteral("two versions and a mode are needed"));
+    const int mode = Checker::matchModeFromText(arguments.at(2));
+    if (mode < 0)
+        return DiscToolCommand::refuse(
+                QStringLiteral("unknown mode \"%1\" (a number or a spelling such as "
+                               "isequalornewer)")
+                        .arg(arguments.at(2)));
     const bool result = engine::compareVersions(
             arguments.at(0).toStdWString(), arguments.at(1).toStdWString(), mode);
     QTextStream(stdout) << (result ? "true" : "false") << '\n';
     return 0;
 }
 
-const DiscToolCommand command("version-compare", "A B MODE", runVersionCompare);
+const DiscToolCommand command("version-compare", {"A B MODE"}, runVersionCompare);
 
 } // namespace

@@ -11,7 +11,7 @@
 // would be.
 
 #include "fileversionrecord.h"
-#include "hostpath.h"
+#include "hostfiles.h"
 #include "process.h"
 
 #include <QCoreApplication>
@@ -84,7 +84,7 @@ int unpack(const QString &folderArgument)
         return 1;
     }
     const QString windowsTarget = folderArgument + QStringLiteral("\\TamUpdate");
-    const QString target = QString::fromStdString(sys::toHostPath(windowsTarget.toStdWString()));
+    const QString target = HostFiles::hostPath(windowsTarget);
     QDir().mkpath(target);
     for (const Entry &entry : entries) {
         const QString path = target + QLatin1Char('/') + entry.name;
@@ -96,9 +96,7 @@ int unpack(const QString &folderArgument)
             return 1;
         }
         if (entry.executable)
-            QFile::setPermissions(file.fileName(),
-                                  QFile::permissions(file.fileName()) | QFile::ExeOwner
-                                          | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther);
+            HostFiles::makeRunnable(file.fileName());
     }
     sys::Process setup;
     const std::wstring program = (windowsTarget + QStringLiteral("\\Setup.exe")).toStdWString();
@@ -166,9 +164,7 @@ int build(const QStringList &arguments)
     package.write(trailer);
     if (!package.commit())
         return 1;
-    QFile::setPermissions(output,
-                          QFile::permissions(output) | QFile::ExeOwner | QFile::ExeUser
-                                  | QFile::ExeGroup | QFile::ExeOther);
+    HostFiles::makeRunnable(output);
     return 0;
 }
 
