@@ -69,7 +69,10 @@ bool FrontEnd::runDeviceSelection()
 
 bool FrontEnd::runUpdateCheck()
 {
-    if (m_sourceMode != SourceMode::DiscOnly || m_scannerInfo->updateUrl().isEmpty())
+    // A resume after a restart goes on with the installation the user started: the question
+    // was answered before the restart, and what it fetched still lies in the update folder.
+    if (m_sourceMode != SourceMode::DiscOnly || m_scannerInfo->updateUrl().isEmpty()
+        || m_resumeStep != 0)
         return true;
     bool goOn = true;
     if (FrontEndHooks::overridesUpdateCheck()) {
