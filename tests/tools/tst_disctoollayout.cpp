@@ -56,11 +56,12 @@ void TestDiscToolLayout::refusesABrokenDisc_data()
 {
     QTest::addColumn<QString>("breakage");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("missing executable")
-            << "remove"
-            << "the installer %1/Software/Capture/CaptureSetup.exe is missing";
+    QTest::newRow("missing executable") << "remove"
+                                        << "DocuStream Capture (ScanUtility): the installer "
+                                           "%1/Software/Capture/CaptureSetup.exe is missing";
     QTest::newRow("wrong hash") << "hash"
-                                << "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
+                                << "DocuStream Capture (ScanUtility): "
+                                   "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
 }
 
 void TestDiscToolLayout::refusesABrokenDisc()
