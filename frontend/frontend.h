@@ -24,6 +24,7 @@
 #include <QStringList>
 
 class Application;
+class FocusRing;
 class HelperChannel;
 class InstallPageModel;
 class QIcon;
@@ -147,6 +148,8 @@ private:
     void acquireSingleInstance();
     // navigation: leaves through closing the window, keeping the recovery entry if it stays
     void leave();
+    // The "Confirm Exit" question; true on Yes.
+    bool confirmExit();
     // languages
     void loadInitialTranslators();
     void reloadTranslators();
@@ -170,7 +173,12 @@ private:
     bool bindMainMenu();
     void applyBindingTable();
     void buildPages();
+    // Keyboard and screen-reader use of the skin, once its pages are built.
+    void prepareForKeyboardAndReaders(QWidget *root);
     bool showMainMenu();
+    QList<QWidget *> menuEntries() const;
+    QList<int> menuEntryTops() const;
+    void closeMenuGaps(const QList<int> &tops);
     void applyTrademarkNotice();
     // install page and guides
     void buildInstallRows();
@@ -185,6 +193,8 @@ private:
     void setActionText(const QString &text);
     bool agreeToLicences();
     void lockPage();
+    // Focus held by the locked page goes to its action button once that can be pressed again.
+    void returnParkedFocus();
     void unlockRows();
     // The download session as the page shows it.
     void wireDownloadSession();
@@ -252,4 +262,5 @@ private:
     QNetworkAccessManager *m_network = nullptr;
     bool m_endedAtStart = false;
     bool m_newerSetupStarted = false;
+    FocusRing *m_focusRing = nullptr;
 };

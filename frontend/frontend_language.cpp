@@ -9,10 +9,14 @@
 #include "messageseam.h"
 #include "scannerinfo.h"
 
+#include <QApplication>
+#include <QDesktopWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -108,6 +112,7 @@ void FrontEnd::prepareLanguages()
     const QDir translations(FrontEndTranslations);
     const QStringList files = translations.entryList(
             {QStringLiteral("frontend_*.qm")}, QDir::Files, QDir::Unsorted);
+    QList<QPair<QString, QString>> offered;
     for (const QString &file : files) {
         QTranslator translator;
         if (!translator.load(file, FrontEndTranslations))
@@ -115,8 +120,14 @@ void FrontEnd::prepareLanguages()
         const QString displayName = translator.translate("FrontEnd", "English");
         const QString code = languageCodeOfFile(file);
         if (supported.contains(code))
-            ui->Languages->addItem(displayName, code);
+            offered.append({displayName, code});
     }
+    // The resources list their files in no order a reader could follow; the names can be.
+    std::sort(offered.begin(), offered.end(), [](const auto &a, const auto &b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    for (const auto &language : qAsConst(offered))
+        ui->Languages->addItem(language.first, language.second);
 
     if (ui->Languages->count() == 0) {
         MessageSeam::show(this,
@@ -163,6 +174,10 @@ void FrontEnd::prepareLanguages()
     const QSize size(picker.width() + 2 * picker.x(), picker.height() + 2 * picker.y());
     resize(size);
     setFixedSize(size);
+    // Without a window manager nobody else places the picker; the main menu is centred too.
+    const QRect available = QApplication::desktop()->availableGeometry(this);
+    move(available.x() + (available.width() - size.width()) / 2,
+         available.y() + (available.height() - size.height()) / 2);
     if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok))
         ok->setDefault(true);
 }

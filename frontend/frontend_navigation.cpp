@@ -10,14 +10,17 @@
 #include "messageseam.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
+#include "skinkeyboard.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,10 +38,17 @@ bool FrontEnd::showPage(const QString &prefix)
 {
     if (!m_pagePrefixes.contains(prefix, Qt::CaseInsensitive))
         return false;
+    QWidget *shown = nullptr;
     for (const QString &page : qAsConst(m_pagePrefixes)) {
-        if (QWidget *widget = skinObject(page))
+        if (QWidget *widget = skinObject(page)) {
             widget->setVisible(page == prefix);
+            if (page == prefix)
+                shown = widget;
+        }
     }
+    // A page opens with focus on its first control, not on whatever the last page left.
+    if (shown)
+        SkinKeyboard::focusFirstControl(shown);
     return true;
 }
 
@@ -96,10 +106,20 @@ void FrontEnd::leave()
 
 void FrontEnd::closeEvent(QCloseEvent *event)
 {
-    if (!m_installing) {
+    // A download in progress ends with the window as an installation does: both ask first.
+    const bool downloading = m_downloads && m_downloads->isActive();
+    if (!m_installing && !downloading) {
         event->accept();
         return;
     }
+    if (confirmExit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool FrontEnd::confirmExit()
+{
     m_closeConfirmOpen = true;
     const int answer = MessageSeam::show(
             this,
@@ -111,20 +131,36 @@ void FrontEnd::closeEvent(QCloseEvent *event)
                "other selected applications will not be installed.\n\nDo you want to exit?"),
             MessageSeam::Yes | MessageSeam::No);
     m_closeConfirmOpen = false;
-    if (answer == MessageSeam::Yes)
-        event->accept();
-    else
-        event->ignore();
+    return answer == MessageSeam::Yes;
 }
 
 void FrontEnd::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
-        event->ignore();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        leave();
+        event->accept();
         return;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        // The skin's buttons and the picker's list pass Enter on: it presses the focused
+        // button, or the picker's OK.
+        if (SkinKeyboard::activate(focusWidget())) {
+            event->accept();
+            return;
+        }
+        if (ui->LanguagePicker->isVisible()) {
+            if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok)) {
+                ok->animateClick();
+                event->accept();
+                return;
+            }
+        }
+        break;
+    default:
+        break;
     }
-    leave();
-    event->accept();
+    event->ignore();
 }
 
 void FrontEnd::mousePressEvent(QMouseEvent *event)
