@@ -790,6 +790,9 @@ bool FrontEnd::showMainMenu()
         updateClearCacheButton();
     }
     show();
+    // Shown again after the picker and the update question, the window must take the keyboard
+    // itself: without a window manager nobody hands it over, and keys would go nowhere.
+    activateWindow();
     updateClearCacheButton();
     if (QWidget *menu = skinObject(QStringLiteral("MM")); menu && menu->isVisible())
         SkinKeyboard::focusFirstControl(menu);
