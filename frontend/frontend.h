@@ -75,6 +75,9 @@ public:
                                 const char *slot = nullptr);
     bool showPage(const QString &prefix);
     void updateClearCacheButton();
+    // Where no window manager places a window (or the window it would be centred on is not
+    // shown yet), it opens centred on its screen rather than in a corner.
+    static void centreOnScreen(QWidget *window);
     // The catalogue's fixed point size; 0 or less keeps the skin's font.
     static void setFixedPointSize(QWidget *widget, double pointSize);
 
@@ -148,8 +151,6 @@ private:
     void acquireSingleInstance();
     // navigation: leaves through closing the window, keeping the recovery entry if it stays
     void leave();
-    // The "Confirm Exit" question; true on Yes.
-    bool confirmExit();
     // languages
     void loadInitialTranslators();
     void reloadTranslators();

@@ -9,8 +9,6 @@
 #include "messageseam.h"
 #include "scannerinfo.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -174,10 +172,7 @@ void FrontEnd::prepareLanguages()
     const QSize size(picker.width() + 2 * picker.x(), picker.height() + 2 * picker.y());
     resize(size);
     setFixedSize(size);
-    // Without a window manager nobody else places the picker; the main menu is centred too.
-    const QRect available = QApplication::desktop()->availableGeometry(this);
-    move(available.x() + (available.width() - size.width()) / 2,
-         available.y() + (available.height() - size.height()) / 2);
+    centreOnScreen(this);
     if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok))
         ok->setDefault(true);
 }

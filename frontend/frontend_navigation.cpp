@@ -12,7 +12,9 @@
 #include "setupsettings.h"
 #include "skinkeyboard.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopWidget>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -112,14 +114,6 @@ void FrontEnd::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (confirmExit())
-        event->accept();
-    else
-        event->ignore();
-}
-
-bool FrontEnd::confirmExit()
-{
     m_closeConfirmOpen = true;
     const int answer = MessageSeam::show(
             this,
@@ -131,7 +125,10 @@ bool FrontEnd::confirmExit()
                "other selected applications will not be installed.\n\nDo you want to exit?"),
             MessageSeam::Yes | MessageSeam::No);
     m_closeConfirmOpen = false;
-    return answer == MessageSeam::Yes;
+    if (answer == MessageSeam::Yes)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FrontEnd::keyPressEvent(QKeyEvent *event)
@@ -161,6 +158,13 @@ void FrontEnd::keyPressEvent(QKeyEvent *event)
         break;
     }
     event->ignore();
+}
+
+void FrontEnd::centreOnScreen(QWidget *window)
+{
+    const QRect available = QApplication::desktop()->availableGeometry(window);
+    window->move(available.x() + (available.width() - window->width()) / 2,
+                 available.y() + (available.height() - window->height()) / 2);
 }
 
 void FrontEnd::mousePressEvent(QMouseEvent *event)
