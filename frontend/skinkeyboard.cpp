@@ -122,8 +122,10 @@ void SkinKeyboard::assignShortcuts(QWidget *page)
 {
     QString taken;
     for (QWidget *widget : readingOrder(page)) {
+        // Rows' check boxes and source choices are named by the catalogue, which an update server
+        // supplies: they must not take the letters of the skin's own buttons.
         auto *button = qobject_cast<QAbstractButton *>(widget);
-        if (!button || !button->shortcut().isEmpty())
+        if (!button || button->isCheckable() || !button->shortcut().isEmpty())
             continue;
         for (const QChar c : button->text()) {
             const QChar letter = c.toUpper();

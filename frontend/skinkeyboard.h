@@ -21,8 +21,8 @@ public:
     static bool focusFirstControl(QWidget *page);
     // Labels with links take focus by Tab and open their link with Enter.
     static void makeLinksReachable(QWidget *root);
-    // Alt and a letter of its text press each button of the page: the first letter, in reading
-    // order, that no earlier button of the page took. Only letters a keyboard types in any
+    // Alt and a letter of its text press each push button of the page: the first letter, in
+    // reading order, that no earlier button of the page took. Only letters a keyboard types in any
     // layout (A to Z) qualify; a button without one gets none. The skin's texts stay as drawn.
     static void assignShortcuts(QWidget *page);
     // Enter or Return on a focused button presses it, as Space does; false for anything else.
