@@ -727,6 +727,7 @@ void FrontEnd::prepareForKeyboardAndReaders(QWidget *root)
         if (QWidget *page = skinObject(prefix)) {
             SkinKeyboard::orderTabs(page);
             SkinKeyboard::assignShortcuts(page);
+            SkinAccessibility::nameByHeading(page);
         }
     }
     if (QWidget *busy = skinObject(QStringLiteral("IS_ANI")))

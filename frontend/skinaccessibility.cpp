@@ -157,6 +157,28 @@ void SkinAccessibility::hideDecorations(QWidget *root)
     }
 }
 
+void SkinAccessibility::nameByHeading(QWidget *page)
+{
+    if (!page->accessibleName().isEmpty())
+        return;
+    const QLabel *heading = nullptr;
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->text().isEmpty() || label->isHidden())
+            continue;
+        const QPoint at = label->mapTo(page, QPoint(0, 0));
+        if (!heading) {
+            heading = label;
+            continue;
+        }
+        const QPoint best = heading->mapTo(page, QPoint(0, 0));
+        if (at.y() < best.y() || (at.y() == best.y() && at.x() < best.x()))
+            heading = label;
+    }
+    if (heading)
+        page->setAccessibleName(plainText(heading->text()));
+}
+
 void SkinAccessibility::tieStatusToRow(QLabel *status, const QString &rowName)
 {
     status->setProperty(RowNameProperty, rowName);

@@ -21,6 +21,9 @@ public:
     // Every label below root that shows no text and has no accessible name only decorates.
     static void hideDecorations(QWidget *root);
 
+    // A page is read by its heading: the text of its top-most label, unless the skin named it.
+    static void nameByHeading(QWidget *page);
+
     // A row's status label is read with its row's name ("Scanner driver: Installed!").
     static void tieStatusToRow(QLabel *status, const QString &rowName);
     // While percent is 0 to 100 the status label is a progress bar with that value; below 0 it

@@ -289,6 +289,9 @@ void TestSkinKeyboard::readersGetNamesNotMarkup()
     QCOMPARE(interfaceOf("ExitButton")->text(QAccessible::Name), QStringLiteral("Schließen"));
     QCOMPARE(interfaceOf("MinimizeButton")->text(QAccessible::Name), QStringLiteral("Minimieren"));
     QCOMPARE(interfaceOf("IS_ANI")->text(QAccessible::Name), QStringLiteral("Wird installiert..."));
+    // A page reads as its heading.
+    QCOMPARE(interfaceOf("IS")->text(QAccessible::Name),
+             m_window->findChild<QLabel *>(QStringLiteral("IS_Title"))->text());
 
     // Decorations and the picker are not in the tree at all; what is, is reachable from the
     // window through its parents' children.
