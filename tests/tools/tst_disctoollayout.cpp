@@ -56,9 +56,10 @@ void TestDiscToolLayout::refusesABrokenDisc_data()
 {
     QTest::addColumn<QString>("breakage");
     QTest::addColumn<QString>("problem");
+    // The product file is read as disctool validate reads it before the disc is checked.
     QTest::newRow("missing executable")
             << "remove"
-            << "the installer %1/Software/Capture/CaptureSetup.exe is missing";
+            << "Unable to find executable %1/Software/Capture/CaptureSetup.exe.";
     QTest::newRow("wrong hash") << "hash"
                                 << "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
 }
