@@ -24,6 +24,7 @@
 #include <QStringList>
 
 class Application;
+class FocusRing;
 class HelperChannel;
 class InstallPageModel;
 class QIcon;
@@ -74,6 +75,9 @@ public:
                                 const char *slot = nullptr);
     bool showPage(const QString &prefix);
     void updateClearCacheButton();
+    // Where no window manager places a window (or the window it would be centred on is not
+    // shown yet), it opens centred on its screen rather than in a corner.
+    static void centreOnScreen(QWidget *window);
     // The catalogue's fixed point size; 0 or less keeps the skin's font.
     static void setFixedPointSize(QWidget *widget, double pointSize);
 
@@ -170,7 +174,12 @@ private:
     bool bindMainMenu();
     void applyBindingTable();
     void buildPages();
+    // Keyboard and screen-reader use of the skin, once its pages are built.
+    void prepareForKeyboardAndReaders(QWidget *root);
     bool showMainMenu();
+    QList<QWidget *> menuEntries() const;
+    QList<int> menuEntryTops() const;
+    void closeMenuGaps(const QList<int> &tops);
     void applyTrademarkNotice();
     // install page and guides
     void buildInstallRows();
@@ -185,6 +194,8 @@ private:
     void setActionText(const QString &text);
     bool agreeToLicences();
     void lockPage();
+    // Focus held by the locked page goes to its action button once that can be pressed again.
+    void returnParkedFocus();
     void unlockRows();
     // The download session as the page shows it.
     void wireDownloadSession();
@@ -252,4 +263,5 @@ private:
     QNetworkAccessManager *m_network = nullptr;
     bool m_endedAtStart = false;
     bool m_newerSetupStarted = false;
+    FocusRing *m_focusRing = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "installpagetexts.h"
 #include "installpreconditions.h"
 #include "messageseam.h"
+#include "skinkeyboard.h"
 
 #include <QApplication>
 
@@ -45,6 +46,12 @@ void FrontEnd::install_selected_apps()
 
 void FrontEnd::lockPage()
 {
+    // Disabled under the focus, the action button would hand it on to the next control that
+    // takes it, anywhere in the window: a keyboard user's next Space would act there. The page
+    // holds it until its controls take input again.
+    QWidget *page = skinObject(QStringLiteral("IS"));
+    if (page && page->isAncestorOf(QApplication::focusWidget()))
+        page->setFocus();
     for (const char *name : {"IS_InstallNow", "IS_MainMenu"}) {
         if (QWidget *widget = requireObject(QLatin1String(name)))
             widget->setEnabled(false);
@@ -83,6 +90,19 @@ void FrontEnd::enablePageActions()
         if (QWidget *widget = requireObject(QLatin1String(name)))
             widget->setEnabled(true);
     }
+    returnParkedFocus();
+}
+
+void FrontEnd::returnParkedFocus()
+{
+    QWidget *page = skinObject(QStringLiteral("IS"));
+    if (!page || QApplication::focusWidget() != page)
+        return;
+    QWidget *action = skinObject(QStringLiteral("IS_InstallNow"));
+    if (action && action->isEnabled() && action->isVisible())
+        action->setFocus(Qt::OtherFocusReason);
+    else
+        SkinKeyboard::focusFirstControl(page);
 }
 
 void FrontEnd::wireDownloadSession()
@@ -141,6 +161,7 @@ void FrontEnd::showPausable(bool canBePaused)
         return;
     action->setEnabled(canBePaused);
     action->setText(canBePaused ? tr("Pause") : tr("Download"));
+    returnParkedFocus();
 }
 
 void FrontEnd::showPaused()

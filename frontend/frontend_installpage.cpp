@@ -5,9 +5,11 @@
 #include "ui_frontend.h"
 
 #include "application.h"
+#include "focusdescription.h"
 #include "installpagemodel.h"
 #include "installpagetexts.h"
 #include "scannerinfo.h"
+#include "skinaccessibility.h"
 #include "skinrequirements.h"
 
 #include <QButtonGroup>
@@ -18,13 +20,22 @@ namespace {
 
 constexpr int RowHeight = 30;
 
+// A template that starts inside row 1 but below its top (a description that opens under its
+// row's name, clear of the row's choices) keeps that offset in every row. Templates placed
+// anywhere else are copied to the rows' tops.
+int offsetInRow(const QWidget *templateWidget)
+{
+    const int y = templateWidget->y();
+    return y > 0 && y < RowHeight ? y : 0;
+}
+
 template<typename T>
 T *cloneAs(T *templateWidget, const QString &name, int row, const QString &format)
 {
     auto *copy = qobject_cast<T *>(FrontEnd::cloneWidget(
             templateWidget, name + QString::number(row), QString(), format, nullptr, 0, 0));
     if (copy)
-        copy->move(templateWidget->x(), RowHeight * (row - 1));
+        copy->move(templateWidget->x(), offsetInRow(templateWidget) + RowHeight * (row - 1));
     return copy;
 }
 
@@ -121,9 +132,12 @@ bool FrontEnd::buildRowWidgets()
         }
         auto *twin = qobject_cast<QCheckBox *>(
                 replaceWithHoverWidget(row.checkBox, row.description, true));
-        if (twin)
+        if (twin) {
             row.checkBox = twin;
+            new FocusDescription(twin, row.description);
+        }
         row.description->hide();
+        SkinAccessibility::tieStatusToRow(row.status, application->displayName());
 
         connect(application, &Application::showPleaseWait, this, &FrontEnd::show_please_wait);
         connect(application, &Application::hidePleaseWait, this, &FrontEnd::hide_please_wait);
@@ -137,10 +151,24 @@ bool FrontEnd::buildRowWidgets()
                         status->show();
                     }
                 });
+        connect(application,
+                &Application::sigDownloadProgress,
+                this,
+                [status](int, qint64, qint64, qint64 received, qint64 total) {
+                    if (status && total > 0)
+                        SkinAccessibility::setProgress(status, int(received * 100 / total));
+                });
     }
 
+    // What opens under a row must fit under the last row too, or the last row's is cut off.
+    int overhang = 0;
+    for (QWidget *rowTemplate : std::initializer_list<QWidget *>{
+                 appTemplate, statusTemplate, dvdTemplate, webTemplate, descTemplate}) {
+        if (offsetInRow(rowTemplate) > 0)
+            overhang = qMax(overhang, rowTemplate->geometry().bottom() + 1 - RowHeight);
+    }
     if (QWidget *rowArea = requireObject(QStringLiteral("IS_Widget")))
-        rowArea->setFixedHeight(RowHeight * m_rows.size());
+        rowArea->setFixedHeight(RowHeight * m_rows.size() + overhang);
     if (m_sourceMode == SourceMode::DiscOnly) {
         for (const char *name : {"IS_Label_TS", "IS_Label_TS_MB"}) {
             if (QWidget *label = requireObject(QLatin1String(name)))
@@ -242,6 +270,8 @@ void FrontEnd::showRow(int index)
     row.checkBox->setEnabled(view.tickable && !m_pageLocked);
     if (!view.tickToolTip.isEmpty())
         row.checkBox->setToolTip(view.tickToolTip);
+    SkinAccessibility::describeByToolTip(row.checkBox);
+    SkinAccessibility::setProgress(row.status, -1);
 
     switch (view.status) {
     case InstallPageModel::Status::Hidden:
@@ -271,6 +301,7 @@ void FrontEnd::showRow(int index)
         source.first->setVisible(source.second.shown);
         if (!source.second.toolTip.isEmpty())
             source.first->setToolTip(source.second.toolTip);
+        SkinAccessibility::describeByToolTip(source.first);
     }
     if (view.choice == InstallPageModel::Choice::Disc)
         row.dvd->setChecked(true);

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace {
 
 const QString FrontEndTranslations = QStringLiteral(":/FrontEndTranslations/Translations");
@@ -108,6 +110,7 @@ void FrontEnd::prepareLanguages()
     const QDir translations(FrontEndTranslations);
     const QStringList files = translations.entryList(
             {QStringLiteral("frontend_*.qm")}, QDir::Files, QDir::Unsorted);
+    QList<QPair<QString, QString>> offered;
     for (const QString &file : files) {
         QTranslator translator;
         if (!translator.load(file, FrontEndTranslations))
@@ -115,8 +118,14 @@ void FrontEnd::prepareLanguages()
         const QString displayName = translator.translate("FrontEnd", "English");
         const QString code = languageCodeOfFile(file);
         if (supported.contains(code))
-            ui->Languages->addItem(displayName, code);
+            offered.append({displayName, code});
     }
+    // The resources list their files in no order a reader could follow; the names can be.
+    std::sort(offered.begin(), offered.end(), [](const auto &a, const auto &b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    for (const auto &language : qAsConst(offered))
+        ui->Languages->addItem(language.first, language.second);
 
     if (ui->Languages->count() == 0) {
         MessageSeam::show(this,
@@ -163,6 +172,7 @@ void FrontEnd::prepareLanguages()
     const QSize size(picker.width() + 2 * picker.x(), picker.height() + 2 * picker.y());
     resize(size);
     setFixedSize(size);
+    centreOnScreen(this);
     if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok))
         ok->setDefault(true);
 }

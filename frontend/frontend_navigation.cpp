@@ -10,14 +10,19 @@
 #include "messageseam.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
+#include "skinkeyboard.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopWidget>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -35,10 +40,17 @@ bool FrontEnd::showPage(const QString &prefix)
 {
     if (!m_pagePrefixes.contains(prefix, Qt::CaseInsensitive))
         return false;
+    QWidget *shown = nullptr;
     for (const QString &page : qAsConst(m_pagePrefixes)) {
-        if (QWidget *widget = skinObject(page))
+        if (QWidget *widget = skinObject(page)) {
             widget->setVisible(page == prefix);
+            if (page == prefix)
+                shown = widget;
+        }
     }
+    // A page opens with focus on its first control, not on whatever the last page left.
+    if (shown)
+        SkinKeyboard::focusFirstControl(shown);
     return true;
 }
 
@@ -96,7 +108,9 @@ void FrontEnd::leave()
 
 void FrontEnd::closeEvent(QCloseEvent *event)
 {
-    if (!m_installing) {
+    // A download in progress ends with the window as an installation does: both ask first.
+    const bool downloading = m_downloads && m_downloads->isActive();
+    if (!m_installing && !downloading) {
         event->accept();
         return;
     }
@@ -119,12 +133,38 @@ void FrontEnd::closeEvent(QCloseEvent *event)
 
 void FrontEnd::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape) {
-        event->ignore();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        leave();
+        event->accept();
         return;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        // The skin's buttons and the picker's list pass Enter on: it presses the focused
+        // button, or the picker's OK.
+        if (SkinKeyboard::activate(focusWidget())) {
+            event->accept();
+            return;
+        }
+        if (ui->LanguagePicker->isVisible()) {
+            if (QPushButton *ok = ui->LanguagePickerButtonBox->button(QDialogButtonBox::Ok)) {
+                ok->animateClick();
+                event->accept();
+                return;
+            }
+        }
+        break;
+    default:
+        break;
     }
-    leave();
-    event->accept();
+    event->ignore();
+}
+
+void FrontEnd::centreOnScreen(QWidget *window)
+{
+    const QRect available = QApplication::desktop()->availableGeometry(window);
+    window->move(available.x() + (available.width() - window->width()) / 2,
+                 available.y() + (available.height() - window->height()) / 2);
 }
 
 void FrontEnd::mousePressEvent(QMouseEvent *event)

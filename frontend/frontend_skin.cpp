@@ -4,6 +4,8 @@
 #include "frontend.h"
 #include "ui_frontend.h"
 
+#include "focusdescription.h"
+#include "focusring.h"
 #include "frontendhooks.h"
 #include "hostfiles.h"
 #include "messageseam.h"
@@ -14,6 +16,8 @@
 #include "qtoolbuttonex.h"
 #include "scannerinfo.h"
 #include "setupsettings.h"
+#include "skinaccessibility.h"
+#include "skinkeyboard.h"
 #include "skinrequirements.h"
 
 #include <QApplication>
@@ -32,6 +36,8 @@
 #include <QTextDocument>
 #include <QTranslator>
 #include <QUiLoader>
+
+#include <algorithm>
 
 namespace {
 
@@ -71,6 +77,15 @@ QString fillLabelTemplate(QLabel *label, const QString &templateText, const QStr
     label->setTextFormat(rich ? Qt::RichText : Qt::PlainText);
     return QString(templateText).replace(QLatin1String("%1"), rich ? value.toHtmlEscaped() : value);
 }
+
+// The main menu's entries, which compaction moves up into the places of hidden ones.
+const char *const MenuEntries[] = {"MM_InstallProducts",
+                                   "MM_ViewReadme",
+                                   "MM_UserGuides",
+                                   "MM_BrowseDiscContents",
+                                   "MM_ViewWebsite",
+                                   "MM_ClearCache",
+                                   "MM_Exit"};
 
 QString skinBaseName(const QString &skin)
 {
@@ -491,11 +506,16 @@ bool FrontEnd::setUpMainMenu()
     if (!root)
         return false;
     placeSkin(root);
+    const QList<int> menuSlots = menuEntryTops();
     setScannerNameText(root);
     if (!prepareMenuEntries() || !compactMenu() || !bindMainMenu())
         return false;
     buildPages();
-    return showMainMenu();
+    prepareForKeyboardAndReaders(root);
+    if (!showMainMenu())
+        return false;
+    closeMenuGaps(menuSlots);
+    return true;
 }
 
 void FrontEnd::enterChosenLanguage()
@@ -507,6 +527,8 @@ void FrontEnd::enterChosenLanguage()
     if (!m_scannerInfo)
         m_scannerInfo = new ScannerInfo(this);
     m_scannerInfo->setLanguage(m_languageCode);
+    // The picker is gone for good; its list must not be read out on every page.
+    SkinAccessibility::hideFromTree(ui->LanguagePicker);
 }
 
 // The skin's form with its translation, resources, fonts and icon; its root, or null when the
@@ -652,7 +674,8 @@ bool FrontEnd::prepareMenuEntries()
     QWidget *viewReadme = requireObject(QStringLiteral("MM_ViewReadme"));
     if (!viewReadme)
         return false;
-    replaceWithHoverWidget(viewReadme, readmeDescription, true);
+    if (QWidget *twin = replaceWithHoverWidget(viewReadme, readmeDescription, true))
+        new FocusDescription(twin, readmeDescription);
     return true;
 }
 
@@ -694,6 +717,69 @@ void FrontEnd::buildPages()
     buildGuidePages();
 }
 
+// The skin's Tab chain follows the form's object order, and run-time copies land at its end:
+// each page is chained in reading order instead. Pages are chained one after the other; only the
+// shown page's controls are reachable.
+void FrontEnd::prepareForKeyboardAndReaders(QWidget *root)
+{
+    SkinKeyboard::makeLinksReachable(root);
+    for (const QString &prefix : qAsConst(m_pagePrefixes)) {
+        if (QWidget *page = skinObject(prefix)) {
+            SkinKeyboard::orderTabs(page);
+            SkinKeyboard::assignShortcuts(page);
+            SkinAccessibility::nameByHeading(page);
+        }
+    }
+    if (QWidget *busy = skinObject(QStringLiteral("IS_ANI")))
+        busy->setAccessibleName(tr("Installing..."));
+    SkinAccessibility::hideDecorations(root);
+    if (!m_focusRing) {
+        m_focusRing = new FocusRing(root, ui->centralWidget);
+        SkinAccessibility::hideFromTree(m_focusRing);
+    }
+}
+
+QList<QWidget *> FrontEnd::menuEntries() const
+{
+    QList<QWidget *> entries;
+    for (const char *name : MenuEntries) {
+        if (QWidget *entry = skinObject(QLatin1String(name)))
+            entries.append(entry);
+    }
+    return entries;
+}
+
+QList<int> FrontEnd::menuEntryTops() const
+{
+    QList<int> tops;
+    for (QWidget *entry : menuEntries()) {
+        if (!tops.contains(entry->y()))
+            tops.append(entry->y());
+    }
+    std::sort(tops.begin(), tops.end());
+    return tops;
+}
+
+// The entries the product leaves out (the cache entry of a disc-only catalogue, the web site
+// without an address, ...) leave no empty places above the entries below them: the entries
+// shown take the designed places from the top, in their order. Only a menu laid out as one
+// column is rearranged so.
+void FrontEnd::closeMenuGaps(const QList<int> &tops)
+{
+    QList<QWidget *> shown;
+    const QList<QWidget *> entries = menuEntries();
+    for (QWidget *entry : entries) {
+        if (entry->x() != entries.first()->x())
+            return;
+        if (!entry->isHidden())
+            shown.append(entry);
+    }
+    std::stable_sort(
+            shown.begin(), shown.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+    for (int i = 0; i < shown.size() && i < tops.size(); ++i)
+        shown.at(i)->move(shown.at(i)->x(), tops.at(i));
+}
+
 bool FrontEnd::showMainMenu()
 {
     if (m_sourceMode == SourceMode::DiscOnly) {
@@ -705,7 +791,12 @@ bool FrontEnd::showMainMenu()
         updateClearCacheButton();
     }
     show();
+    // Shown again after the picker and the update question, the window must take the keyboard
+    // itself: without a window manager nobody hands it over, and keys would go nowhere.
+    activateWindow();
     updateClearCacheButton();
+    if (QWidget *menu = skinObject(QStringLiteral("MM")); menu && menu->isVisible())
+        SkinKeyboard::focusFirstControl(menu);
 
     if (m_resumeStep != 0 || m_sourceMode == SourceMode::UpdateOnly)
         navigate_IS();

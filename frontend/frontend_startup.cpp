@@ -11,6 +11,7 @@
 #include "scannerinfo.h"
 #include "segmentprotocol.h"
 #include "setupsettings.h"
+#include "skinaccessibility.h"
 #include "startupplan.h"
 
 #include <QDir>
@@ -77,6 +78,7 @@ FrontEnd::FrontEnd(int resumeStep, QWidget *parent)
     loadInitialTranslators();
 
     ui->setupUi(this);
+    SkinAccessibility::install();
 
     if (m_resumeStep != 0)
         m_resumeSelection = RecoveryEntry::selection();

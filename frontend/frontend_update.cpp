@@ -46,6 +46,8 @@ bool FrontEnd::runDeviceSelection()
         product.setLanguage(m_languageCode);
         auto *check
                 = new CheckUpdateDlg(ui->centralWidget, &product, Qt::WindowFlags(), true, false);
+        // Before the main window is shown, a dialog centred on it would open in a corner.
+        centreOnScreen(check);
         UpdateSeams::run(check);
         const bool goOn = check->continueSetup();
         delete check;
@@ -59,17 +61,22 @@ bool FrontEnd::runDeviceSelection()
     const Qt::WindowFlags flags = Qt::Popup | Qt::WindowStaysOnTopHint;
     {
         ConnectScannerDlg connectDialog(nullptr, flags, 0);
+        centreOnScreen(&connectDialog);
         UpdateSeams::run(&connectDialog);
     }
     SelectScannerDlg select(nullptr, FrontEndHooks::programDirectory());
     select.setWindowFlags(flags);
+    centreOnScreen(&select);
     UpdateSeams::run(&select);
     return select.updated();
 }
 
 bool FrontEnd::runUpdateCheck()
 {
-    if (m_sourceMode != SourceMode::DiscOnly || m_scannerInfo->updateUrl().isEmpty())
+    // A resume after a restart goes on with the installation the user started: the question
+    // was answered before the restart, and what it fetched still lies in the update folder.
+    if (m_sourceMode != SourceMode::DiscOnly || m_scannerInfo->updateUrl().isEmpty()
+        || m_resumeStep != 0)
         return true;
     bool goOn = true;
     if (FrontEndHooks::overridesUpdateCheck()) {

@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Deutsch</translation>
     </message>

@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>English</translation>
     </message>

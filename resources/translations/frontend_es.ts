@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Español</translation>
     </message>

@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Français</translation>
     </message>

@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Italiano</translation>
     </message>

@@ -42,6 +42,14 @@
 <context>
     <name>FrontEnd</name>
     <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Simge durumuna küçült</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>Türkçe</translation>
     </message>

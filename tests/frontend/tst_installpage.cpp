@@ -16,6 +16,9 @@
 #include "segmentprotocol.h"
 #include "testhttpserver.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QDomDocument>
 #include <QImage>
 #include <QLabel>
@@ -475,11 +478,41 @@ void TestInstallPage::pausesAtTheNextProgressSignal()
             [&percentages](const QString &text) { percentages << text; });
     auto *speed = object<QLabel>(window.data(), QStringLiteral("IS_SPEED"));
     auto *time = object<QLabel>(window.data(), QStringLiteral("IS_TIME"));
-    action->click();
-    QCOMPARE(window->downloadSession()->applications().size(), 1);
+    window->show();
+    QApplication::setActiveWindow(window.data());
+    QVERIFY(QTest::qWaitForWindowActive(window.data()));
+    action->setFocus();
+    // The locked page holds the focus (a Space must not reach the window's close button), and
+    // hands it back to the button once it can pause.
+    QWidget *page = object<QWidget>(window.data(), QStringLiteral("IS"));
+    QStringList focusedOutside;
+    connect(qApp, &QApplication::focusChanged, window.data(), [&](QWidget *, QWidget *now) {
+        if (now && now != page && !page->isAncestorOf(now))
+            focusedOutside << now->objectName();
+    });
+    QTest::keyClick(action, Qt::Key_Return);
+    QTRY_COMPARE(window->downloadSession()->applications().size(), 1);
     QVERIFY(!recoveryValue().isEmpty());
     QTRY_COMPARE(action->text(), QStringLiteral("Pause"));
     QVERIFY(action->isEnabled());
+    QVERIFY(action->hasFocus());
+    QCOMPARE(focusedOutside, QStringList());
+
+    // A reader hears the row's download as a progress bar.
+    QAccessibleInterface *status
+            = QAccessible::queryAccessibleInterface(window->installRows().first().status);
+    QTRY_COMPARE(status->role(), QAccessible::ProgressBar);
+    QVERIFY(status->valueInterface()->currentValue().toInt() >= 0);
+
+    // Escape would lose the download: it asks first, and No goes on.
+    recorder.messages.clear();
+    recorder.answer = MessageSeam::No;
+    QTest::keyClick(action, Qt::Key_Escape);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages.first().title, QStringLiteral("Confirm Exit"));
+    QVERIFY(window->isVisible());
+    QVERIFY(window->downloadSession()->isActive());
+    QVERIFY(!recoveryValue().isEmpty());
 
     action->click();
     // Nothing happens until the downloader reports again.

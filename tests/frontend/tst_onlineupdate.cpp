@@ -37,6 +37,7 @@ private slots:
     void deviceSelection_data();
     void deviceSelection();
     void deviceModeOffersTheBundle();
+    void resumeDoesNotAskAgain();
     void onlyACatalogueIsUsed_data();
     void onlyACatalogueIsUsed();
     void newerSetupReplacesTheRunningCopy();
@@ -222,6 +223,26 @@ void TestOnlineUpdate::deviceModeOffersTheBundle()
             webRows << row.application->shortName();
     }
     QVERIFY2(webRows.contains(QStringLiteral("TemplateGallery")), qPrintable(webRows.join(' ')));
+}
+
+// The restart came in the middle of an installation the user started after answering; the
+// resumed setup opens the install page without asking again.
+void TestOnlineUpdate::resumeDoesNotAskAgain()
+{
+    const QString disc = m_root.filePath(QStringLiteral("resume-disc"));
+    QVERIFY(copyDisc(disc));
+    FrontEndHooks::setProgramDirectory(disc);
+    QVERIFY(!StartupPlan::prepare(disc, {QStringLiteral("en"), QStringLiteral("2")}).exitAtOnce);
+    // "No" before the restart: nothing was fetched.
+    QVERIFY(QDir(HostFiles::hostPath(SetupSettings::updatePath())).removeRecursively());
+    QDir::setCurrent(disc);
+    m_dialogs.clear();
+    FrontEnd window(2);
+    window.prepareLanguages();
+    window.resumeInLanguage(QStringLiteral("en"), 2);
+    QCOMPARE(m_dialogs, QStringList());
+    QCOMPARE(window.sourceMode(), SourceMode::DiscOnly);
+    QVERIFY(!window.installRows().isEmpty());
 }
 
 void TestOnlineUpdate::onlyACatalogueIsUsed_data()

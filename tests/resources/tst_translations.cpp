@@ -402,7 +402,8 @@ void TestTranslations::sharedTextsReadAlike()
     }
     const QString install = frontEnd.value(QStringLiteral("Install"));
     for (const QString &sentence :
-         {skin.value(QStringLiteral("Tick what you want to install, then press Install.")),
+         {skin.value(
+                  QStringLiteral("Tick what you want to install, then press Install or Download.")),
           frontEnd.value(QStringLiteral(
                   "To install a program, select it from the list and then click Install."))}) {
         if (!sentence.contains(install))

@@ -75,7 +75,7 @@ const char catalogue[] = R"(<?xml version="1.0" encoding="UTF-8"?>
   <application ShortName="Slow">
     <displayname><string Language="*" Value="Slow Utility"/></displayname>
     <installationplatform Value="all">
-      <installer Executable="$SetupPath$\Software\UtilitySetup.exe" CommandLine="/code={DDDDDDDD-2222-3333-4444-555555555555} /name=Slow /delay=4000">
+      <installer Executable="$SetupPath$\Software\UtilitySetup.exe" CommandLine="/code={DDDDDDDD-2222-3333-4444-555555555555} /name=Slow /delay=2000">
         <checker Type="installer" QueryValue="{DDDDDDDD-2222-3333-4444-555555555555}" MatchMode="exists"/>
       </installer>
     </installationplatform>

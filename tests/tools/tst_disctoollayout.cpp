@@ -61,7 +61,8 @@ void TestDiscToolLayout::refusesABrokenDisc_data()
             << "remove"
             << "Unable to find executable %1/Software/Capture/CaptureSetup.exe.";
     QTest::newRow("wrong hash") << "hash"
-                                << "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
+                                << "DocuStream Capture (ScanUtility): "
+                                   "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
 }
 
 void TestDiscToolLayout::refusesABrokenDisc()

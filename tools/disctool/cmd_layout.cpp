@@ -155,9 +155,35 @@ private:
         }
     }
 
+    // An author knows an application by the name the Install page shows; the short name
+    // tells two of the same name apart.
+    static QString applicationLabel(const QDomElement &application)
+    {
+        const QString shortName = application.attribute(QStringLiteral("ShortName"));
+        QString shown;
+        for (QDomElement names = application.firstChildElement(); !names.isNull();
+             names = names.nextSiblingElement()) {
+            if (names.tagName().toLower() != QLatin1String("displayname"))
+                continue;
+            for (QDomElement text = names.firstChildElement(); !text.isNull();
+                 text = text.nextSiblingElement()) {
+                const QString language = text.attribute(QStringLiteral("Language")).toLower();
+                if (shown.isEmpty() || language == QLatin1String("*")
+                    || language.startsWith(QLatin1String("en")))
+                    shown = text.attribute(QStringLiteral("Value"));
+                if (language == QLatin1String("*") || language.startsWith(QLatin1String("en")))
+                    break;
+            }
+            break;
+        }
+        if (shown.isEmpty() || shown == shortName)
+            return shortName;
+        return QStringLiteral("%1 (%2)").arg(shown, shortName);
+    }
+
     void checkApplication(const QDomElement &application)
     {
-        const QString name = application.attribute(QStringLiteral("ShortName"));
+        const QString name = applicationLabel(application);
         for (QDomElement child = application.firstChildElement(); !child.isNull();
              child = child.nextSiblingElement()) {
             const QString tag = child.tagName().toLower();

@@ -100,8 +100,8 @@
         <translation>Vielen Dank, dass Sie sich für diesen Scanner entschieden haben. Das Installationsprogramm wird in wenigen Sekunden beendet.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Wählen Sie aus, was installiert werden soll, und klicken Sie auf „Installieren“.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Wählen Sie aus, was installiert werden soll, und klicken Sie auf „Installieren“ oder „Herunterladen“.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Thank you for choosing this scanner. The setup program closes in a few seconds.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Tick what you want to install, then press Install.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Tick what you want to install, then press Install or Download.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Gracias por elegir este escáner. El instalador se cerrará en unos segundos.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Marque lo que desea instalar y haga clic en Instalar.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Marque lo que desea instalar y haga clic en Instalar o Descargar.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Merci d’avoir choisi ce scanner. Le programme d’installation se ferme dans quelques secondes.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Cochez ce que vous voulez installer, puis cliquez sur Installer.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Cochez ce que vous voulez installer, puis cliquez sur Installer ou Télécharger.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Grazie per aver scelto questo scanner. Il programma di installazione si chiuderà tra pochi secondi.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Selezionare ciò che si desidera installare e fare clic su Installa.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Selezionare ciò che si desidera installare e fare clic su Installa o Scarica.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

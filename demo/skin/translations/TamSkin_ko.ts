@@ -100,8 +100,8 @@
         <translation>이 스캐너를 선택해 주셔서 감사합니다. 설치 프로그램이 몇 초 후에 닫힙니다.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>설치할 항목을 선택한 다음 [설치]를 클릭하십시오.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>설치할 항목을 선택한 다음 [설치] 또는 [다운로드]를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Obrigado por escolher este scanner. O instalador será fechado em alguns segundos.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Marque o que deseja instalar e clique em Instalar.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Marque o que deseja instalar e clique em Instalar ou Baixar.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

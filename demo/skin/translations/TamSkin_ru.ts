@@ -100,8 +100,8 @@
         <translation>Спасибо, что выбрали этот сканер. Программа установки закроется через несколько секунд.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Отметьте, что нужно установить, и нажмите «Установить».</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Отметьте, что нужно установить, и нажмите «Установить» или «Скачать».</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>Bu tarayıcıyı seçtiğiniz için teşekkürler. Kurulum programı birkaç saniye içinde kapanacak.</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>Kurmak istediklerinizi işaretleyin ve Kur düğmesine tıklayın.</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>Kurmak istediklerinizi işaretleyin ve Kur veya İndir düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>Time remaining:</source>

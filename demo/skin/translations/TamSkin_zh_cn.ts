@@ -100,8 +100,8 @@
         <translation>感谢您选择本扫描仪。安装程序将在几秒钟后关闭。</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>勾选要安装的项目，然后单击“安装”。</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>勾选要安装的项目，然后单击“安装”或“下载”。</translation>
     </message>
     <message>
         <source>Time remaining:</source>

@@ -100,8 +100,8 @@
         <translation>感謝您選擇本掃描器。安裝程式將在幾秒鐘後關閉。</translation>
     </message>
     <message>
-        <source>Tick what you want to install, then press Install.</source>
-        <translation>勾選要安裝的項目，然後按一下「安裝」。</translation>
+        <source>Tick what you want to install, then press Install or Download.</source>
+        <translation>勾選要安裝的項目，然後按一下「安裝」或「下載」。</translation>
     </message>
     <message>
         <source>Time remaining:</source>
