@@ -18,12 +18,13 @@ configure_file(${SOURCE}/0B52_1.xml ${OUT}/Downloads/updater/0B52/Windows/0B52_1
 configure_file(${SOURCE}/0A41_SN.xml ${models}/0A41_SN.xml COPYONLY)
 configure_file(${SOURCE}/0A41_A.xml ${models}/0A41_A.xml COPYONLY)
 
-# The bundle is the update description's applications: the merge takes only those.
+# The bundle is the update description's applications (from the first to the last, with the
+# comments between them): the merge takes only those.
 file(READ ${UPDATE_XML} catalogue)
-string(REGEX REPLACE "<Scanner[^>]*>" "<Bundle SoftwareVersion=\"1.1.0\" MinSetupVersion=\"1.0\">"
-       bundle "${catalogue}")
-string(REPLACE "</Scanner>" "</Bundle>" bundle "${bundle}")
-file(WRITE ${models}/0A41_Bundle_A.xml "${bundle}")
+string(REGEX MATCH "<application .*</application>" applications "${catalogue}")
+file(WRITE ${models}/0A41_Bundle_A.xml
+     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+     "<Bundle SoftwareVersion=\"1.1.0\" MinSetupVersion=\"1.0\">\n  ${applications}\n</Bundle>\n")
 
 # Without debug information the package downloads in a few seconds even at the demo's rate.
 set(files)

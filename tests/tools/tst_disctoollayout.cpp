@@ -56,9 +56,10 @@ void TestDiscToolLayout::refusesABrokenDisc_data()
 {
     QTest::addColumn<QString>("breakage");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("missing executable") << "remove"
-                                        << "DocuStream Capture (ScanUtility): the installer "
-                                           "%1/Software/Capture/CaptureSetup.exe is missing";
+    // The product file is read as disctool validate reads it before the disc is checked.
+    QTest::newRow("missing executable")
+            << "remove"
+            << "Unable to find executable %1/Software/Capture/CaptureSetup.exe.";
     QTest::newRow("wrong hash") << "hash"
                                 << "DocuStream Capture (ScanUtility): "
                                    "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";

@@ -1,5 +1,6 @@
 // disctool layout PRODUCT.xml OUT_DIR [--iso FILE] [--label TEXT] [--with-downloads]: checks a
-// disc before it is burnt and lays it out. The disc is the folder that holds the product file.
+// disc before it is burnt (the product file as disctool validate does, then the disc) and lays
+// it out. The disc is the folder that holds the product file.
 // Every problem is printed; while there is one nothing is written. Otherwise the folder is
 // copied to OUT_DIR and, with --iso, written as an ISO 9660 image with Joliet (and Rock Ridge)
 // names by xorriso. --with-downloads also fetches every web payload that carries a sha256 into
@@ -9,6 +10,7 @@
 #include "disctoolcommand.h"
 
 #include "downloadmanager.h"
+#include "filevalidation.h"
 #include "hostfiles.h"
 #include "languagetable.h"
 #include "pathvariables.h"
@@ -483,8 +485,13 @@ int runLayout(const QCommandLineParser &parser)
     SetupSettings::setSetupPath(HostFiles::windowsPath(disc));
     SetupSettings::setDownloadPath(SetupSettings::defaultDownloadPath());
 
+    // The product file itself first: what is wrong in it would show below as its consequences.
+    QStringList problems;
+    for (const FileProblem &problem : FileValidation::of(options.product))
+        problems << FileValidation::format(options.product, problem);
     DiscCheck check(options.product);
-    QStringList problems = check.run();
+    if (problems.isEmpty())
+        problems = check.run();
     DownloadsLayout downloads(disc);
     if (problems.isEmpty() && options.withDownloads)
         problems = downloads.fetchAll(check.webPayloads(), out);
