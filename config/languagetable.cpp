@@ -92,3 +92,11 @@ QString LanguageTable::ofTranslationFile(const QString &fileName)
     code.chop(3); // ".qm"
     return code;
 }
+
+QString LanguageTable::licenceFile(const QString &languageCode, bool brand)
+{
+    const QString language
+            = languageCode.contains(QLatin1String("zh")) ? languageCode : languageCode.left(2);
+    return QStringLiteral("EULA/") + language
+           + (brand ? QStringLiteral("_COR_EULA.htm") : QStringLiteral("_TAM_EULA.htm"));
+}

@@ -26,4 +26,8 @@ public:
     // The language code of a translation file: "frontend_pt_br.qm" -> "pt_br",
     // "frontend_de.qm" -> "de"; empty when the name has no code.
     static QString ofTranslationFile(const QString &fileName);
+    // The disc's licence file of a language: "EULA/" + the code cut to two letters (the Chinese
+    // codes stay whole: "zh_cn", "zh_tw") + "_COR_EULA.htm" (brand) or "_TAM_EULA.htm" (maker),
+    // with "/" between folders.
+    static QString licenceFile(const QString &languageCode, bool brand);
 };

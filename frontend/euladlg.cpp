@@ -3,6 +3,7 @@
 
 #include "frontendhooks.h"
 #include "hostfiles.h"
+#include "languagetable.h"
 
 #include <QFile>
 #include <QTextCodec>
@@ -58,9 +59,7 @@ bool EULADlg::agree(QWidget *parent, const QString &htmlPath)
 
 QString EULADlg::licencePath(Licence licence, const QString &languageCode)
 {
-    const QString language
-            = languageCode.contains(QLatin1String("zh")) ? languageCode : languageCode.left(2);
-    return FrontEndHooks::programDirectory() + QStringLiteral("\\EULA\\") + language
-           + (licence == BrandLicence ? QStringLiteral("_COR_EULA.htm")
-                                      : QStringLiteral("_TAM_EULA.htm"));
+    return FrontEndHooks::programDirectory() + QLatin1Char('\\')
+           + LanguageTable::licenceFile(languageCode, licence == BrandLicence)
+                     .replace(QLatin1Char('/'), QLatin1Char('\\'));
 }

@@ -22,9 +22,7 @@ public:
     // Shows the licence at htmlPath modally (through FrontEndHooks::runLicenceDialog, so tests
     // can answer it); true only when the user agreed.
     static bool agree(QWidget *parent, const QString &htmlPath);
-    // Where the disc keeps a licence: the program's folder + "\EULA\" + language +
-    // "_COR_EULA.htm" (brand) or "_TAM_EULA.htm" (maker). The language is the front end's code
-    // cut to two letters, except the Chinese codes, which stay whole ("zh_cn", "zh_tw").
+    // Where the disc keeps a licence: the program's folder + LanguageTable::licenceFile.
     static QString licencePath(Licence licence, const QString &languageCode);
 
 private slots:

@@ -63,6 +63,9 @@ void TestDiscToolLayout::refusesABrokenDisc_data()
     QTest::newRow("wrong hash") << "hash"
                                 << "DocuStream Capture (ScanUtility): "
                                    "%1/Software/Capture/CaptureSetup.exe has SHA-256 ";
+    QTest::newRow("licence missing in one language")
+            << "licence"
+            << "DocuStream Scanner Driver (Driver): the licence %1/EULA/ko_TAM_EULA.htm is missing";
 }
 
 void TestDiscToolLayout::refusesABrokenDisc()
@@ -79,6 +82,8 @@ void TestDiscToolLayout::refusesABrokenDisc()
     product.close();
     if (breakage == QLatin1String("remove")) {
         QVERIFY(QFile::remove(installer));
+    } else if (breakage == QLatin1String("licence")) {
+        QVERIFY(QFile::remove(disc + QStringLiteral("/EULA/ko_TAM_EULA.htm")));
     } else {
         // Right for another file: a hash in capitals that the installer does not have.
         const QByteArray other = QCryptographicHash::hash("other", QCryptographicHash::Sha256);

@@ -184,6 +184,23 @@ private:
     void checkApplication(const QDomElement &application)
     {
         const QString name = applicationLabel(application);
+        // The licences the user is asked to agree to before this application installs: a
+        // missing one would show an empty page to agree to.
+        for (const bool brand : {true, false}) {
+            const QString asks = application.attribute(brand ? QStringLiteral("Corvex")
+                                                             : QStringLiteral("Tamberlin"));
+            if (asks.toLower() != QLatin1String("true"))
+                continue;
+            for (const QString &language : qAsConst(m_languages)) {
+                const QString licence
+                        = m_disc + QLatin1Char('/') + LanguageTable::licenceFile(language, brand);
+                if (m_checkedFiles.contains(licence))
+                    continue;
+                m_checkedFiles << licence;
+                if (!QFileInfo(licence).isFile())
+                    problem(QStringLiteral("%1: the licence %2 is missing").arg(name, licence));
+            }
+        }
         for (QDomElement child = application.firstChildElement(); !child.isNull();
              child = child.nextSiblingElement()) {
             const QString tag = child.tagName().toLower();
