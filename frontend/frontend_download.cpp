@@ -160,7 +160,7 @@ void FrontEnd::showPausable(bool canBePaused)
     if (!action)
         return;
     action->setEnabled(canBePaused);
-    action->setText(canBePaused ? tr("Pause") : tr("Download"));
+    setActionText(canBePaused ? tr("Pause") : tr("Download"));
     returnParkedFocus();
 }
 

@@ -10,6 +10,7 @@
 #include "installpagetexts.h"
 #include "scannerinfo.h"
 #include "skinaccessibility.h"
+#include "skinkeyboard.h"
 #include "skinrequirements.h"
 
 #include <QButtonGroup>
@@ -317,8 +318,13 @@ void FrontEnd::updateInstallClearCacheButton()
 
 void FrontEnd::setActionText(const QString &text)
 {
-    if (auto *action = qobject_cast<QAbstractButton *>(skinObject(QStringLiteral("IS_InstallNow"))))
-        action->setText(text);
+    auto *action = qobject_cast<QAbstractButton *>(skinObject(QStringLiteral("IS_InstallNow")));
+    if (!action || action->text() == text)
+        return;
+    action->setText(text);
+    // The new text takes a letter of its own: Alt+I for Install, Alt+D for Download.
+    if (QWidget *page = skinObject(QStringLiteral("IS")))
+        SkinKeyboard::assignShortcuts(page);
 }
 
 InstallRow *FrontEnd::rowOf(Application *application)

@@ -120,7 +120,14 @@ void SkinKeyboard::makeLinksReachable(QWidget *root)
 
 void SkinKeyboard::assignShortcuts(QWidget *page)
 {
+    // Run again after a button's text changed, the others keep the letters they have.
     QString taken;
+    for (QWidget *widget : readingOrder(page)) {
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        const QKeySequence shortcut = button ? button->shortcut() : QKeySequence();
+        if (shortcut.count() == 1 && (shortcut[0] & Qt::AltModifier))
+            taken.append(QChar(shortcut[0] & ~Qt::KeyboardModifierMask));
+    }
     for (QWidget *widget : readingOrder(page)) {
         // Rows' check boxes and source choices are named by the catalogue, which an update server
         // supplies: they must not take the letters of the skin's own buttons.

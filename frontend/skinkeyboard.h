@@ -24,6 +24,7 @@ public:
     // Alt and a letter of its text press each push button of the page: the first letter, in
     // reading order, that no earlier button of the page took. Only letters a keyboard types in any
     // layout (A to Z) qualify; a button without one gets none. The skin's texts stay as drawn.
+    // QAbstractButton::setText drops a button's shortcut: call it again after a text changes.
     static void assignShortcuts(QWidget *page);
     // Enter or Return on a focused button presses it, as Space does; false for anything else.
     static bool activate(QWidget *focused);

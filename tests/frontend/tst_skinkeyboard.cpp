@@ -8,6 +8,7 @@
 #include "frontendtestsupport.h"
 #include "installrow.h"
 #include "skinaccessibility.h"
+#include "skinkeyboard.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -60,6 +61,7 @@ private slots:
     void tabFollowsReadingOrder();
     void keysPressTheFocusedControl_data();
     void keysPressTheFocusedControl();
+    void actionKeepsAShortcut();
     void focusShowsWhatHoverShows();
     void focusMarkStandsOut();
     void menuEndsWithExitWithoutGaps();
@@ -205,6 +207,27 @@ void TestSkinKeyboard::keysPressTheFocusedControl()
     auto *after = m_window->findChild<QWidget *>(pageAfter);
     QTRY_VERIFY(after->isVisible());
     QVERIFY(after->isAncestorOf(QApplication::focusWidget()));
+}
+
+// The install page's action button changes its text (Install, Download, Pause, Resume), and
+// Qt drops a button's shortcut with its old text: assigned again, the new text takes a letter of
+// its own and the other buttons keep theirs.
+void TestSkinKeyboard::actionKeepsAShortcut()
+{
+    QWidget page;
+    auto *mainMenu = new QPushButton(QStringLiteral("Main menu"), &page);
+    auto *action = new QPushButton(QStringLiteral("Install"), &page);
+    action->move(200, 0);
+    SkinKeyboard::assignShortcuts(&page);
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::ALT | Qt::Key_I));
+    action->setText(QStringLiteral("Download"));
+    QVERIFY(action->shortcut().isEmpty());
+    SkinKeyboard::assignShortcuts(&page);
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::ALT | Qt::Key_D));
+    QCOMPARE(mainMenu->shortcut(), QKeySequence(Qt::ALT | Qt::Key_M));
+    action->setText(QStringLiteral("Main"));
+    SkinKeyboard::assignShortcuts(&page);
+    QCOMPARE(action->shortcut(), QKeySequence(Qt::ALT | Qt::Key_A));
 }
 
 void TestSkinKeyboard::focusShowsWhatHoverShows()
