@@ -55,12 +55,17 @@ void tst_SegmentProtocol::cleanup()
     m_helper = m_frontEnd = nullptr;
 }
 
-std::vector<MessageSlot> tst_SegmentProtocol::poll()
+static std::vector<MessageSlot> consumed(QSharedMemory *segment)
 {
     std::vector<MessageSlot> seen;
-    FrontEndSegment::consumeMessages(m_frontEnd,
+    FrontEndSegment::consumeMessages(segment,
                                      [&seen](const MessageSlot &slot) { seen.push_back(slot); });
     return seen;
+}
+
+std::vector<MessageSlot> tst_SegmentProtocol::poll()
+{
+    return consumed(m_frontEnd);
 }
 
 void tst_SegmentProtocol::runListRoundTrips_data()
@@ -175,14 +180,23 @@ void tst_SegmentProtocol::unreadSlotsBehindFreeOnesMoveToTheFront()
 
 void tst_SegmentProtocol::fullQueueRefusesThePost()
 {
-    HelperSegment::readRunList(*m_helper);
-    HelperSegment::clear(*m_helper);
-    for (int i = 0; i < SegmentProtocol::SlotCount; ++i)
-        QVERIFY(HelperSegment::post(*m_helper, AppStarted, i));
-    QVERIFY(!HelperSegment::post(*m_helper, RunFinished));
-    const std::vector<MessageSlot> seen = poll();
-    QCOMPARE(int(seen.size()), SegmentProtocol::SlotCount);
-    QCOMPARE(seen.back().value1, SegmentProtocol::SlotCount - 1);
+    // Both sides read the queue's length from the segment's size: a small segment fills the
+    // same way as the real one, without 65,536 posts that each walk the queue.
+    constexpr int queueLength = 256;
+    QSharedMemory frontEnd(m_key + QStringLiteral("-small"));
+    QVERIFY(frontEnd.create(queueLength * SegmentProtocol::SlotSize, QSharedMemory::ReadWrite));
+    QSharedMemory helper(frontEnd.key());
+    QVERIFY(helper.attach(QSharedMemory::ReadWrite));
+    QVERIFY(HelperSegment::clear(helper));
+    for (int i = 0; i < queueLength; ++i)
+        QVERIFY(HelperSegment::post(helper, AppStarted, i));
+    QVERIFY(!HelperSegment::post(helper, RunFinished));
+    const std::vector<MessageSlot> seen = consumed(&frontEnd);
+    QCOMPARE(int(seen.size()), queueLength);
+    QCOMPARE(seen.back().value1, queueLength - 1);
+    QCOMPARE(seen.back().type, qint32(AppStarted));
+    // Consumed, the queue takes posts again from its front.
+    QVERIFY(HelperSegment::post(helper, RunFinished));
 }
 
 void tst_SegmentProtocol::secondRunListOverwritesFromByteZero()
