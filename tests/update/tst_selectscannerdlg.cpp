@@ -112,15 +112,14 @@ void TestSelectScannerDlg::selectionKeepsTheUsersChoice()
     QTest::mouseClick(
             list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
     QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
-    // The same serial number over the network is another scanner, listed after the chosen one.
-    for (int round = 0; round < 2; ++round) {
-        m_scanners.push_back(peer);
-        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 5000);
-        QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
-        m_scanners.pop_back();
-        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 5000);
-        QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
-    }
+    // The same serial number over the network is another scanner, listed after the chosen one;
+    // the choice stays when it comes and when it goes.
+    m_scanners.push_back(peer);
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 3, 5000);
+    QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
+    m_scanners.pop_back();
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 5000);
+    QCOMPARE(chosen(), QStringLiteral("Scanner 52"));
 }
 
 void TestSelectScannerDlg::proceedMergesWhatTheCheckRead_data()
