@@ -1,113 +1,20 @@
-#include "downloadmanager.h"
+// The download manager against a local HTTP server: what it asks, what it keeps and what it
+// reports when a server answers, fails, stalls or redirects. Progress, pause and resume are
+// tst_downloadpause's.
+
+#include "downloadmanagerfixture.h"
 #include "speedmeter.h"
-#include "testhttpserver.h"
 
-#include <QFile>
 #include <QLoggingCategory>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <algorithm>
-#include <memory>
 
 using Reports = QList<QPair<qint64, qint64>>;
 
-namespace {
-// Tests of the time-out itself wait for the short one. The others expect no time-out and allow
-// a long silence: under Wine on a busy machine the server, which shares the client's event
-// loop, can pause past the short one.
-const int ShortTimeout = 300;
-const int RelaxedTimeout = 5000;
-
-QByteArray makeBody(int size)
-{
-    QByteArray body(size, Qt::Uninitialized);
-    for (int i = 0; i < size; ++i)
-        body[i] = char((i * 7 + i / 251) & 0xff);
-    return body;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(data), qint64(data.size()));
-}
-
-// Whether object still has a timer of its own running that could make it report something later.
-bool hasRunningTimer(const QObject &object)
-{
-    const QList<QTimer *> timers
-            = object.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
-    return std::any_of(
-            timers.begin(), timers.end(), [](const QTimer *timer) { return timer->isActive(); });
-}
-
-// One downloader with a spy on every signal.
-struct Run
-{
-    explicit Run(int inactivityTimeoutMs = RelaxedTimeout)
-        : complete(&manager, &DownloadManager::downloadComplete)
-        , error(&manager, &DownloadManager::sigDownloadError)
-        , timeout(&manager, &DownloadManager::sigDownloadTimeout)
-        , canBePaused(&manager, &DownloadManager::sigDownloadCanBePaused)
-        , progress(&manager, &DownloadManager::sigDownloadProgress)
-        , lines(&manager, &DownloadManager::addLine)
-    {
-        manager.setInactivityTimeout(inactivityTimeoutMs);
-    }
-
-    int ends() const { return complete.count() + error.count() + timeout.count(); }
-    // Runs an event loop until the download ends: the server answers from this thread, and
-    // QTest::qWaitFor would let it and the downloader move only every 10 ms.
-    bool waitForEnd(int ms = 10000)
-    {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        QObject::connect(&manager, &DownloadManager::downloadComplete, &loop, &QEventLoop::quit);
-        QObject::connect(&manager, &DownloadManager::sigDownloadError, &loop, &QEventLoop::quit);
-        QObject::connect(&manager, &DownloadManager::sigDownloadTimeout, &loop, &QEventLoop::quit);
-        if (ends() == 0)
-            loop.exec();
-        return ends() > 0;
-    }
-    QNetworkReply::NetworkError errorCode() const
-    {
-        return error.isEmpty() ? QNetworkReply::NoError
-                               : error.first().first().value<QNetworkReply::NetworkError>();
-    }
-    QStringList headerLines() const
-    {
-        QStringList result;
-        for (const QList<QVariant> &args : lines)
-            result << args.first().toString();
-        return result;
-    }
-
-    DownloadManager manager;
-    QSignalSpy complete;
-    QSignalSpy error;
-    QSignalSpy timeout;
-    QSignalSpy canBePaused;
-    QSignalSpy progress;
-    QSignalSpy lines;
-};
-} // namespace
-
-class TestDownloadManager : public QObject
+class TestDownloadManager : public DownloadManagerFixture
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void init() { startServer(); }
 
     void defaultTimeout();
     void speed_data();
@@ -121,43 +28,13 @@ private slots:
     void sizeLimit();
     void timeouts_data();
     void timeouts();
-    void progressRestartsTimer();
-    void pauseResume_data();
-    void pauseResume();
-    void fileChangesWhilePaused_data();
-    void fileChangesWhilePaused();
-    void pauseWhileProbingKeepsEarlierPart();
-    void resumeWhileFetchingIsIgnored();
     void destructionKeepsPartFile();
     void rangeAnswer_data();
     void rangeAnswer();
     void connectionsDroppedAfterComplete();
-    void drainsBetweenProgressReports();
     void followsRedirect();
     void diagnosticLines();
-
-private:
-    QString target() const { return m_dir->filePath(QStringLiteral("file.bin")); }
-    QString part() const { return target() + QStringLiteral(".part"); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<TestHttpServer> m_server;
-    const QByteArray m_body = makeBody(50000);
 };
-
-void TestDownloadManager::initTestCase()
-{
-    qRegisterMetaType<QNetworkReply::NetworkError>();
-}
-
-void TestDownloadManager::init()
-{
-    m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
-    m_server.reset(new TestHttpServer);
-    QVERIFY(m_server->listen());
-    m_server->behaviour().body = m_body;
-}
 
 void TestDownloadManager::defaultTimeout()
 {
@@ -478,149 +355,6 @@ void TestDownloadManager::timeouts()
     QCOMPARE(readFile(target()), QByteArray("old"));
 }
 
-void TestDownloadManager::progressRestartsTimer()
-{
-    // The transfer outlasts the time-out but is never silent for one. A second, not the short
-    // time-out: the server may pause for that on a busy machine.
-    const int timeoutMs = 1000;
-    m_server->behaviour().bytesPerSecond = m_body.size() * 1000 / (timeoutMs * 3 / 2);
-    Run run(timeoutMs);
-    QList<qint64> onDisk;
-    QObject::connect(&run.manager,
-                     &DownloadManager::sigDownloadProgress,
-                     [&](qint64, qint64 atPause, qint64 received, qint64 total) {
-                         onDisk << QFileInfo(part()).size() - atPause - received;
-                         QCOMPARE(total, qint64(m_body.size()));
-                     });
-    run.manager.download(m_server->url(), target());
-    QVERIFY(run.waitForEnd());
-
-    QCOMPARE(run.timeout.count(), 0);
-    QCOMPARE(run.complete.count(), 1);
-    QVERIFY(run.progress.count() >= 3);
-    // At each report the side file holds exactly what was reported.
-    QCOMPARE(onDisk, QVector<qint64>(onDisk.size(), 0).toList());
-    qint64 previous = -1;
-    for (const QList<QVariant> &args : run.progress) {
-        QVERIFY(args.at(2).toLongLong() >= previous);
-        previous = args.at(2).toLongLong();
-    }
-    QCOMPARE(previous, qint64(m_body.size()));
-    QCOMPARE(readFile(target()), m_body);
-}
-
-void TestDownloadManager::pauseResume_data()
-{
-    QTest::addColumn<QByteArray>("acceptRanges");
-    QTest::newRow("server accepts ranges") << QByteArray("bytes");
-    QTest::newRow("server without ranges") << QByteArray();
-}
-
-void TestDownloadManager::pauseResume()
-{
-    QFETCH(QByteArray, acceptRanges);
-    const bool ranges = !acceptRanges.isEmpty();
-    const QByteArray body = makeBody(200000);
-    m_server->behaviour().body = body;
-    m_server->behaviour().acceptRanges = acceptRanges;
-    m_server->behaviour().bytesPerSecond = 400000;
-
-    Run run(ShortTimeout);
-    run.manager.download(m_server->url(), target());
-    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
-    run.manager.pause();
-
-    const qint64 kept = QFileInfo(part()).size();
-    QVERIFY(kept > 0);
-    QVERIFY(kept < body.size());
-    QCOMPARE(readFile(part()), body.left(kept));
-    const int reports = run.progress.count();
-    QTest::qWait(2 * ShortTimeout); // paused: no time-out, no data
-    QCOMPARE(run.progress.count(), reports);
-    QCOMPARE(run.ends(), 0);
-    QCOMPARE(QFileInfo(part()).size(), kept);
-
-    m_server->behaviour().bytesPerSecond = 0; // the rest at full speed
-    run.manager.resume();
-    QVERIFY(run.waitForEnd());
-    QCOMPARE(run.complete.count(), 1);
-    QCOMPARE(readFile(target()), body);
-    QCOMPARE(m_server->methods(), (QList<QByteArray>{"HEAD", "GET", "GET"}));
-    const QByteArray range = m_server->requests().at(2).range;
-    QCOMPARE(range, ranges ? "bytes=" + QByteArray::number(kept) + "-200000" : QByteArray());
-    QCOMPARE(run.progress.at(reports).at(1).toLongLong(), ranges ? kept : 0);
-}
-
-void TestDownloadManager::fileChangesWhilePaused_data()
-{
-    QTest::addColumn<QByteArray>("etag");
-    QTest::addColumn<bool>("completes");
-    // With an entity tag the server knows the tail asked for is of another version and sends
-    // the new file whole; without one, only the changed length gives the change away.
-    QTest::newRow("entity tag") << QByteArray("\"v1\"") << true;
-    QTest::newRow("no entity tag, new length") << QByteArray() << false;
-}
-
-void TestDownloadManager::fileChangesWhilePaused()
-{
-    QFETCH(QByteArray, etag);
-    QFETCH(bool, completes);
-    const QByteArray body = makeBody(200000);
-    m_server->behaviour().body = body;
-    m_server->behaviour().etag = etag;
-    m_server->behaviour().bytesPerSecond = 400000;
-
-    Run run;
-    run.manager.download(m_server->url(), target());
-    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
-    run.manager.pause();
-    const QByteArray changed = body.right(150000) + "changed";
-    m_server->behaviour().body = changed;
-    m_server->behaviour().bytesPerSecond = 0;
-    if (!etag.isEmpty())
-        m_server->behaviour().etag = "\"v2\"";
-    run.manager.resume();
-    QVERIFY(run.waitForEnd());
-
-    QCOMPARE(m_server->requests().at(2).ifRange, etag);
-    QCOMPARE(run.complete.count(), completes ? 1 : 0);
-    QCOMPARE(run.errorCode(), completes ? QNetworkReply::NoError : QNetworkReply::ProtocolFailure);
-    QCOMPARE(readFile(target()), completes ? changed : QByteArray());
-    QVERIFY(!QFile::exists(part()));
-}
-
-void TestDownloadManager::pauseWhileProbingKeepsEarlierPart()
-{
-    m_server->behaviour().headDelayMs = 100;
-    writeFile(part(), m_body.left(1200));
-
-    Run run;
-    run.manager.download(m_server->url(), target());
-    run.manager.pause();
-    QTest::qWait(200);
-    QCOMPARE(readFile(part()), m_body.left(1200));
-    run.manager.resume();
-    QVERIFY(run.waitForEnd());
-
-    QCOMPARE(run.complete.count(), 1);
-    QCOMPARE(m_server->requests().last().range, QByteArray("bytes=1200-50000"));
-    QCOMPARE(readFile(target()), m_body);
-}
-
-void TestDownloadManager::resumeWhileFetchingIsIgnored()
-{
-    m_server->behaviour().bytesPerSecond = 100000;
-    Run run;
-    run.manager.download(m_server->url(), target());
-    QVERIFY(QTest::qWaitFor([&] { return !run.progress.isEmpty(); }, 5000));
-    run.manager.resume();
-    QVERIFY(run.waitForEnd());
-
-    QCOMPARE(m_server->methods(), (QList<QByteArray>{"HEAD", "GET"}));
-    QCOMPARE(run.complete.count(), 1);
-    QCOMPARE(readFile(target()), m_body);
-}
-
 void TestDownloadManager::destructionKeepsPartFile()
 {
     m_server->behaviour().bytesPerSecond = 100000;
@@ -682,33 +416,6 @@ void TestDownloadManager::connectionsDroppedAfterComplete()
     QCOMPARE(run.progress.count(), reports);
     QCOMPARE(run.canBePaused.count(), 1);
     QCOMPARE(readFile(target() + QStringLiteral("2")), m_body);
-}
-
-void TestDownloadManager::drainsBetweenProgressReports()
-{
-    // Progress reports come at most every 100 ms; the data must reach the disk as it arrives,
-    // or a fast link piles it up in memory in between.
-    const QByteArray body = makeBody(400000);
-    m_server->behaviour().body = body;
-    m_server->behaviour().bytesPerSecond = 800000;
-
-    Run run;
-    qint64 reported = 0;
-    qint64 ahead = 0;
-    QObject::connect(&run.manager,
-                     &DownloadManager::sigDownloadProgress,
-                     [&](qint64, qint64 atPause, qint64 received, qint64) {
-                         reported = atPause + received;
-                     });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        ahead = qMax(ahead, QFileInfo(part()).size() - reported);
-    });
-    poll.start(2);
-    run.manager.download(m_server->url(), target());
-    QVERIFY(run.waitForEnd());
-    QCOMPARE(run.complete.count(), 1);
-    QVERIFY2(ahead > 0, "the side file only grew at progress reports");
 }
 
 void TestDownloadManager::followsRedirect()
