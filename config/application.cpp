@@ -25,6 +25,11 @@ bool boolAttribute(const QDomElement &element, const QString &name)
 
 } // namespace
 
+bool Application::asksForLicence(const QDomElement &element, bool brand)
+{
+    return boolAttribute(element, brand ? QStringLiteral("Corvex") : QStringLiteral("Tamberlin"));
+}
+
 Application::Application(QObject *parent)
     : QObject(parent)
     , m_errorTitle(QStringLiteral("Design Time Error"))
@@ -86,8 +91,8 @@ void Application::readCatalogueElement(const QDomElement &element,
     m_onDisc2 = boolAttribute(element, QStringLiteral("IsOnDisc2"));
     m_dependsOn = element.attribute(QStringLiteral("IsDependentOn"))
                           .split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    m_brandLicence = boolAttribute(element, QStringLiteral("Corvex"));
-    m_makerLicence = boolAttribute(element, QStringLiteral("Tamberlin"));
+    m_brandLicence = asksForLicence(element, true);
+    m_makerLicence = asksForLicence(element, false);
     m_usbOnly = boolAttribute(element, QStringLiteral("USBOnly"));
     m_netOnly = boolAttribute(element, QStringLiteral("NetOnly"));
 

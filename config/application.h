@@ -31,6 +31,10 @@ public:
                                       bool fromWeb,
                                       QObject *owner,
                                       QObject *parent = nullptr);
+    // Whether an "application" element asks the user to agree to the brand's licence (Corvex) or
+    // the maker's (Tamberlin) before it installs; what needsBrandLicence() and
+    // needsMakerLicence() of its entry say.
+    static bool asksForLicence(const QDomElement &element, bool brand);
     // The disc entry and the web entry of one short name joined into one row (merged
     // catalogues): it offers the installers of the variant the DVD/WEB choice names, and owns
     // neither entry.

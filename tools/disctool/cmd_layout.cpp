@@ -7,6 +7,7 @@
 // OUT_DIR/Downloads, verified, so that the laid-out folder installs with no internet access
 // (setup takes a payload from there when its hash matches; engine/stagedpayload.h).
 
+#include "application.h"
 #include "disctoolcommand.h"
 
 #include "downloadmanager.h"
@@ -187,9 +188,7 @@ private:
         // The licences the user is asked to agree to before this application installs: a
         // missing one would show an empty page to agree to.
         for (const bool brand : {true, false}) {
-            const QString asks = application.attribute(brand ? QStringLiteral("Corvex")
-                                                             : QStringLiteral("Tamberlin"));
-            if (asks.toLower() != QLatin1String("true"))
+            if (!Application::asksForLicence(application, brand))
                 continue;
             for (const QString &language : qAsConst(m_languages)) {
                 const QString licence
